@@ -1,0 +1,106 @@
+#pragma once
+
+#include "engine/EngineError.h"
+
+#include <QString>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace paginor {
+
+// The PDF engine: every page-level operation the program performs. One instance is owned by
+// the main window and used by the password check, the split and the merge. All work is done
+// with libqpdf; its exceptions and warnings never leave this class.
+//
+// An instance may be used from any one thread at a time. Every operation that fails sets
+// LastErrorNumber() and reports the failure through its result; none throws.
+class PDFLibrary
+{
+public:
+    PDFLibrary();
+    ~PDFLibrary();
+    PDFLibrary(const PDFLibrary&) = delete;
+    PDFLibrary& operator=(const PDFLibrary&) = delete;
+
+    // Opens `path` with `password` ("" = none) and makes it the current document, replacing
+    // any current one. Opening the same unchanged file with the same password again reuses
+    // what was parsed. Returns false (and leaves no current document) on failure.
+    bool OpenDocument(const QString& path, const QString& password);
+
+    // Returns the page count of the current document, or 0 when there is none.
+    int32_t GetPageTotal();
+
+    // Does nothing; kept for callers that expect a step after opening. Returns true.
+    bool PostOpenStep();
+
+    // Selects pages of the current document by a page-list text ("1,3,10-25,30-47").
+    // Items are taken in order, duplicates kept, "12-3" runs backwards, empty items are
+    // skipped, a range past the last page stops there, an item starting past it selects
+    // nothing. Page 0, signs, letters, "5-", "1--3" and numbers beyond 32 bits are errors.
+    // Returns 1 when at least one page was selected; the current document then holds just
+    // those pages. Returns 0 on an error or an empty selection, leaving the document as it was.
+    int32_t PickPages(const QString& pageList);
+
+    // Sets a document-information entry of the current document: 1 /Author, 2 /Title,
+    // 3 /Subject, 4 /Keywords, 5 /Creator, 6 /Producer. Returns false for other numbers or
+    // when there is no current document.
+    bool SetInfoEntry(int32_t entry, const QString& text);
+
+    // Writes the current document to `path`. The data goes to a temporary file in the same
+    // folder, which is renamed over `path` only when every byte reached the disk; a failed
+    // write leaves no partial file and any existing file intact. `path` may be one of the
+    // open inputs. The target must be a regular file or not exist yet.
+    bool WriteToFile(const QString& path);
+
+    // Returns the id of the index-th document held (index from 1), or 0 when there is none.
+    int32_t DocumentIdAt(int32_t index);
+
+    // Releases the document with this id. Returns false for an unknown id.
+    bool DropDocument(int32_t id);
+
+    // Returns the code of the last failure (an EngineError value).
+    int32_t LastErrorNumber() const;
+
+    // Makes the named path list exist and be empty.
+    void NewPathList(const QString& listName);
+
+    // Appends a path to the named list, creating the list if needed.
+    bool AppendToPathList(const QString& listName, const QString& path);
+
+    // Joins the listed files in order into one PDF at `outputPath`. Returns how many entries,
+    // from the first, were joined before one failed; the list length means success. The output
+    // is written only when all were joined: on failure nothing new appears at `outputPath`.
+    // Works for thousands of inputs whatever the open-file limit.
+    int32_t MergePathList(const QString& listName, const QString& outputPath);
+
+    // Returns the path stored at `index` (from 1) of the named list, or "" when out of range.
+    QString PathListEntry(const QString& listName, int32_t index);
+
+    // Opens `path` with `password` independently of the current document and of other probes.
+    // Always returns a new handle above 0; whether the file opened is told by ProbeInfo.
+    int32_t ProbeOpen(const QString& path, const QString& password);
+
+    // Item 20: the page count as decimal text when the probe's file opened with its password,
+    // "" otherwise. Other items give "".
+    QString ProbeInfo(int32_t handle, int32_t item);
+
+    // Frees a probe handle. Returns false for an unknown handle.
+    bool ProbeClose(int32_t handle);
+
+    // Progress of a long operation: (done, total), called on the thread running it.
+    using ProgressHandler = std::function<void(int done, int total)>;
+    void setProgressHandler(ProgressHandler handler);
+
+    // How the low-level writer obtains its output stream for a temporary file path. Tests
+    // hand in a failing stream (such as one on /dev/full). The default opens the path.
+    using StreamOpener = std::function<std::FILE*(const std::string& tempPath)>;
+    void setStreamOpener(StreamOpener opener);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m;
+};
+
+} // namespace paginor

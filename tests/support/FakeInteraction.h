@@ -1,0 +1,60 @@
+#pragma once
+
+#include "split/Interaction.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace paginor::test {
+
+// A scripted stand-in for the window: answers come from queues, in turn, and every call is
+// recorded. An unscripted message answers Ok (No for a question), an unscripted input box or
+// file dialog answers Cancel; each such call is counted in `unscripted`.
+class FakeInteraction : public Interaction
+{
+public:
+    struct Call
+    {
+        QString kind; // "message", "input", "dialog", "status", "busy", "wait", "progress", "yield"
+        QString text; // message text, input prompt, status text, dialog filter name
+        QString title;
+        Icon icon = Icon::Information;
+        Buttons buttons = Buttons::Ok;
+        FileDialogRequest dialog; // for "dialog"
+        QString prefill;          // for "input": the text already in the box
+        int value = 0;            // busy/wait: 0 or 1; progress: the value
+    };
+
+    std::vector<Call> calls;
+    std::deque<Reply> replies;                    // message answers
+    std::deque<std::optional<QString>> inputs;    // input-box answers; nullopt = Cancel
+    std::deque<QStringList> dialogs;              // file-dialog answers; empty = Cancel
+    std::function<void()> onYield;                // runs inside every yield()
+    int unscripted = 0;
+
+    Reply message(const QString& text, Icon icon, const QString& title, Buttons buttons) override;
+    bool inputBox(const QString& prompt, const QString& title, QString& text) override;
+    QStringList fileDialog(const FileDialogRequest& request) override;
+    void setStatus(const QString& text) override;
+    void setBusy(bool busy) override;
+    void setWaitCursor(bool wait) override;
+    void setProgress(int value) override;
+    void yield() override;
+    void runWhileYielding(const std::function<void()>& work) override;
+
+    // The recorded calls of one kind, in order.
+    std::vector<Call> callsOf(const QString& kind) const;
+    // The texts of the recorded messages, in order.
+    QStringList messageTexts() const;
+    // The recorded status texts, in order.
+    QStringList statusTexts() const;
+    // True when nothing is busy any more: every setBusy(true) was followed by setBusy(false),
+    // and the same for the wait cursor.
+    bool idle() const;
+};
+
+} // namespace paginor::test

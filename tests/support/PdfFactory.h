@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+namespace paginor::test {
+
+enum class Encryption
+{
+    None,
+    Rc4_40,
+    Rc4_128,
+    Aes_128,
+    Aes_256,
+};
+
+struct PdfSpec
+{
+    int pages = 3;
+    // Page k draws the text "<marker> page k", so every page of every test file differs.
+    QString marker = "doc";
+    Encryption encryption = Encryption::None;
+    QString userPassword;  // "" with an owner password: opens without a password
+    QString ownerPassword;
+    bool sharedResources = false; // all pages share one /Resources dictionary with a font
+    bool formField = false;       // page 1 carries an interactive text field
+    bool link = false;            // page 1 links to the last page
+};
+
+// Writes a PDF made to `spec` at `path` (replacing any file there).
+void makePdf(const QString& path, const PdfSpec& spec);
+
+// The decoded content streams of every page, in page order; empty when the file does not open.
+std::vector<std::string> pageContents(const QString& path, const QString& password = QString());
+
+// The bytes of a file, for checking that inputs stay unchanged.
+std::string fileBytes(const QString& path);
+
+// A temporary folder removed at the end of the test.
+class TempDir
+{
+public:
+    TempDir();
+    // The full path of `name` inside the folder, with native separators.
+    QString path(const QString& name) const;
+    QString root() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace paginor::test
