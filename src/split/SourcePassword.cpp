@@ -1,0 +1,58 @@
+#include "split/SourcePassword.h"
+
+#include "engine/PDFLibrary.h"
+#include "split/Interaction.h"
+#include "split/Session.h"
+
+namespace paginor {
+
+SourcePassword::SourcePassword(PDFLibrary& engine, Session& session, Interaction& ui)
+    : m_engine(engine), m_session(session), m_ui(ui), m_dialogs(session, ui)
+{
+}
+
+bool SourcePassword::TestPassword(const QString& FileName, const QString& Password)
+{
+    bool accepted = false;
+    // Probing parses the file and counts its pages, which takes a moment on a big manual.
+    m_ui.runWhileYielding([&] {
+        const int32_t handle = m_engine.ProbeOpen(FileName, Password);
+        bool isNumber = false;
+        m_engine.ProbeInfo(handle, 20).toInt(&isNumber);
+        const bool closed = m_engine.ProbeClose(handle);
+        accepted = handle > 0 && isNumber && closed;
+    });
+    return accepted;
+}
+
+bool SourcePassword::AskSourcePassword(const QString& path)
+{
+    const QString prompt = QStringLiteral("Please input the password for ") + path;
+    for (;;) {
+        QString answer = m_session.SourcePassword;
+        if (!m_ui.inputBox(prompt, QStringLiteral("Need password"), answer))
+            answer.clear();
+        m_session.SourcePassword = answer;
+        if (answer.isEmpty())
+            return false;
+        if (TestPassword(path, answer)) {
+            m_session.SourcePasswordFile = path;
+            return true;
+        }
+    }
+}
+
+void SourcePassword::CmdBrowse_Click(QString& TextFile)
+{
+    const QString path = m_dialogs.ChoosePdfToOpen();
+    if (path.isEmpty())
+        return;
+    TextFile = path;
+    m_session.SourcePassword.clear();
+    m_session.SourcePasswordFile.clear();
+    if (TestPassword(path, QString()))
+        return;
+    AskSourcePassword(path);
+}
+
+} // namespace paginor

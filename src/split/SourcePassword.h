@@ -1,0 +1,43 @@
+#pragma once
+
+#include "split/FileDialogs.h"
+
+#include <QString>
+
+namespace paginor {
+
+class Interaction;
+class PDFLibrary;
+struct Session;
+
+// Choosing the split source and settling its password. The accepted password and the path it
+// belongs to live in Session::SourcePassword and Session::SourcePasswordFile.
+class SourcePassword
+{
+public:
+    SourcePassword(PDFLibrary& engine, Session& session, Interaction& ui);
+
+    // True when the engine opens `FileName` with `Password` ("" = without one) and can count
+    // its pages. Uses the engine's probes only; shows nothing and changes no state. A damaged
+    // file or one that is not a PDF fails with every password.
+    bool TestPassword(const QString& FileName, const QString& Password);
+
+    // Asks "Please input the password for <path>" ("Need password", masked, prefilled with
+    // SourcePassword) until TestPassword accepts the answer; then SourcePasswordFile = path
+    // and the result is true. An empty answer or Cancel leaves SourcePassword "" and returns
+    // false. Callers clear both session fields first.
+    bool AskSourcePassword(const QString& path);
+
+    // "&Browse": asks for a source with the open dialog. On Cancel nothing changes. Otherwise
+    // `TextFile` gets the path, both password fields are cleared, and when the file needs a
+    // password the prompt runs until it is accepted or given up.
+    void CmdBrowse_Click(QString& TextFile);
+
+private:
+    PDFLibrary& m_engine;
+    Session& m_session;
+    Interaction& m_ui;
+    FileDialogs m_dialogs;
+};
+
+} // namespace paginor

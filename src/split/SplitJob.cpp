@@ -1,0 +1,249 @@
+#include "split/SplitJob.h"
+
+#include "engine/EngineError.h"
+#include "engine/PDFLibrary.h"
+#include "split/Interaction.h"
+#include "split/Session.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace paginor {
+
+namespace {
+
+const QString kError = QStringLiteral("Error");
+
+// Holds a flag up for as long as it lives, whatever way the scope is left.
+class FlagUp
+{
+public:
+    explicit FlagUp(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagUp() { m_flag = false; }
+    FlagUp(const FlagUp&) = delete;
+    FlagUp& operator=(const FlagUp&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+// The busy state of the panel; left again on every way out, before the outcome is shown.
+class BusyState
+{
+public:
+    explicit BusyState(Interaction& ui) : m_ui(ui)
+    {
+        m_ui.yield();
+        m_ui.setStatus(QStringLiteral("Please wait..."));
+        m_ui.setBusy(true);
+    }
+    ~BusyState() { leave(); }
+    BusyState(const BusyState&) = delete;
+    BusyState& operator=(const BusyState&) = delete;
+    void leave()
+    {
+        if (!m_busy)
+            return;
+        m_busy = false;
+        m_ui.setStatus(QString());
+        m_ui.setBusy(false);
+    }
+
+private:
+    Interaction& m_ui;
+    bool m_busy = true;
+};
+
+// The first failure decides the code shown; a failure is never shown as code 0.
+void noteFailure(SplitRequest& request, int32_t code)
+{
+    if (request.errorCode == 0)
+        request.errorCode = code != 0 ? code : int32_t(EngineError::Internal);
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (!fa.exists() || !fb.exists())
+        return false;
+#ifdef Q_OS_WIN
+    if (fa.absoluteFilePath().compare(fb.absoluteFilePath(), Qt::CaseInsensitive) == 0)
+        return true;
+#endif
+    return fa.canonicalFilePath() == fb.canonicalFilePath();
+}
+
+} // namespace
+
+SplitJob::SplitJob(PDFLibrary& engine, Session& session, Interaction& ui)
+    : m_engine(engine), m_session(session), m_ui(ui), m_password(engine, session, ui),
+      m_dialogs(session, ui)
+{
+}
+
+QString SplitJob::infoText()
+{
+    return QStringLiteral("Paginor (https://www.velmora.example/)");
+}
+
+QString SplitJob::partFileName(const QString& chosenPath, const QString& pageList)
+{
+    // Only the file name loses its ".pdf": a folder such as "Scans.pdf.d" stays as it is.
+    const int cut =
+        std::max(chosenPath.lastIndexOf(QDir::separator()), chosenPath.lastIndexOf(u'/'));
+    QString name = chosenPath.mid(cut + 1);
+    name.remove(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    return chosenPath.left(cut + 1) + name + QStringLiteral(" Page ") + pageList +
+           QStringLiteral(".pdf");
+}
+
+void SplitJob::CmdBrowse_Click(QString& TextFile)
+{
+    if (m_running)
+        return;
+    FlagUp up(m_running);
+    m_password.CmdBrowse_Click(TextFile);
+}
+
+void SplitJob::run(SplitRequest& request)
+{
+    if (m_running) {
+        request.outcome = SplitRequest::Outcome::HeldOff;
+        return;
+    }
+    FlagUp up(m_running);
+    request.focus = OptionField::None;
+    request.errorCode = 0;
+    request.written.clear();
+
+    const QString source = request.TextFile.trimmed();
+    request.TextFile = source;
+    if (source.isEmpty() || !QFileInfo(source).isFile()) {
+        m_ui.message(QStringLiteral("Please select the source file"), Interaction::Icon::Critical,
+                     kError);
+        m_password.CmdBrowse_Click(request.TextFile);
+        request.outcome = SplitRequest::Outcome::NoSource;
+        return;
+    }
+    if (!settlePassword(source)) {
+        request.outcome = SplitRequest::Outcome::PasswordRefused;
+        return;
+    }
+    const ValidationResult valid = ValidateSplitInputs(request.options, m_ui);
+    if (!valid.goOn) {
+        request.focus = valid.focus;
+        request.outcome = SplitRequest::Outcome::InvalidOptions;
+        return;
+    }
+    const QString output = chooseOutput(source, request.options.mode);
+    if (output.isEmpty()) {
+        request.outcome = SplitRequest::Outcome::Cancelled;
+        return;
+    }
+
+    {
+        BusyState busy(m_ui);
+        produce(request, source, output);
+    }
+
+    if (request.written.isEmpty())
+        noteFailure(request, int32_t(EngineError::Internal));
+    if (request.errorCode != 0) {
+        request.outcome = SplitRequest::Outcome::Failed;
+        m_ui.message(QStringLiteral("Split failed\r\nError code: ") +
+                         QString::number(request.errorCode),
+                     Interaction::Icon::Critical, kError);
+    } else {
+        request.outcome = SplitRequest::Outcome::Succeeded;
+        m_ui.message(QStringLiteral("PDF file has been successfully splitted."),
+                     Interaction::Icon::Information, QStringLiteral("OK"));
+    }
+}
+
+bool SplitJob::settlePassword(const QString& source)
+{
+    if (m_password.TestPassword(source, QString()))
+        return true;
+    if (m_session.SourcePasswordFile.compare(source, Qt::CaseInsensitive) == 0)
+        return true;
+    m_session.SourcePassword.clear();
+    m_session.SourcePasswordFile.clear();
+    return m_password.AskSourcePassword(source);
+}
+
+QString SplitJob::chooseOutput(const QString& source, SplitMode mode)
+{
+    for (;;) {
+        const QString output = m_dialogs.ChooseOutputPdf();
+        // Replacing the source with a part of itself would lose it.
+        if (output.isEmpty() || mode == SplitMode::EveryN || !sameFile(output, source))
+            return output;
+        m_ui.message(QStringLiteral("Can not overwrite the PDF file. Please input a new file name"),
+                     Interaction::Icon::Critical, kError);
+    }
+}
+
+void SplitJob::produce(SplitRequest& request, const QString& source, const QString& output)
+{
+    const QString password = m_session.SourcePassword;
+    bool opened = false;
+    int32_t pageTotal = 0;
+    m_ui.runWhileYielding([&] {
+        opened = m_engine.OpenDocument(source, password);
+        pageTotal = m_engine.GetPageTotal();
+        m_engine.PostOpenStep();
+        if (!opened)
+            noteFailure(request, m_engine.LastErrorNumber());
+    });
+    if (!opened)
+        return;
+
+    const QStringList lists = BuildPageLists(request.options, pageTotal);
+    if (lists.isEmpty()) {
+        noteFailure(request, int32_t(EngineError::EmptySelection));
+        return;
+    }
+
+    if (request.options.mode != SplitMode::EveryN) {
+        m_ui.runWhileYielding([&] { writePart(lists.first(), output, request); });
+        return;
+    }
+    for (const QString& list : lists) {
+        m_ui.setStatus(QStringLiteral("Splitting page: ") + list +
+                       QStringLiteral(", please wait..."));
+        m_ui.yield();
+        const QString target = partFileName(output, list);
+        // Reopening the unchanged source with the same password reuses what was parsed.
+        m_ui.runWhileYielding([&] {
+            if (!m_engine.OpenDocument(source, password)) {
+                noteFailure(request, m_engine.LastErrorNumber());
+                return;
+            }
+            if (sameFile(target, source)) {
+                noteFailure(request, int32_t(EngineError::WriteFailed));
+                m_engine.DropDocument(m_engine.DocumentIdAt(1));
+                return;
+            }
+            writePart(list, target, request);
+        });
+    }
+}
+
+bool SplitJob::writePart(const QString& pageList, const QString& target, SplitRequest& request)
+{
+    bool ok = m_engine.PickPages(pageList) == 1;
+    if (ok) {
+        m_engine.SetInfoEntry(5, infoText());
+        m_engine.SetInfoEntry(6, infoText());
+        ok = m_engine.WriteToFile(target);
+    }
+    if (!ok)
+        noteFailure(request, m_engine.LastErrorNumber());
+    if (ok)
+        request.written << target;
+    m_engine.DropDocument(m_engine.DocumentIdAt(1));
+    return ok;
+}
+
+} // namespace paginor

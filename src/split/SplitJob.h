@@ -1,0 +1,84 @@
+#pragma once
+
+#include "split/SourcePassword.h"
+#include "split/SplitOptions.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace paginor {
+
+class Interaction;
+class PDFLibrary;
+struct Session;
+
+// One split as its caller sees it: what goes in, and what the job left behind.
+struct SplitRequest
+{
+    enum class Outcome
+    {
+        HeldOff,         // another split was running; nothing was done
+        NoSource,        // no existing source file; the open dialog was offered
+        PasswordRefused, // the password prompt was given up
+        InvalidOptions,  // the options were refused; see `focus`
+        Cancelled,       // the save dialog was cancelled
+        Succeeded,       // every output file was written
+        Failed,          // something was not written; see `errorCode`
+    };
+
+    // In: the source path as typed; out: trimmed, or the file chosen with the open dialog.
+    QString TextFile;
+    // In: the mode and its boxes; out: the boxes as normalised.
+    SplitOptions options;
+
+    Outcome outcome = Outcome::HeldOff;
+    OptionField focus = OptionField::None; // for InvalidOptions
+    int32_t errorCode = 0;                 // for Failed: the engine's code of the first failure
+    QStringList written;                   // the output files written, in order
+};
+
+// The split job behind "&Split", shared by the window, the command line and the benchmark.
+// It talks to the user only through the Interaction it was given, and runs the engine work
+// through Interaction::runWhileYielding.
+class SplitJob
+{
+public:
+    SplitJob(PDFLibrary& engine, Session& session, Interaction& ui);
+
+    // Runs one split to its end: checks the source and settles its password, validates the
+    // options, asks for the output, then writes the files with "Please wait..." and, per file
+    // in the pages-per-file mode, "Splitting page: <list>, please wait..." as status, the
+    // busy state on, and ends with "PDF file has been successfully splitted." or
+    // "Split failed\r\nError code: N". While a split runs, a further call returns at once with
+    // HeldOff. The source is never written over.
+    void run(SplitRequest& request);
+
+    // "&Browse" (see SourcePassword::CmdBrowse_Click); does nothing while running().
+    void CmdBrowse_Click(QString& TextFile);
+
+    // True from the start of run() or CmdBrowse_Click() to its end.
+    bool running() const { return m_running; }
+
+    // The file of one part in the pages-per-file mode: the chosen path with ".pdf" (any
+    // letter case) removed from its file name, then " Page ", the page list and ".pdf".
+    static QString partFileName(const QString& chosenPath, const QString& pageList);
+
+    // The text of document-information entries 5 and 6 of every output.
+    static QString infoText();
+
+private:
+    bool settlePassword(const QString& source);
+    QString chooseOutput(const QString& source, SplitMode mode);
+    void produce(SplitRequest& request, const QString& source, const QString& output);
+    bool writePart(const QString& pageList, const QString& target, SplitRequest& request);
+
+    PDFLibrary& m_engine;
+    Session& m_session;
+    Interaction& m_ui;
+    SourcePassword m_password;
+    FileDialogs m_dialogs;
+    bool m_running = false;
+};
+
+} // namespace paginor

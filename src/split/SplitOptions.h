@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace paginor {
+
+class Interaction;
+
+// The five ways to cut a source, in the order of the option buttons.
+enum class SplitMode
+{
+    EveryN = 0,  // one file per run of n pages
+    PageRange,   // one file: from-to
+    OddPages,    // one file: 1,3,5,...
+    EvenPages,   // one file: 2,4,6,...
+    CustomPages, // one file: the user's page list
+};
+
+// The option boxes that can receive the focus.
+enum class OptionField
+{
+    None,
+    TextEvery,
+    TextFrom,
+    TextTo,
+    TextCustom,
+};
+
+// What the option panel holds: the selected mode and the texts of its four boxes. The
+// defaults are those of a freshly opened window.
+struct SplitOptions
+{
+    SplitMode mode = SplitMode::PageRange;
+    QString TextEvery = QStringLiteral("10");
+    QString TextFrom = QStringLiteral("1");
+    QString TextTo = QStringLiteral("10");
+    QString TextCustom = QStringLiteral("1,3,10-25,30-47");
+};
+
+struct ValidationResult
+{
+    bool goOn = true;
+    OptionField focus = OptionField::None; // where the focus goes when !goOn
+};
+
+// Checks the inputs of the selected mode before the output is asked for. Rewrites the number
+// boxes of that mode (TextEvery; TextFrom and TextTo) as plain decimals, even when it stops.
+// Stops, after showing its message through `ui`, when:
+// - EveryN and TextEvery is not a whole number from 1 to 2147483647 once rounded half to even
+//   ("Please input a valid number", focus TextEvery);
+// - CustomPages and TextCustom is empty or blank ("Please input the page number", focus
+//   TextCustom).
+ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui);
+
+// The page-list texts of the output files for a source of `pageTotal` pages, in order; one per
+// file. EveryN gives "1-n", "(n+1)-(2n)", ... while the start is at most pageTotal, the last
+// end not cut back; PageRange "from-to" as the boxes hold them; Odd/EvenPages every such page
+// up to pageTotal, each followed by ","; CustomPages the box's text without surrounding
+// blanks. Expects options that passed ValidateSplitInputs.
+QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal);
+
+// The pages-per-file count of TextEvery, or 0 when it is not a usable count.
+int32_t pagesPerFile(const QString& textEvery);
+
+} // namespace paginor

@@ -1,0 +1,173 @@
+#include "split/SplitOptions.h"
+#include "split/NumberText.h"
+#include "support/FakeInteraction.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace paginor;
+using paginor::test::FakeInteraction;
+
+TEST(NumberText, NormalisesLikeALeadingNumberReading)
+{
+    const struct
+    {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"", "0"},
+        {"007", "7"},
+        {"000", "0"},
+        {"abc", "0"},
+        {"12abc", "12"},
+        {" 1 2\t3\n", "123"}, // blanks, tabs and line feeds count nowhere
+        {"- 5", "-5"},
+        {"+8", "8"},
+        {"-0", "0"},
+        {"1.5", "1.5"},
+        {"1.2.3", "1.2"},
+        {".25", "0.25"},
+        {"5.", "5"},
+        {"1e3", "1000"},
+        {"1E+2x", "100"},
+        {"25e-1", "2.5"},
+        {"1e", "1"},
+        {"2e-", "2"},
+        {"&H1F", "31"},
+        {"&hff", "255"},
+        {"&O17", "15"},
+        {"& H 10", "16"},
+        {"&H", "0"},
+        {"&X5", "0"},
+        {"--5", "0"},
+        {"1,000", "1"},
+        {"99999999999", "99999999999"},
+        {"1e20", "100000000000000000000"},
+        {"0.1", "0.1"},
+        {"1e-5", "0.00001"},
+        {"1.23456789012345678", "1.23456789012346"},
+        {"1e-999", "0"},
+        {"0e99999", "0"},
+        {"\xC2\xBD", "0"}, // a non-ASCII character reads as no number
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(normaliseNumberText(QString::fromUtf8(c.in)), QString::fromUtf8(c.out))
+            << "input: " << c.in;
+}
+
+TEST(NumberText, OverflowKeepsTheTextAndNeverGivesNaN)
+{
+    EXPECT_EQ(normaliseNumberText("1e999"), "1e999");
+    EXPECT_TRUE(std::isinf(readLeadingNumber("1e999")));
+    EXPECT_TRUE(std::isinf(readLeadingNumber("-" + QString(400, '9'))));
+    EXPECT_FALSE(std::isnan(readLeadingNumber("&H" + QString(400, 'F'))));
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(0.6), 1);
+}
+
+TEST(SplitOptions, CountsThatAreNotAWholePositiveNumberAreRefused)
+{
+    const struct
+    {
+        const char* text;
+        const char* normalised;
+        bool ok;
+    } cases[] = {
+        {"", "0", false},
+        {"000", "0", false},
+        {"x", "0", false},
+        {"0.4", "0.4", false},
+        {"0.5", "0.5", false},
+        {"-3", "-3", false},
+        {"99999999999", "99999999999", false},
+        {"2147483648", "2147483648", false},
+        {"1e999", "1e999", false},
+        {"0.6", "0.6", true},
+        {"007", "7", true},
+        {"2147483647", "2147483647", true},
+    };
+    for (const auto& c : cases) {
+        FakeInteraction ui;
+        SplitOptions o;
+        o.mode = SplitMode::EveryN;
+        o.TextEvery = c.text;
+        ValidationResult r = ValidateSplitInputs(o, ui);
+        EXPECT_EQ(o.TextEvery, c.normalised) << c.text;
+        EXPECT_EQ(r.goOn, c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_TRUE(ui.calls.empty());
+            continue;
+        }
+        EXPECT_EQ(r.focus, OptionField::TextEvery);
+        ASSERT_EQ(ui.calls.size(), 1u) << c.text;
+        EXPECT_EQ(ui.calls[0].text, "Please input a valid number");
+        EXPECT_EQ(ui.calls[0].icon, Interaction::Icon::Exclamation);
+        EXPECT_EQ(ui.calls[0].title, "Error");
+    }
+}
+
+TEST(SplitOptions, OtherModesCheckOnlyWhatTheyUse)
+{
+    FakeInteraction ui;
+    SplitOptions range;
+    range.TextFrom = "";
+    range.TextTo = "0010";
+    range.TextEvery = "junk"; // not the selected mode: left alone
+    EXPECT_TRUE(ValidateSplitInputs(range, ui).goOn);
+    EXPECT_EQ(range.TextFrom, "0");
+    EXPECT_EQ(range.TextTo, "10");
+    EXPECT_EQ(range.TextEvery, "junk");
+    EXPECT_EQ(BuildPageLists(range, 5), QStringList{"0-10"});
+
+    SplitOptions custom;
+    custom.mode = SplitMode::CustomPages;
+    custom.TextCustom = "  4-6,9  ";
+    EXPECT_TRUE(ValidateSplitInputs(custom, ui).goOn);
+    EXPECT_EQ(custom.TextCustom, "  4-6,9  ");
+    EXPECT_EQ(BuildPageLists(custom, 3), QStringList{"4-6,9"});
+    EXPECT_TRUE(ui.calls.empty());
+
+    custom.TextCustom = " \t ";
+    ValidationResult r = ValidateSplitInputs(custom, ui);
+    EXPECT_FALSE(r.goOn);
+    EXPECT_EQ(r.focus, OptionField::TextCustom);
+    EXPECT_EQ(ui.messageTexts(), QStringList{"Please input the page number"});
+    EXPECT_EQ(ui.calls[0].icon, Interaction::Icon::Exclamation);
+}
+
+TEST(SplitOptions, PageLists)
+{
+    auto lists = [](SplitMode mode, int total, const char* every = "10") {
+        SplitOptions o;
+        o.mode = mode;
+        o.TextEvery = every;
+        return BuildPageLists(o, total);
+    };
+    EXPECT_EQ(lists(SplitMode::EveryN, 20, "7"), (QStringList{"1-7", "8-14", "15-21"}));
+    EXPECT_EQ(lists(SplitMode::EveryN, 30), (QStringList{"1-10", "11-20", "21-30"}));
+    EXPECT_EQ(lists(SplitMode::EveryN, 25), (QStringList{"1-10", "11-20", "21-30"}));
+    EXPECT_EQ(lists(SplitMode::EveryN, 5), QStringList{"1-10"});
+    EXPECT_EQ(lists(SplitMode::EveryN, 0), QStringList{});
+    EXPECT_EQ(lists(SplitMode::EveryN, 3, "2.5"), (QStringList{"1-2", "3-4"}));
+    EXPECT_EQ(lists(SplitMode::EveryN, 4, "1").size(), 4);
+    EXPECT_EQ(lists(SplitMode::OddPages, 8), QStringList{"1,3,5,7,"});
+    EXPECT_EQ(lists(SplitMode::OddPages, 7), QStringList{"1,3,5,7,"});
+    EXPECT_EQ(lists(SplitMode::OddPages, 1), QStringList{"1,"});
+    EXPECT_EQ(lists(SplitMode::OddPages, 0), QStringList{""});
+    EXPECT_EQ(lists(SplitMode::EvenPages, 9), QStringList{"2,4,6,8,"});
+    EXPECT_EQ(lists(SplitMode::EvenPages, 1), QStringList{""});
+    EXPECT_EQ(BuildPageLists(SplitOptions{}, 3), QStringList{"1-10"});
+}
+
+TEST(SplitOptions, CountingStopsBeforeLeavingThe32BitRange)
+{
+    SplitOptions o;
+    o.mode = SplitMode::EveryN;
+    o.TextEvery = "2147483647";
+    EXPECT_EQ(BuildPageLists(o, 2147483647), QStringList{"1-2147483647"});
+    o.TextEvery = "1073741824";
+    EXPECT_EQ(BuildPageLists(o, 2147483647),
+              (QStringList{"1-1073741824", "1073741825-2147483647"}));
+}
