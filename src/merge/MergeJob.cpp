@@ -1,0 +1,130 @@
+#include "merge/MergeJob.h"
+
+#include "engine/PDFLibrary.h"
+#include "merge/MergeList.h"
+#include "split/FileDialogs.h"
+#include "split/Interaction.h"
+#include "split/Session.h"
+
+#include <QFileInfo>
+
+namespace paginor {
+
+namespace {
+
+const QString kListName = QStringLiteral("TmpList");
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Leaves the busy state however the job ends.
+class BusyScope
+{
+public:
+    explicit BusyScope(Interaction& ui) : m_ui(ui)
+    {
+        m_ui.setBusy(true);
+        m_ui.setProgress(1);
+    }
+    ~BusyScope()
+    {
+        m_ui.setBusy(false);
+        m_ui.setProgress(-1);
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    Interaction& m_ui;
+};
+
+} // namespace
+
+MergeJob::MergeJob(PDFLibrary& engine, Session& session, Interaction& ui, MergeList& list)
+    : m_engine(engine), m_session(session), m_ui(ui), m_list(list)
+{
+}
+
+MergeOutcome MergeJob::CmdMerge_Click()
+{
+    MergeOutcome outcome;
+    if (m_list.rowCount() < 2) {
+        m_ui.message(QStringLiteral("Please add more PDF files"), Interaction::Icon::Information,
+                     QStringLiteral("Paginor"));
+        m_list.AddPdfFiles();
+        outcome.kind = MergeOutcome::Kind::TooFewFiles;
+        return outcome;
+    }
+
+    FileDialogs dialogs(m_session, m_ui);
+    QString output = dialogs.ChooseOutputPdf();
+    while (IsListedFile(output)) {
+        m_ui.message(QStringLiteral("Can not overwrite the PDF file. Please input a new file name"),
+                     Interaction::Icon::Critical, QStringLiteral("Error"));
+        output = dialogs.ChooseOutputPdf();
+    }
+    if (output.isEmpty())
+        return outcome;
+    return merge(m_engine, m_ui, m_list.fullPaths(), output);
+}
+
+bool MergeJob::IsListedFile(const QString& path) const
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo target(path);
+    // Another spelling of an input (a link, "..") would otherwise let the output replace it.
+    const QString canonical = target.exists() ? target.canonicalFilePath() : QString();
+    for (int i = 0; i < m_list.rowCount(); ++i) {
+        const QString listed = m_list.fullPath(i);
+        if (listed.compare(path, Qt::CaseInsensitive) == 0)
+            return true;
+        if (!canonical.isEmpty() && QFileInfo(listed).canonicalFilePath() == canonical)
+            return true;
+    }
+    return false;
+}
+
+MergeOutcome MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+                             const QString& output)
+{
+    MergeOutcome outcome;
+    outcome.output = output;
+    BusyScope busy(ui);
+
+    const int n = int(paths.size());
+    engine.NewPathList(kListName);
+    for (const QString& path : paths)
+        engine.AppendToPathList(kListName, path);
+    ui.setProgress(70);
+
+    int joined = 0;
+    ui.runWhileYielding([&] { joined = engine.MergePathList(kListName, output); });
+    outcome.joined = joined;
+
+    if (joined < n) {
+        outcome.kind = MergeOutcome::Kind::Failed;
+        ui.message(failureText(engine, joined), Interaction::Icon::Critical,
+                   QStringLiteral("Error"));
+        return outcome;
+    }
+    outcome.kind = MergeOutcome::Kind::Merged;
+    ui.setProgress(100);
+    engine.DropDocument(engine.DocumentIdAt(1));
+    ui.message(QStringLiteral("PDF file has been successfully merged."),
+               Interaction::Icon::Information, QStringLiteral("OK"));
+    return outcome;
+}
+
+QString MergeJob::failureText(PDFLibrary& engine, int joined)
+{
+    if (joined > 0) {
+        return QStringLiteral("Can not merge file: ") + MergeList::NumberText(joined + 1) +
+               QStringLiteral(" - ") + engine.PathListEntry(kListName, joined + 1) + kCrLf +
+               QStringLiteral("Please make sure it is NOT encrypted or damaged.");
+    }
+    return QStringLiteral("Can not merge file: ") + kCrLf + MergeList::NumberText(1) +
+           QStringLiteral(" - ") + engine.PathListEntry(kListName, 1) + kCrLf +
+           MergeList::NumberText(2) + QStringLiteral(" - ") + engine.PathListEntry(kListName, 2) +
+           kCrLf + kCrLf + QStringLiteral("Please make sure they are NOT encrypted or damaged.");
+}
+
+} // namespace paginor

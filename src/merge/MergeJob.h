@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace paginor {
+
+class Interaction;
+class MergeList;
+class PDFLibrary;
+struct Session;
+
+// What one run of the merge left behind.
+struct MergeOutcome
+{
+    enum class Kind
+    {
+        TooFewFiles, // fewer than two rows: the add dialog was shown instead
+        Cancelled,   // the save dialog was cancelled
+        Merged,      // the output was written
+        Failed,      // a file could not be joined; nothing new is at the output path
+    };
+    Kind kind = Kind::Cancelled;
+    int joined = 0; // entries joined before the first failure; the row count on success
+    QString output; // the chosen output path ("" unless one was chosen)
+};
+
+// The "&Merge" command: joins the merge list's files, in list order, into one new file that
+// the user names. It talks to the user only through Interaction and leaves the list unchanged.
+class MergeJob
+{
+public:
+    MergeJob(PDFLibrary& engine, Session& session, Interaction& ui, MergeList& list);
+
+    // The whole command. With fewer than two rows it says so and runs the add dialog instead.
+    // Otherwise it asks for the output path, refusing any listed file until another path or
+    // Cancel is given, then joins the rows as merge() does.
+    MergeOutcome CmdMerge_Click();
+
+    // True when `path` names the same file as a row: the texts are equal ignoring letter
+    // case, or both resolve to the same existing file. "" matches nothing.
+    bool IsListedFile(const QString& path) const;
+
+    // Joins `paths` in order into `output` under the busy state, with progress 1, 70 and 100,
+    // and reports success or the first file that failed. The engine's list "TmpList" holds
+    // `paths` afterwards. The output appears only when every file was joined; an existing file
+    // there is replaced then and left intact otherwise. The window, the benchmark and the
+    // command line all merge through this.
+    static MergeOutcome merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+                              const QString& output);
+
+    // The failure message when `joined` of the files in "TmpList" were joined.
+    static QString failureText(PDFLibrary& engine, int joined);
+
+private:
+    PDFLibrary& m_engine;
+    Session& m_session;
+    Interaction& m_ui;
+    MergeList& m_list;
+};
+
+} // namespace paginor

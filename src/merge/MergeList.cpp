@@ -1,0 +1,208 @@
+#include "merge/MergeList.h"
+
+#include "merge/PathParts.h"
+#include "split/FileDialogs.h"
+#include "split/Interaction.h"
+#include "split/Session.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace paginor {
+
+MergeList::MergeList(Session& session, Interaction& ui, QObject* parent)
+    : QObject(parent), m_session(session), m_ui(ui)
+{
+}
+
+void MergeList::AddPdfFiles()
+{
+    FileDialogs dialogs(m_session, m_ui);
+    addFromBuffer(dialogs.ChoosePdfFilesToAdd());
+}
+
+void MergeList::addFromBuffer(const QString& buffer)
+{
+    if (buffer.isEmpty())
+        return;
+    const QChar nul(u'\0');
+    const int firstNul = buffer.indexOf(nul);
+    const bool several =
+        firstNul >= 0 && firstNul + 1 < buffer.size() && buffer[firstNul + 1] != nul;
+
+    if (!several) {
+        const QString path = firstNul < 0 ? buffer : buffer.left(firstNul);
+        const int cut = path.lastIndexOf(QDir::separator());
+        m_session.LastOpenFolder = path.left(cut + 1);
+        if (HasPdfExtension(path))
+            AddListRow(path);
+        return;
+    }
+
+    QString folder = buffer.left(firstNul);
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    m_session.LastOpenFolder = folder;
+
+    m_ui.setWaitCursor(true);
+    m_ui.yield();
+    int start = firstNul + 1;
+    while (start < buffer.size()) {
+        int end = buffer.indexOf(nul, start);
+        if (end < 0)
+            end = buffer.size();
+        if (end > start) {
+            const QString path = folder + buffer.mid(start, end - start);
+            if (HasPdfExtension(path)) {
+                AddListRow(path);
+                m_ui.yield();
+            }
+        }
+        start = end + 1;
+    }
+    m_ui.setWaitCursor(false);
+}
+
+bool MergeList::HasPdfExtension(const QString& path)
+{
+    const int dot = path.lastIndexOf(u'.');
+    return dot >= 0 && QStringView(path).mid(dot + 1).compare(u"pdf", Qt::CaseInsensitive) == 0;
+}
+
+void MergeList::AddListRow(const QString& fullPath)
+{
+    const QFileInfo info(fullPath);
+    MergeRow row;
+    row.fileName = GetFileName(fullPath);
+    row.path = GetFolderName(fullPath);
+    row.sizeText = SizeText(info.isFile() ? info.size() : 0);
+    m_rows.push_back(row);
+    const int index = rowCount() - 1;
+    // Appending moves no other row, so only the new one needs a number.
+    m_rows[index].number = NumberText(index + 1);
+    Q_EMIT rowsAppended(index, 1);
+}
+
+void MergeList::RenumberList()
+{
+    renumberFrom(0);
+}
+
+void MergeList::renumberFrom(int first)
+{
+    int changedFirst = -1;
+    int changedLast = -1;
+    for (int i = first; i < rowCount(); ++i) {
+        QString text = NumberText(i + 1);
+        if (m_rows[i].number == text)
+            continue;
+        m_rows[i].number = std::move(text);
+        if (changedFirst < 0)
+            changedFirst = i;
+        changedLast = i;
+    }
+    if (changedFirst >= 0)
+        Q_EMIT rowsChanged(changedFirst, changedLast);
+}
+
+QString MergeList::SizeText(int64_t bytes)
+{
+    if (bytes < 0)
+        bytes = 0;
+    const qlonglong kilobytes = qlonglong((bytes + 512) / 1024);
+    // The size pattern always groups thousands, even where the locale's default omits it.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(kilobytes) + QStringLiteral(" KB");
+}
+
+QString MergeList::NumberText(int position)
+{
+    return QStringLiteral("%1").arg(position, 3, 10, QLatin1Char('0'));
+}
+
+QString MergeList::fullPath(int index) const
+{
+    const MergeRow& r = m_rows.at(index);
+    return r.path + QDir::separator() + r.fileName;
+}
+
+QStringList MergeList::fullPaths() const
+{
+    QStringList out;
+    out.reserve(rowCount());
+    for (int i = 0; i < rowCount(); ++i)
+        out << fullPath(i);
+    return out;
+}
+
+void MergeList::setSelected(int index, bool selected)
+{
+    if (index >= 0 && index < rowCount())
+        m_rows[index].selected = selected;
+}
+
+void MergeList::setCurrentRow(int index)
+{
+    m_current = index >= 0 && index < rowCount() ? index : -1;
+}
+
+QVector<int> MergeList::selectedRows() const
+{
+    QVector<int> out;
+    for (int i = 0; i < rowCount(); ++i)
+        if (m_rows[i].selected)
+            out << i;
+    return out;
+}
+
+void MergeList::RemoveSelectedRows()
+{
+    if (m_rows.isEmpty())
+        return;
+    int lowest = -1;
+    // From the last row back, so the rows still to visit keep their positions.
+    for (int i = rowCount() - 1; i >= 0; --i) {
+        if (m_rows[i].selected) {
+            m_rows.remove(i);
+            lowest = i;
+        }
+    }
+    if (lowest < 0)
+        return;
+    m_current = -1;
+    for (int i = lowest; i < rowCount(); ++i)
+        m_rows[i].number = NumberText(i + 1);
+    Q_EMIT listReset();
+}
+
+bool MergeList::MoveSelectedUp()
+{
+    return moveCurrent(-1);
+}
+
+bool MergeList::MoveSelectedDown()
+{
+    return moveCurrent(+1);
+}
+
+bool MergeList::moveCurrent(int step)
+{
+    const int p = m_current;
+    const int q = p + step;
+    if (p < 0 || q < 0 || q >= rowCount())
+        return false;
+    MergeRow& a = m_rows[p];
+    MergeRow& b = m_rows[q];
+    std::swap(a.fileName, b.fileName);
+    std::swap(a.path, b.path);
+    std::swap(a.sizeText, b.sizeText);
+    // Each file keeps its own selection, so a selected neighbour does not lose it.
+    std::swap(a.selected, b.selected);
+    m_current = q;
+    Q_EMIT rowsChanged(std::min(p, q), std::max(p, q));
+    return true;
+}
+
+} // namespace paginor

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <cstdint>
+
+namespace paginor {
+
+class Interaction;
+struct Session;
+
+// One row of the merge list: exactly the four texts the list shows, plus whether the row is
+// selected. The full path is not kept; it is rebuilt from `path` and `fileName`.
+struct MergeRow
+{
+    QString number;   // "No.": the position as "001", ..., "999", "1000"
+    QString fileName; // "File Name"
+    QString path;     // "Path": the folder without a trailing separator ("" for "/a.pdf")
+    QString sizeText; // "File Size": "1,234 KB"
+    bool selected = false;
+};
+
+// The ordered list of PDFs to join, in merge order. It is what the merge panel shows: the
+// panel mirrors it through the signals below and hands the user's selection back with
+// setSelected() and setCurrentRow() before each command. The same file may be listed twice.
+class MergeList : public QObject
+{
+    Q_OBJECT
+public:
+    MergeList(Session& session, Interaction& ui, QObject* parent = nullptr);
+
+    // Asks for files with the multi-selection dialog and appends a row per chosen PDF. Cancel
+    // changes nothing. Otherwise LastOpenFolder becomes the chosen files' folder.
+    void AddPdfFiles();
+
+    // The part of AddPdfFiles after the dialog: `buffer` is its answer, either one full path or
+    // a folder, a NUL and NUL-terminated names, padded with NULs. Several files are added under
+    // the wait cursor, yielding once before the first and once after each added row; one file
+    // is added without either. "" does nothing.
+    void addFromBuffer(const QString& buffer);
+
+    // True exactly when the text after the path's last "." is "pdf" in any letter case.
+    static bool HasPdfExtension(const QString& path);
+
+    // Appends an unselected row for `fullPath`, numbered after the last row. A file whose size
+    // cannot be read (it does not exist, say) still gets its row, with "0 KB".
+    void AddListRow(const QString& fullPath);
+
+    // Rewrites every row's "No." text.
+    void RenumberList();
+
+    // The size text of a file of `bytes` bytes: kilobytes rounded half away from zero, grouped
+    // as in the user's locale (always grouped), then " KB". 512 bytes give "1 KB".
+    static QString SizeText(int64_t bytes);
+
+    // A position from 1 as "000": at least three digits.
+    static QString NumberText(int position);
+
+    int rowCount() const { return int(m_rows.size()); }
+    // Row `index` from 0; index must be in range.
+    const MergeRow& row(int index) const { return m_rows.at(index); }
+    // The full path of row `index`: its folder, the native separator and its file name.
+    QString fullPath(int index) const;
+    // The full paths of all rows, in order.
+    QStringList fullPaths() const;
+
+    // The selection, as the panel reports it. Neither emits a signal.
+    void setSelected(int index, bool selected);
+    // The row the moves act on, or -1. An out-of-range index counts as -1.
+    void setCurrentRow(int index);
+    int currentRow() const { return m_current; }
+    QVector<int> selectedRows() const;
+
+    // Removes every selected row and renumbers; nothing is selected afterwards, and there is
+    // no current row. An empty list or an empty selection changes nothing.
+    void RemoveSelectedRows();
+
+    // Exchanges the current row with the one above (below); the file keeps its selection and
+    // stays the current row. Returns false, changing nothing, when there is no current row or
+    // it is already the first (last).
+    bool MoveSelectedUp();
+    bool MoveSelectedDown();
+
+Q_SIGNALS:
+    // Rows [first, first + count) were appended.
+    void rowsAppended(int first, int count);
+    // Texts or selection of rows [first, last] changed; the row count did not.
+    void rowsChanged(int first, int last);
+    // Rows were removed: everything must be read again.
+    void listReset();
+
+private:
+    bool moveCurrent(int step);
+    // Renumbers rows from `first` on, signalling only the rows whose text changed.
+    void renumberFrom(int first);
+
+    Session& m_session;
+    Interaction& m_ui;
+    QVector<MergeRow> m_rows;
+    int m_current = -1;
+};
+
+} // namespace paginor
