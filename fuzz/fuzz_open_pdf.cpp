@@ -1,0 +1,73 @@
+// Opens an arbitrary byte string as a PDF and does with it what the password check, a split
+// and a merge do. Nothing may crash, hang, leak or run out of memory.
+#include "engine/PDFLibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+
+using paginor::PDFLibrary;
+
+namespace {
+
+const QTemporaryDir& workDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+void writeInput(const QString& path, const uint8_t* data, size_t size)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        abort();
+    if (f.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
+        abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString in = workDir().filePath("in.pdf");
+    const QString out = workDir().filePath("out.pdf");
+    writeInput(in, data, size);
+    QFile::remove(out);
+
+    // A fresh engine per input keeps runs independent of each other.
+    PDFLibrary lib;
+    const int32_t probe = lib.ProbeOpen(in, "");
+    if (probe <= 0)
+        abort();
+    lib.ProbeInfo(probe, 20);
+    lib.ProbeClose(probe);
+
+    if (lib.OpenDocument(in, "")) {
+        const int32_t total = lib.GetPageTotal();
+        if (total < 0)
+            abort();
+        lib.PostOpenStep();
+        const QString last = QString::number(total);
+        // Reversed, repeated and past-the-end items, as users type them.
+        for (const QString& list : {last + "-1,1", QStringLiteral("1,1,2-3,")}) {
+            if (!lib.OpenDocument(in, ""))
+                break;
+            if (lib.PickPages(list) == 1) {
+                lib.SetInfoEntry(5, "fuzz");
+                lib.SetInfoEntry(6, "fuzz");
+                lib.WriteToFile(out);
+            }
+            lib.DropDocument(lib.DocumentIdAt(1));
+        }
+    }
+
+    lib.NewPathList("TmpList");
+    lib.AppendToPathList("TmpList", in);
+    lib.AppendToPathList("TmpList", in);
+    const int32_t joined = lib.MergePathList("TmpList", out);
+    if (joined < 0 || joined > 2)
+        abort();
+    return 0;
+}
