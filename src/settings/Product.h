@@ -1,0 +1,14 @@
+#pragma once
+
+namespace paginor {
+
+// The product's name, version and maker, as shown to the user and written into PDFs.
+inline const char* const kProductName = "Paginor";
+inline const char* const kProductVersion = "4.0";
+inline const char* const kMakerName = "Velmora Software";
+inline const char* const kMakerWebSite = "https://www.velmora.example/";
+inline const char* const kMakerWebSiteShown = "www.velmora.example";
+inline const char* const kCopyright =
+    "Copyright (C) 2005-2026 Velmora Software. All rights reserved.";
+
+} // namespace paginor

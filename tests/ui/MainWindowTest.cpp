@@ -1,0 +1,255 @@
+#include "engine/PDFLibrary.h"
+#include "settings/SettingsStore.h"
+#include "settings/UpdateReminder.h"
+#include "support/FakeInteraction.h"
+#include "ui/FormMain.h"
+#include "ui/MergePanel.h"
+#include "ui/SplitPanel.h"
+#include "ui/UiTestEnvironment.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace paginor::test {
+namespace {
+
+const QString kQuestion =
+    "Do you want to visit our website to check if there is a new version released?";
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    MainWindowTest()
+    {
+        // A short date format with a two-digit year: "12/8/26".
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QFile::copy(QStringLiteral(PAGINOR_RESOURCE_DIR "/skin.styles"),
+                    m_folder.path() + "/skin.styles");
+        // Skins are application-wide: every test starts from the plain look.
+        qApp->setStyleSheet(QString());
+    }
+    ~MainWindowTest() override
+    {
+        QLocale::setDefault(QLocale::c());
+        qApp->setStyleSheet(QString());
+    }
+
+    std::unique_ptr<FormMain> open(QString folder = QString())
+    {
+        FormMainOptions options;
+        options.programFolder = folder.isEmpty() ? m_folder.path() : folder;
+        options.prompter = &m_fake;
+        options.openUrl = [this](const QUrl& url) {
+            m_opened << url.toString();
+        };
+        return std::make_unique<FormMain>(options);
+    }
+
+    // Stores a reminder date as the program itself would, in the user's short format.
+    static void storeReminder(const QDate& date)
+    {
+        WriteSetting("LastCheckUpdate", formatReminderDate(date, QLocale()));
+    }
+
+    FreshSettings m_settings;
+    QTemporaryDir m_folder;
+    FakeInteraction m_fake;
+    QStringList m_opened;
+    const QString m_plainSheet;
+};
+
+TEST_F(MainWindowTest, FirstStartAsksOnceShowsTheSplitPanelAndStoresToday)
+{
+    m_fake.replies = {Interaction::Reply::No};
+    auto window = open();
+
+    ASSERT_EQ(m_fake.calls.size(), 1u);
+    const auto& asked = m_fake.calls[0];
+    EXPECT_EQ(asked.text, kQuestion);
+    EXPECT_EQ(asked.title, "Paginor");
+    EXPECT_EQ(asked.icon, Interaction::Icon::Question);
+    EXPECT_EQ(asked.buttons, Interaction::Buttons::YesNo);
+    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_EQ(ReadSetting("LastCheckUpdate"),
+              QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+
+    EXPECT_EQ(window->windowTitle(), "Paginor");
+    EXPECT_EQ(window->size(), QSize(638, 405));
+    EXPECT_EQ(window->skinNumber(), 0);
+    EXPECT_EQ(window->skinEngine().currentScheme(), "NormalBlue.ini");
+    EXPECT_TRUE(window->LabelStatu->text().isEmpty());
+    EXPECT_EQ(window->TabStrip1->currentIndex(), 0);
+    EXPECT_EQ(window->TabStrip1->tabText(0), "Cleavo");
+    EXPECT_EQ(window->TabStrip1->tabText(1), "Merger");
+    EXPECT_FALSE(window->PicCleavo->isHidden());
+    EXPECT_TRUE(window->PicMerger->isHidden());
+
+    // The date just stored reads back as today: the next start asks nothing.
+    m_fake.calls.clear();
+    auto second = open();
+    EXPECT_TRUE(m_fake.callsOf("message").empty());
+}
+
+TEST_F(MainWindowTest, ReminderDayCounts)
+{
+    const QDate today = QDate::currentDate();
+    struct Case
+    {
+        QString stored;
+        bool asked;
+    } cases[] = {
+        {formatReminderDate(today.addDays(-15), QLocale()), false},
+        {formatReminderDate(today.addDays(-16), QLocale()), true},
+        {formatReminderDate(today.addDays(1), QLocale()), true},
+        {formatReminderDate(today, QLocale()), false},
+        {"not a date", true},
+        {"2005-1-1", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        FreshSettings fresh;
+        WriteSetting("LastCheckUpdate", c.stored);
+        m_fake.calls.clear();
+        m_fake.replies = {Interaction::Reply::Yes};
+        auto window = open();
+        EXPECT_EQ(m_fake.callsOf("message").size(), c.asked ? 1u : 0u);
+        EXPECT_EQ(ReadSetting("LastCheckUpdate"),
+                  c.asked ? formatReminderDate(today, QLocale()) : c.stored);
+        EXPECT_EQ(m_opened.size(), c.asked ? 1 : 0);
+        if (c.asked)
+            EXPECT_TRUE(m_opened.value(0).startsWith("https://"));
+        m_opened.clear();
+        m_fake.replies.clear();
+    }
+}
+
+TEST_F(MainWindowTest, StoredSkinNumbers)
+{
+    struct Case
+    {
+        QString stored;
+        int number;
+        QString scheme;
+    } cases[] = {
+        {"0", 0, "NormalBlue.ini"},
+        {"1", 1, "LightBlue.ini"},
+        {"2", 2, "NormalAqua.ini"},
+        {"3", 3, "NormalSilver.ini"},
+        {"4", 4, "NormalBlack.ini"},
+        {"5", 5, ""},
+        {"9", 9, ""},
+        {"-1", -1, ""},
+        {"abc", 0, "NormalBlue.ini"},
+        {"2.5", 2, "NormalAqua.ini"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored.toStdString());
+        FreshSettings fresh;
+        storeReminder(QDate::currentDate());
+        WriteSetting("Skin", c.stored);
+        auto window = open();
+        EXPECT_EQ(window->skinNumber(), c.number);
+        const QString expected =
+            c.scheme.isEmpty() ? "|" : window->programFolder() + "skin.styles|" + c.scheme;
+        EXPECT_EQ(window->skinEngine().requests().value(0), expected);
+        EXPECT_EQ(window->skinEngine().currentScheme(), c.scheme);
+        if (c.scheme.isEmpty())
+            EXPECT_EQ(qApp->styleSheet(), m_plainSheet);
+        else
+            EXPECT_NE(qApp->styleSheet(), m_plainSheet);
+        window->close();
+        EXPECT_EQ(ReadSetting("Skin"), QString::number(c.number));
+        window->setSkinNumber(5);
+    }
+}
+
+TEST_F(MainWindowTest, MissingSkinFileLeavesThePlainLookAndKeepsTheNumber)
+{
+    QTemporaryDir empty;
+    storeReminder(QDate::currentDate());
+    WriteSetting("Skin", "3");
+    // Reported without a trailing separator; exactly one is added.
+    auto window = open(QDir::toNativeSeparators(empty.path()));
+    EXPECT_EQ(window->programFolder(), QDir::toNativeSeparators(empty.path()) + QDir::separator());
+    EXPECT_EQ(window->skinNumber(), 3);
+    EXPECT_EQ(window->skinEngine().currentScheme(), "");
+    EXPECT_EQ(qApp->styleSheet(), m_plainSheet);
+    window->close();
+    EXPECT_EQ(ReadSetting("Skin"), "3");
+}
+
+TEST_F(MainWindowTest, TabsSwitchPanelsAndBothExitButtonsCloseStoringTheSkin)
+{
+    storeReminder(QDate::currentDate());
+    for (const char* exitName : {"CmdExit", "CmdExit2"}) {
+        SCOPED_TRACE(exitName);
+        auto window = open();
+        window->show();
+        window->TabStrip1->setCurrentIndex(1);
+        EXPECT_TRUE(window->PicCleavo->isHidden());
+        EXPECT_TRUE(window->PicMerger->isVisible());
+        window->TabStrip1->setCurrentIndex(0);
+        EXPECT_TRUE(window->PicCleavo->isVisible());
+        EXPECT_TRUE(window->PicMerger->isHidden());
+
+        window->setSkinNumber(4);
+        auto* exit = window->findChild<QPushButton*>(exitName);
+        ASSERT_NE(exit, nullptr);
+        exit->click();
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(ReadSetting("Skin"), "4");
+        window->setSkinNumber(5);
+        WriteSetting("Skin", "0");
+    }
+}
+
+TEST_F(MainWindowTest, PanelsShareOneRectangleWithTheirControlsInsideTheWindow)
+{
+    storeReminder(QDate::currentDate());
+    auto window = open();
+    window->show();
+    EXPECT_EQ(window->PicCleavo->geometry(), window->PicMerger->geometry());
+    const QRect client = window->centralWidget()->rect();
+    for (QWidget* w : {static_cast<QWidget*>(window->splitPanel()->CmdSplit),
+                       static_cast<QWidget*>(window->splitPanel()->TextCustom)}) {
+        const QRect r(w->mapTo(window->centralWidget(), QPoint()), w->size());
+        EXPECT_TRUE(client.contains(r)) << w->objectName().toStdString();
+    }
+    window->TabStrip1->setCurrentIndex(1);
+    QWidget* merge = window->mergePanel()->CmdMerge;
+    EXPECT_TRUE(
+        client.contains(QRect(merge->mapTo(window->centralWidget(), QPoint()), merge->size())));
+}
+
+TEST_F(MainWindowTest, WindowWithoutAnEngineSaysSoAndStillWorks)
+{
+    storeReminder(QDate::currentDate());
+    FormMainOptions options;
+    options.programFolder = m_folder.path();
+    options.prompter = &m_fake;
+    options.createEngine = []() -> std::unique_ptr<PDFLibrary> {
+        throw std::runtime_error("no engine");
+    };
+    FormMain window(options);
+    ASSERT_EQ(m_fake.callsOf("message").size(), 1u);
+    EXPECT_EQ(m_fake.calls[0].icon, Interaction::Icon::Critical);
+    EXPECT_EQ(window.engine(), nullptr);
+    EXPECT_EQ(window.splitPanel(), nullptr);
+    window.show();
+    window.TabStrip1->setCurrentIndex(1);
+    EXPECT_TRUE(window.PicMerger->isVisible());
+    window.findChild<QPushButton*>("CmdExit2")->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ReadSetting("Skin"), "0");
+}
+
+} // namespace
+} // namespace paginor::test

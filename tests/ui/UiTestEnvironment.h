@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QTemporaryDir>
+
+namespace paginor::test {
+
+// Points the settings store at an empty temporary folder for as long as it lives, so a test
+// starts like a first run and never touches the real user's settings. The test program's
+// QApplication is made once, before any test, by UiTestEnvironment.cpp.
+class FreshSettings
+{
+public:
+    FreshSettings();
+    // The per-user settings file the store writes inside the folder.
+    QString file() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace paginor::test
