@@ -1,7 +1,9 @@
 // Runs the program's own job code on files named on the command line, for timing against
 // other tools. Usage:
 //   paginor-bench merge OUTPUT INPUT...
+//   paginor-bench split every N SOURCE OUTPUT | split range FROM-TO SOURCE OUTPUT
 // Prints one line "joined N of M" and exits 0 when every input was joined.
+#include "SplitBench.h"
 #include "engine/PDFLibrary.h"
 #include "merge/MergeJob.h"
 #include "split/Interaction.h"
@@ -55,6 +57,8 @@ int main(int argc, char** argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "merge") == 0)
         return runMerge(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "split") == 0)
+        return runSplitBench(argc, argv);
     std::fprintf(stderr, "usage: paginor-bench merge OUTPUT INPUT...\n");
     return 2;
 }

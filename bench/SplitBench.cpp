@@ -1,0 +1,77 @@
+#include "SplitBench.h"
+
+#include "engine/PDFLibrary.h"
+#include "split/Interaction.h"
+#include "split/Session.h"
+#include "split/SplitJob.h"
+
+#include <QDir>
+#include <QString>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Answers the save dialog with the one output path; nobody else is asked anything.
+class ScriptedSave : public paginor::Interaction
+{
+public:
+    explicit ScriptedSave(const QString& output) : m_output(output) {}
+    Reply message(const QString& text, Icon, const QString& title, Buttons) override
+    {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+        return Reply::Ok;
+    }
+    bool inputBox(const QString&, const QString&, QString&) override { return false; }
+    QStringList fileDialog(const paginor::FileDialogRequest& request) override
+    {
+        if (request.kind == paginor::DialogKind::Save)
+            return {m_output};
+        return {};
+    }
+    void setStatus(const QString&) override {}
+    void setBusy(bool) override {}
+    void setWaitCursor(bool) override {}
+    void setProgress(int) override {}
+    void yield() override {}
+    void runWhileYielding(const std::function<void()>& work) override { work(); }
+
+private:
+    QString m_output;
+};
+
+int usage()
+{
+    std::fprintf(stderr, "usage: paginor-bench split every N SOURCE OUTPUT\n"
+                         "       paginor-bench split range FROM-TO SOURCE OUTPUT\n");
+    return 2;
+}
+
+} // namespace
+
+int runSplitBench(int argc, char** argv)
+{
+    if (argc != 6)
+        return usage();
+    const QString arg = QString::fromLocal8Bit(argv[3]);
+    paginor::SplitRequest request;
+    request.TextFile = QDir::toNativeSeparators(QString::fromLocal8Bit(argv[4]));
+    if (std::strcmp(argv[2], "every") == 0) {
+        request.options.mode = paginor::SplitMode::EveryN;
+        request.options.TextEvery = arg;
+    } else if (std::strcmp(argv[2], "range") == 0 && arg.count(u'-') == 1) {
+        request.options.mode = paginor::SplitMode::PageRange;
+        request.options.TextFrom = arg.section(u'-', 0, 0);
+        request.options.TextTo = arg.section(u'-', 1, 1);
+    } else {
+        return usage();
+    }
+
+    paginor::PDFLibrary engine;
+    paginor::Session session;
+    ScriptedSave ui(QDir::toNativeSeparators(QString::fromLocal8Bit(argv[5])));
+    paginor::SplitJob job(engine, session, ui);
+    job.run(request);
+    std::printf("wrote %d files\n", int(request.written.size()));
+    return request.outcome == paginor::SplitRequest::Outcome::Succeeded ? 0 : 1;
+}
