@@ -1,9 +1,5 @@
 #include "ui/MergePanel.h"
 
-#include "engine/PDFLibrary.h"
-#include "split/Interaction.h"
-#include "split/Session.h"
-
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QProgressBar>
@@ -32,7 +28,7 @@ QPushButton* button(const QString& caption, const char* name)
 } // namespace
 
 MergePanel::MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent)
-    : QWidget(parent), m_engine(engine), m_session(session), m_ui(ui)
+    : QWidget(parent), m_list(session, ui), m_job(engine, session, ui, m_list)
 {
     setObjectName(QStringLiteral("PicMerger"));
 
@@ -95,8 +91,23 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     ProgressBar1->setSizePolicy(keep);
 
     connect(CmdAdd, &QPushButton::clicked, this, &MergePanel::CmdAdd_Click);
+    connect(CmdRemove, &QPushButton::clicked, this, &MergePanel::CmdRemove_Click);
+    connect(CmdUp, &QPushButton::clicked, this, &MergePanel::CmdUp_Click);
+    connect(CmdDown, &QPushButton::clicked, this, &MergePanel::CmdDown_Click);
     connect(CmdMerge, &QPushButton::clicked, this, &MergePanel::CmdMerge_Click);
     connect(CmdExit2, &QPushButton::clicked, this, &MergePanel::exitClicked);
+
+    // Adding thousands of files yields once per row; inserting them into the view in batches
+    // keeps it from laying itself out again for every one.
+    m_appendTimer.setSingleShot(true);
+    m_appendTimer.setInterval(50);
+    connect(&m_appendTimer, &QTimer::timeout, this, &MergePanel::showAppended);
+    connect(&m_list, &MergeList::rowsAppended, this, [this] {
+        if (!m_appendTimer.isActive())
+            m_appendTimer.start();
+    });
+    connect(&m_list, &MergeList::rowsChanged, this, &MergePanel::showRows);
+    connect(&m_list, &MergeList::listReset, this, &MergePanel::showAll);
 }
 
 bool MergePanel::jobRunning() const
@@ -104,8 +115,111 @@ bool MergePanel::jobRunning() const
     return m_running;
 }
 
-void MergePanel::CmdAdd_Click() {}
+void MergePanel::CmdAdd_Click()
+{
+    m_list.AddPdfFiles();
+    showAppended();
+}
 
-void MergePanel::CmdMerge_Click() {}
+void MergePanel::CmdRemove_Click()
+{
+    if (m_list.rowCount() == 0)
+        return;
+    takeSelection();
+    m_list.RemoveSelectedRows();
+    LvPDF->setFocus();
+}
+
+void MergePanel::CmdUp_Click()
+{
+    takeSelection();
+    m_list.MoveSelectedUp();
+    LvPDF->setFocus();
+}
+
+void MergePanel::CmdDown_Click()
+{
+    takeSelection();
+    m_list.MoveSelectedDown();
+    LvPDF->setFocus();
+}
+
+void MergePanel::CmdMerge_Click()
+{
+    if (m_running)
+        return;
+    m_running = true;
+    m_job.CmdMerge_Click();
+    m_running = false;
+    showAppended();
+    Q_EMIT jobFinished();
+}
+
+void MergePanel::takeSelection()
+{
+    showAppended();
+    const QModelIndexList picked = LvPDF->selectionModel()->selectedRows();
+    for (int i = 0; i < m_list.rowCount(); ++i)
+        m_list.setSelected(i, false);
+    int first = -1;
+    for (const QModelIndex& index : picked) {
+        m_list.setSelected(index.row(), true);
+        if (first < 0 || index.row() < first)
+            first = index.row();
+    }
+    // The moves act on the row the user last picked, if it is still selected.
+    const QModelIndex current = LvPDF->currentIndex();
+    const bool currentPicked =
+        current.isValid() && LvPDF->selectionModel()->isRowSelected(current.row(), QModelIndex());
+    m_list.setCurrentRow(currentPicked ? current.row() : first);
+}
+
+void MergePanel::showAppended()
+{
+    m_appendTimer.stop();
+    if (m_shown >= m_list.rowCount())
+        return;
+    QList<QTreeWidgetItem*> items;
+    items.reserve(m_list.rowCount() - m_shown);
+    for (int i = m_shown; i < m_list.rowCount(); ++i)
+        items << newItem(i);
+    LvPDF->addTopLevelItems(items);
+    m_shown = m_list.rowCount();
+}
+
+void MergePanel::showRows(int first, int last)
+{
+    last = std::min(last, m_shown - 1);
+    for (int i = first; i <= last; ++i) {
+        QTreeWidgetItem* item = LvPDF->topLevelItem(i);
+        const MergeRow& row = m_list.row(i);
+        item->setText(0, row.number);
+        item->setText(1, row.fileName);
+        item->setText(2, row.path);
+        item->setText(3, row.sizeText);
+        item->setSelected(row.selected);
+    }
+    const int current = m_list.currentRow();
+    if (current >= first && current <= last)
+        LvPDF->setCurrentItem(LvPDF->topLevelItem(current), 0, QItemSelectionModel::NoUpdate);
+}
+
+void MergePanel::showAll()
+{
+    m_appendTimer.stop();
+    LvPDF->clear();
+    m_shown = 0;
+    showAppended();
+    for (int i : m_list.selectedRows())
+        LvPDF->topLevelItem(i)->setSelected(true);
+}
+
+QTreeWidgetItem* MergePanel::newItem(int row) const
+{
+    const MergeRow& r = m_list.row(row);
+    auto* item = new QTreeWidgetItem({r.number, r.fileName, r.path, r.sizeText});
+    item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
 
 } // namespace paginor

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "merge/MergeJob.h"
+#include "merge/MergeList.h"
+
+#include <QTimer>
 #include <QWidget>
 
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace paginor {
 
@@ -14,6 +19,8 @@ struct Session;
 
 // The merge panel `PicMerger`: the ordered list of PDFs to join and the buttons around it.
 // It uses the window's one engine, session texts and interaction; it owns none of them.
+// `LvPDF` shows the merge list model row for row; the user's selection is handed to the model
+// before each command and the model's changes are shown after it.
 class MergePanel : public QWidget
 {
     Q_OBJECT
@@ -22,6 +29,9 @@ public:
 
     // True while a merge runs.
     bool jobRunning() const;
+
+    // The list the panel shows.
+    MergeList& list() { return m_list; }
 
     // The controls, named as the window's designer named them (also their objectName).
     QTreeWidget* LvPDF = nullptr; // columns "No.", "File Name", "Path", "File Size"
@@ -36,6 +46,12 @@ public:
 public Q_SLOTS:
     // Asks for PDFs and appends them to the list.
     void CmdAdd_Click();
+    // Removes the selected rows, then gives the list the focus.
+    void CmdRemove_Click();
+    // Moves the current row up (down) with its selection, then gives the list the focus,
+    // also when nothing moved.
+    void CmdUp_Click();
+    void CmdDown_Click();
     // Joins the listed files into one chosen output file; returns when it has ended.
     void CmdMerge_Click();
 
@@ -46,10 +62,19 @@ Q_SIGNALS:
     void jobFinished();
 
 private:
-    PDFLibrary& m_engine;
-    Session& m_session;
-    Interaction& m_ui;
+    // Hands the view's selection and current row to the model.
+    void takeSelection();
+    // Shows the rows the model appended since the last call, in one insertion.
+    void showAppended();
+    void showRows(int first, int last);
+    void showAll();
+    QTreeWidgetItem* newItem(int row) const;
+
+    MergeList m_list;
+    MergeJob m_job;
     bool m_running = false;
+    int m_shown = 0;      // rows of the model that LvPDF holds
+    QTimer m_appendTimer; // batches appended rows while many files are added
 };
 
 } // namespace paginor
