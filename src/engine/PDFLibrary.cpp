@@ -1,34 +1,290 @@
-// Placeholder until the real engine lands: every operation fails cleanly.
 #include "engine/PDFLibrary.h"
+
+#include "engine/AtomicWriter.h"
+#include "engine/Merger.h"
+#include "engine/OutputBuilder.h"
+#include "engine/PageList.h"
+#include "engine/SourceCache.h"
+
+#include <QFile>
+#include <map>
+#include <numeric>
 
 namespace paginor {
 
+namespace {
+
+const char* infoKey(int32_t entry)
+{
+    switch (entry) {
+    case 1:
+        return "/Author";
+    case 2:
+        return "/Title";
+    case 3:
+        return "/Subject";
+    case 4:
+        return "/Keywords";
+    case 5:
+        return "/Creator";
+    case 6:
+        return "/Producer";
+    default:
+        return nullptr;
+    }
+}
+
+std::string localPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+struct Document
+{
+    int32_t id = 0;
+    std::shared_ptr<SourceDocument> source;
+    std::vector<int32_t> pages; // indices into the source's pages
+    std::map<std::string, QString> info;
+};
+
+struct Probe
+{
+    bool opened = false;
+    int32_t pages = 0;
+};
+
+} // namespace
+
 struct PDFLibrary::Impl
 {
-    int32_t lastError = 0;
-    int32_t nextHandle = 1;
+    EngineError lastError = EngineError::None;
+    int32_t nextDocumentId = 1;
+    std::unique_ptr<Document> current;
+    SourceCache cache;
+    std::map<QString, std::vector<QString>> lists;
+    std::map<int32_t, Probe> probes;
+    int32_t nextProbe = 1;
+    ProgressHandler progress;
+    StreamOpener opener;
+
+    bool failed(EngineError code)
+    {
+        lastError = code;
+        return false;
+    }
+
+    // Runs `body`, turning any exception into an error code; returns body's success.
+    template <typename F> bool guarded(F&& body)
+    {
+        try {
+            return body();
+        } catch (const EngineFailure& e) {
+            return failed(e.code());
+        } catch (const std::bad_alloc&) {
+            return failed(EngineError::Internal);
+        } catch (const std::exception&) {
+            return failed(EngineError::NotPdfOrDamaged);
+        } catch (...) {
+            return failed(EngineError::Internal);
+        }
+    }
+
+    WriteOptions writeOptions() const
+    {
+        WriteOptions options;
+        options.openStream = opener;
+        return options;
+    }
 };
 
 PDFLibrary::PDFLibrary() : m(std::make_unique<Impl>()) {}
 PDFLibrary::~PDFLibrary() = default;
 
-bool PDFLibrary::OpenDocument(const QString&, const QString&) { m->lastError = int32_t(EngineError::Internal); return false; }
-int32_t PDFLibrary::GetPageTotal() { return 0; }
-bool PDFLibrary::PostOpenStep() { return true; }
-int32_t PDFLibrary::PickPages(const QString&) { return 0; }
-bool PDFLibrary::SetInfoEntry(int32_t, const QString&) { return false; }
-bool PDFLibrary::WriteToFile(const QString&) { return false; }
-int32_t PDFLibrary::DocumentIdAt(int32_t) { return 0; }
-bool PDFLibrary::DropDocument(int32_t) { return false; }
-int32_t PDFLibrary::LastErrorNumber() const { return m->lastError; }
-void PDFLibrary::NewPathList(const QString&) {}
-bool PDFLibrary::AppendToPathList(const QString&, const QString&) { return false; }
-int32_t PDFLibrary::MergePathList(const QString&, const QString&) { return 0; }
-QString PDFLibrary::PathListEntry(const QString&, int32_t) { return {}; }
-int32_t PDFLibrary::ProbeOpen(const QString&, const QString&) { return m->nextHandle++; }
-QString PDFLibrary::ProbeInfo(int32_t, int32_t) { return {}; }
-bool PDFLibrary::ProbeClose(int32_t) { return true; }
-void PDFLibrary::setProgressHandler(ProgressHandler) {}
-void PDFLibrary::setStreamOpener(StreamOpener) {}
+bool PDFLibrary::OpenDocument(const QString& path, const QString& password)
+{
+    m->current.reset();
+    return m->guarded([&] {
+        auto source = m->cache.open(localPath(path), password);
+        auto doc = std::make_unique<Document>();
+        doc->id = m->nextDocumentId++;
+        doc->source = source;
+        doc->pages.resize(size_t(source->pageCount()));
+        std::iota(doc->pages.begin(), doc->pages.end(), 0);
+        m->current = std::move(doc);
+        return true;
+    });
+}
+
+int32_t PDFLibrary::GetPageTotal()
+{
+    if (!m->current)
+        return m->failed(EngineError::NoDocument), 0;
+    return int32_t(m->current->pages.size());
+}
+
+bool PDFLibrary::PostOpenStep()
+{
+    return true;
+}
+
+int32_t PDFLibrary::PickPages(const QString& pageList)
+{
+    if (!m->current)
+        return m->failed(EngineError::NoDocument), 0;
+    auto& doc = *m->current;
+    const auto parsed = parsePageList(pageList.toStdString(), int32_t(doc.pages.size()));
+    if (parsed.error != EngineError::None)
+        return m->failed(parsed.error), 0;
+    std::vector<int32_t> picked;
+    picked.reserve(parsed.pages.size());
+    for (int32_t i : parsed.pages)
+        picked.push_back(doc.pages[size_t(i)]);
+    doc.pages = std::move(picked);
+    return 1;
+}
+
+bool PDFLibrary::SetInfoEntry(int32_t entry, const QString& text)
+{
+    const char* key = infoKey(entry);
+    if (!key)
+        return m->failed(EngineError::BadArgument);
+    if (!m->current)
+        return m->failed(EngineError::NoDocument);
+    m->current->info[key] = text;
+    return true;
+}
+
+bool PDFLibrary::WriteToFile(const QString& path)
+{
+    if (!m->current)
+        return m->failed(EngineError::NoDocument);
+    if (path.isEmpty())
+        return m->failed(EngineError::WriteFailed);
+    return m->guarded([&] {
+        auto& doc = *m->current;
+        const std::string target = localPath(path);
+        OutputBuilder builder;
+        builder.addPages(*doc.source, doc.pages);
+        builder.setInfo(doc.info);
+        builder.finish();
+        WriteOptions options = m->writeOptions();
+        options.minimumVersion = builder.version();
+        options.extensionLevel = builder.extensionLevel();
+        if (m->progress)
+            options.progress = [this](int percent) {
+                m->progress(percent, 100);
+            };
+        options.beforeCommit = [&doc] {
+            doc.source->checkUnchanged();
+        };
+        writeAtomically(builder.pdf(), target, options);
+        m->cache.forgetReplaced(target);
+        return true;
+    });
+}
+
+int32_t PDFLibrary::DocumentIdAt(int32_t index)
+{
+    if (index == 1 && m->current)
+        return m->current->id;
+    m->failed(EngineError::UnknownHandle);
+    return 0;
+}
+
+bool PDFLibrary::DropDocument(int32_t id)
+{
+    if (!m->current || m->current->id != id || id == 0)
+        return m->failed(EngineError::UnknownHandle);
+    m->current.reset();
+    return true;
+}
+
+int32_t PDFLibrary::LastErrorNumber() const
+{
+    return int32_t(m->lastError);
+}
+
+void PDFLibrary::NewPathList(const QString& listName)
+{
+    m->lists[listName].clear();
+}
+
+bool PDFLibrary::AppendToPathList(const QString& listName, const QString& path)
+{
+    m->lists[listName].push_back(path);
+    return true;
+}
+
+int32_t PDFLibrary::MergePathList(const QString& listName, const QString& outputPath)
+{
+    const auto list = m->lists.find(listName);
+    if (list == m->lists.end())
+        return m->failed(EngineError::UnknownList), 0;
+    std::vector<std::string> inputs;
+    for (const auto& path : list->second)
+        inputs.push_back(localPath(path));
+    MergeOutcome outcome;
+    m->guarded([&] {
+        outcome = mergeFiles(inputs, localPath(outputPath), m->writeOptions(), m->progress);
+        return true;
+    });
+    if (outcome.error != EngineError::None) {
+        m->failed(outcome.error);
+        return outcome.joined;
+    }
+    m->cache.forgetReplaced(localPath(outputPath));
+    return int32_t(inputs.size());
+}
+
+QString PDFLibrary::PathListEntry(const QString& listName, int32_t index)
+{
+    const auto list = m->lists.find(listName);
+    if (list == m->lists.end())
+        return m->failed(EngineError::UnknownList), QString();
+    if (index < 1 || size_t(index) > list->second.size())
+        return m->failed(EngineError::BadArgument), QString();
+    return list->second[size_t(index) - 1];
+}
+
+int32_t PDFLibrary::ProbeOpen(const QString& path, const QString& password)
+{
+    Probe probe;
+    m->guarded([&] {
+        auto source = m->cache.open(localPath(path), password);
+        probe.opened = true;
+        probe.pages = source->pageCount();
+        return true;
+    });
+    const int32_t handle = m->nextProbe++;
+    m->probes[handle] = probe;
+    return handle;
+}
+
+QString PDFLibrary::ProbeInfo(int32_t handle, int32_t item)
+{
+    const auto probe = m->probes.find(handle);
+    if (probe == m->probes.end())
+        return m->failed(EngineError::UnknownHandle), QString();
+    if (item != 20)
+        return m->failed(EngineError::BadArgument), QString();
+    return probe->second.opened ? QString::number(probe->second.pages) : QString();
+}
+
+bool PDFLibrary::ProbeClose(int32_t handle)
+{
+    if (m->probes.erase(handle) == 0)
+        return m->failed(EngineError::UnknownHandle);
+    return true;
+}
+
+void PDFLibrary::setProgressHandler(ProgressHandler handler)
+{
+    m->progress = std::move(handler);
+}
+
+void PDFLibrary::setStreamOpener(StreamOpener opener)
+{
+    m->opener = std::move(opener);
+}
 
 } // namespace paginor

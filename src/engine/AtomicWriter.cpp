@@ -1,0 +1,170 @@
+#include "engine/AtomicWriter.h"
+
+#include "engine/InputFile.h"
+
+#include <qpdf/QPDFWriter.hh>
+#include <qpdf/QUtil.hh>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace paginor {
+
+namespace {
+
+[[noreturn]] void fail(const std::string& what)
+{
+    throw EngineFailure(EngineError::WriteFailed, what);
+}
+
+std::string folderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Creates the temporary file with O_EXCL and mode 0666, so the umask gives a new file the
+// usual permissions, unlike mkstemp's 0600.
+int createTemp(const std::string& target, std::string& tempPath)
+{
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[24];
+        std::snprintf(suffix, sizeof suffix, "%012llx", (unsigned long long)(random() >> 16));
+        tempPath = folderOf(target) + "/." + nameOf(target) + "." + suffix + ".part";
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+class ProgressRelay : public QPDFWriter::ProgressReporter
+{
+public:
+    explicit ProgressRelay(std::function<void(int)> f) : m_f(std::move(f)) {}
+    void reportProgress(int percent) override { m_f(percent); }
+
+private:
+    std::function<void(int)> m_f;
+};
+
+// Removes the temporary file unless the write was committed.
+struct TempGuard
+{
+    std::string path;
+    bool keep = false;
+    ~TempGuard()
+    {
+        if (!keep && !path.empty())
+            ::unlink(path.c_str());
+    }
+};
+
+} // namespace
+
+void writeAtomically(QPDF& pdf, const std::string& requested, const WriteOptions& options)
+{
+    // Write through a symbolic link to the file it names, not over the link.
+    std::string target = requested;
+    struct stat st;
+    bool exists = false;
+    if (::lstat(requested.c_str(), &st) == 0) {
+        if (S_ISLNK(st.st_mode)) {
+            char* real = ::realpath(requested.c_str(), nullptr);
+            if (real) {
+                target = real;
+                std::free(real);
+            }
+        }
+        if (::stat(target.c_str(), &st) == 0) {
+            if (!S_ISREG(st.st_mode))
+                fail(requested + ": not a regular file");
+            exists = true;
+        }
+    }
+
+    TempGuard guard;
+    const int fd = createTemp(target, guard.path);
+    if (fd < 0) {
+        guard.path.clear();
+        fail(target + ": cannot create a file in its folder: " + std::strerror(errno));
+    }
+    if (exists)
+        ::fchmod(fd, st.st_mode & 07777);
+
+    std::FILE* file = nullptr;
+    if (options.openStream) {
+        file = options.openStream(guard.path);
+        ::close(fd);
+    } else {
+        file = ::fdopen(fd, "wb");
+        if (!file)
+            ::close(fd);
+    }
+    if (!file)
+        fail(guard.path + ": cannot open for writing");
+
+    bool ok = true;
+    std::string why;
+    pdf.getWarnings(); // only warnings raised by this write count
+    try {
+        QPDFWriter writer(pdf);
+        writer.setOutputFile(guard.path.c_str(), file, false);
+        writer.setMinimumPDFVersion(options.minimumVersion, options.extensionLevel);
+        // Filtered stream data passes through as it is; only unfiltered data gets compressed.
+        writer.setDecodeLevel(qpdf_dl_none);
+        if (options.progress)
+            writer.registerProgressReporter(std::make_shared<ProgressRelay>(options.progress));
+        writer.write();
+    } catch (const std::exception& e) {
+        ok = false;
+        why = e.what();
+    }
+    std::string blamed;
+    if (ok && pdf.anyWarnings()) {
+        ok = false;
+        const auto warning = pdf.getWarnings().front();
+        why = warning.what();
+        blamed = warning.getFilename();
+    }
+    if (std::fflush(file) != 0 || std::ferror(file)) {
+        ok = false;
+        why = std::string("write error: ") + std::strerror(errno);
+    }
+    // Devices and pipes cannot be synced (EINVAL); that alone is no failure.
+    if (ok && ::fsync(::fileno(file)) != 0 && errno != EINVAL && errno != EROFS) {
+        ok = false;
+        why = std::string("sync error: ") + std::strerror(errno);
+    }
+    if (std::fclose(file) != 0 && ok) {
+        ok = false;
+        why = std::string("close error: ") + std::strerror(errno);
+    }
+    if (!ok && !blamed.empty())
+        throw EngineFailure(EngineError::InputChanged, why, blamed);
+    if (!ok)
+        fail(target + ": " + why);
+
+    if (options.beforeCommit)
+        options.beforeCommit();
+    if (::rename(guard.path.c_str(), target.c_str()) != 0)
+        fail(target + ": cannot replace: " + std::strerror(errno));
+    guard.keep = true;
+}
+
+} // namespace paginor

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/EngineError.h"
+
+#include <qpdf/QPDF.hh>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace paginor {
+
+// How to write one document safely over a path.
+struct WriteOptions
+{
+    // Opens the stream for the temporary file; empty means the file itself. Tests hand in a
+    // failing stream here.
+    std::function<std::FILE*(const std::string& tempPath)> openStream;
+    // Write progress in percent.
+    std::function<void(int percent)> progress;
+    // Runs after every byte is written and before the output replaces the target; throwing
+    // EngineFailure there abandons the write (a source changed while being read).
+    std::function<void()> beforeCommit;
+    std::string minimumVersion = "1.3";
+    int extensionLevel = 0;
+};
+
+// Writes `pdf` to a temporary file in the target's folder and renames it over `target` once
+// the data is known to be on disk: every stdio and sync result is checked, and any warning
+// qpdf raises while writing (its way of reporting unreadable source data) fails the write.
+// A new file gets the usual permissions (umask applied); a replaced file keeps its mode. The
+// target must be a regular file or not exist. On failure the temporary file is removed, the
+// target is untouched, and EngineFailure is thrown: WriteFailed, or InputChanged.
+void writeAtomically(QPDF& pdf, const std::string& target, const WriteOptions& options);
+
+} // namespace paginor

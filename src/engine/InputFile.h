@@ -1,0 +1,84 @@
+#pragma once
+
+#include "engine/EngineError.h"
+
+#include <qpdf/FileInputSource.hh>
+#include <qpdf/InputSource.hh>
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace paginor {
+
+// Thrown inside the engine to carry an error code up to the public operation.
+class EngineFailure : public std::runtime_error
+{
+public:
+    EngineFailure(EngineError code, const std::string& what, const std::string& file = {})
+        : std::runtime_error(what), m_code(code), m_file(file)
+    {
+    }
+    EngineError code() const { return m_code; }
+    // The input file to blame, when one is.
+    const std::string& file() const { return m_file; }
+
+private:
+    EngineError m_code;
+    std::string m_file;
+};
+
+// What tells one version of a file from another: same path, inode, size and change time.
+struct FileIdentity
+{
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = -1;
+    int64_t mtimeNs = 0;
+    int64_t ctimeNs = 0;
+
+    bool operator==(const FileIdentity& o) const
+    {
+        return device == o.device && inode == o.inode && size == o.size && mtimeNs == o.mtimeNs &&
+               ctimeNs == o.ctimeNs;
+    }
+    bool operator!=(const FileIdentity& o) const { return !(*this == o); }
+    bool sameFile(const FileIdentity& o) const { return device == o.device && inode == o.inode; }
+};
+
+// The identity of the regular file at `path` (symbolic links followed); false when the path
+// names no regular file.
+bool regularFileIdentity(const std::string& path, FileIdentity& identity);
+
+// Reads a file by path, opening it only while needed, so thousands of sources can stay
+// readable without holding a descriptor each. Every reopen checks that the file is still the
+// one first opened; a replaced or changed file raises an error instead of giving stale data.
+class ReopeningInputSource : public InputSource
+{
+public:
+    ReopeningInputSource(const std::string& path, const FileIdentity& identity);
+
+    // While true the file stays open between reads (parsing and copying one source).
+    void stayOpen(bool open);
+
+    qpdf_offset_t findAndSkipNextEOL() override;
+    std::string const& getName() const override { return m_path; }
+    qpdf_offset_t tell() override;
+    void seek(qpdf_offset_t offset, int whence) override;
+    void rewind() override;
+    size_t read(char* buffer, size_t length) override;
+    void unreadCh(char ch) override;
+
+private:
+    void before();
+    void after();
+
+    std::string m_path;
+    FileIdentity m_identity;
+    std::unique_ptr<FileInputSource> m_file;
+    qpdf_offset_t m_offset = 0;
+    bool m_stayOpen = false;
+};
+
+} // namespace paginor

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/AtomicWriter.h"
+#include "engine/EngineError.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace paginor {
+
+struct MergeOutcome
+{
+    int32_t joined = 0; // inputs joined before the first failure
+    EngineError error = EngineError::None;
+};
+
+// Joins `inputs` in order into one document written atomically at `output`. Every input is
+// opened with the empty password, so files with only an owner password join like others.
+// Stops at the first input that fails to open or copy; the output is written only when all
+// were joined. A failed write reports the input it could not read, or 0 joined when no input
+// is to blame. Above the open-file budget, inputs are held open only while being read.
+// `progress` gets (done, total) on the calling thread.
+MergeOutcome mergeFiles(const std::vector<std::string>& inputs, const std::string& output,
+                        const WriteOptions& writeOptions,
+                        const std::function<void(int, int)>& progress);
+
+// How many inputs a merge may hold open at once, given the process's descriptor limit and
+// the descriptors already in use.
+size_t openFileBudget();
+
+} // namespace paginor

@@ -1,0 +1,178 @@
+#include "engine/OutputBuilder.h"
+
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
+
+#include <cstdio>
+#include <tuple>
+
+namespace paginor {
+
+namespace {
+
+std::pair<int, int> versionNumbers(const std::string& version)
+{
+    int major = 1, minor = 3;
+    std::sscanf(version.c_str(), "%d.%d", &major, &minor);
+    return {major, minor};
+}
+
+// A destination array's page reference, when the array names a page by object.
+bool destPage(QPDFObjectHandle dest, QPDFObjGen& page)
+{
+    if (!dest.isArray() || dest.getArrayNItems() < 1)
+        return false;
+    auto first = dest.getArrayItem(0);
+    if (!first.isIndirect() || !first.isDictionary())
+        return false;
+    page = first.getObjGen();
+    return true;
+}
+
+// Label dictionaries rebuilt from plain values, so nothing of the source is referenced.
+QPDFObjectHandle plainLabel(QPDFObjectHandle label)
+{
+    if (label.isInteger())
+        return QPDFObjectHandle::newInteger(label.getIntValue());
+    auto result = QPDFObjectHandle::newDictionary();
+    if (!label.isDictionary())
+        return result;
+    if (label.getKey("/S").isName())
+        result.replaceKey("/S", QPDFObjectHandle::newName(label.getKey("/S").getName()));
+    if (label.getKey("/P").isString())
+        result.replaceKey("/P", QPDFObjectHandle::newString(label.getKey("/P").getStringValue()));
+    if (label.getKey("/St").isInteger())
+        result.replaceKey("/St", QPDFObjectHandle::newInteger(label.getKey("/St").getIntValue()));
+    return result;
+}
+
+} // namespace
+
+OutputBuilder::OutputBuilder() : m_out(makeQuietQpdf())
+{
+    m_out->emptyPDF();
+    m_pages = std::make_unique<QPDFPageDocumentHelper>(*m_out);
+}
+
+QPDFAcroFormDocumentHelper& OutputBuilder::outForm()
+{
+    if (!m_form)
+        m_form = std::make_unique<QPDFAcroFormDocumentHelper>(*m_out);
+    return *m_form;
+}
+
+void OutputBuilder::noteVersion(const SourceDocument& source)
+{
+    const auto mine = versionNumbers(m_version);
+    const auto theirs = versionNumbers(source.version());
+    if (std::make_tuple(theirs.first, theirs.second, source.extensionLevel()) >
+        std::make_tuple(mine.first, mine.second, m_extension)) {
+        m_version = source.version();
+        m_extension = source.extensionLevel();
+    }
+}
+
+void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>& indices)
+{
+    noteVersion(source);
+    if (source.hasPageLabels())
+        m_anyLabels = true;
+    for (int32_t index : indices) {
+        auto& page = source.pageForCopy(index);
+        auto from = page.getObjectHandle();
+        const auto key = std::make_pair(&source, from.getObjGen());
+        const bool again = m_firstCopy.count(key) > 0;
+        // A second copy of one page needs its own page object and its own annotations.
+        QPDFPageObjectHelper toCopy = again ? page.shallowCopyPage() : page;
+        m_pages->addPage(toCopy, false);
+        auto to = m_out->getAllPages().back();
+        if (source.hasForm() || (again && from.getKey("/Annots").isArray()))
+            outForm().fixCopiedAnnotations(to, toCopy.getObjectHandle(), source.formHelper());
+        if (!again)
+            m_firstCopy.emplace(key, to);
+        m_copies.push_back({&source, from, to});
+        addLabelRun(source, index);
+    }
+}
+
+void OutputBuilder::addLabelRun(SourceDocument& source, int32_t index)
+{
+    const int32_t at = int32_t(m_copies.size()) - 1;
+    if (!m_labelRuns.empty()) {
+        auto& run = m_labelRuns.back();
+        if (run.source == &source && index == run.last + 1 &&
+            at == run.at + (run.last - run.first) + 1) {
+            run.last = index;
+            return;
+        }
+    }
+    m_labelRuns.push_back({&source, index, index, at});
+}
+
+void OutputBuilder::setInfo(const std::map<std::string, QString>& entries)
+{
+    if (entries.empty())
+        return;
+    auto info = m_out->makeIndirectObject(QPDFObjectHandle::newDictionary());
+    for (const auto& [key, text] : entries)
+        info.replaceKey(key, QPDFObjectHandle::newUnicodeString(text.toStdString()));
+    m_out->getTrailer().replaceKey("/Info", info);
+}
+
+void OutputBuilder::finish()
+{
+    fixLinks();
+    if (m_anyLabels)
+        copyLabels();
+}
+
+// A copied link to a page copied later came out as null; point every link whose target page
+// is in this output at that page's first copy.
+void OutputBuilder::fixLinks()
+{
+    for (auto& copy : m_copies) {
+        auto fromAnnots = copy.from.getKey("/Annots");
+        auto toAnnots = copy.to.getKey("/Annots");
+        if (!fromAnnots.isArray() || !toAnnots.isArray() ||
+            fromAnnots.getArrayNItems() != toAnnots.getArrayNItems())
+            continue;
+        for (int i = 0; i < fromAnnots.getArrayNItems(); ++i) {
+            auto fromAnnot = fromAnnots.getArrayItem(i);
+            auto toAnnot = toAnnots.getArrayItem(i);
+            if (!fromAnnot.isDictionary() || !toAnnot.isDictionary())
+                continue;
+            auto retarget = [&](QPDFObjectHandle fromDest, QPDFObjectHandle holder,
+                                const std::string& key) {
+                QPDFObjGen target;
+                if (!destPage(fromDest, target) || !holder.isDictionary())
+                    return;
+                auto found = m_firstCopy.find({copy.source, target});
+                auto dest = holder.getKey(key);
+                if (found == m_firstCopy.end() || !dest.isArray())
+                    return;
+                auto items = dest.getArrayAsVector();
+                items[0] = found->second;
+                holder.replaceKey(key, QPDFObjectHandle::newArray(items));
+            };
+            retarget(fromAnnot.getKey("/Dest"), toAnnot, "/Dest");
+            auto action = fromAnnot.getKey("/A");
+            if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo"))
+                retarget(action.getKey("/D"), toAnnot.getKey("/A"), "/D");
+        }
+    }
+}
+
+void OutputBuilder::copyLabels()
+{
+    std::vector<QPDFObjectHandle> nums;
+    for (const auto& run : m_labelRuns) {
+        std::vector<QPDFObjectHandle> labels;
+        run.source->labelHelper().getLabelsForPageRange(run.first, run.last, run.at, labels);
+        for (auto& item : labels)
+            nums.push_back(plainLabel(item));
+    }
+    auto pageLabels = QPDFObjectHandle::newDictionary();
+    pageLabels.replaceKey("/Nums", QPDFObjectHandle::newArray(nums));
+    m_out->getRoot().replaceKey("/PageLabels", pageLabels);
+}
+
+} // namespace paginor

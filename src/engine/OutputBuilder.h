@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/SourceDocument.h"
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
+#include <QString>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace paginor {
+
+// Assembles a new document from pages of one or more sources, the way a user expects copied
+// pages to behave: each keeps its content, resources and annotations, form fields keep
+// working, links between copied pages point at the copies, a page taken twice becomes two
+// independent pages, and page labels follow their pages.
+class OutputBuilder
+{
+public:
+    OutputBuilder();
+
+    // Appends the pages at `indices` (zero-based) of `source`, in that order. The source must
+    // outlive the write of this output: stream data is read from it then. Throws on failure.
+    void addPages(SourceDocument& source, const std::vector<int32_t>& indices);
+
+    // Document-information entries by key ("/Creator"), written as text strings.
+    void setInfo(const std::map<std::string, QString>& entries);
+
+    // Completes links and page labels once all pages are in. Call once, before writing.
+    void finish();
+
+    QPDF& pdf() { return *m_out; }
+    int32_t pageCount() const { return int32_t(m_copies.size()); }
+    // The highest version among the sources, which the output must declare at least.
+    const std::string& version() const { return m_version; }
+    int extensionLevel() const { return m_extension; }
+
+private:
+    struct Copy
+    {
+        SourceDocument* source;
+        QPDFObjectHandle from; // the source page as it was before any copying
+        QPDFObjectHandle to;
+    };
+    struct LabelRun
+    {
+        SourceDocument* source;
+        int32_t first;
+        int32_t last;
+        int32_t at;
+    };
+
+    QPDFAcroFormDocumentHelper& outForm();
+    void noteVersion(const SourceDocument& source);
+    void addLabelRun(SourceDocument& source, int32_t index);
+    void fixLinks();
+    void copyLabels();
+
+    std::shared_ptr<QPDF> m_out;
+    std::unique_ptr<QPDFPageDocumentHelper> m_pages;
+    std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
+    std::vector<Copy> m_copies;
+    std::map<std::pair<SourceDocument*, QPDFObjGen>, QPDFObjectHandle> m_firstCopy;
+    std::vector<LabelRun> m_labelRuns;
+    bool m_anyLabels = false;
+    std::string m_version = "1.3";
+    int m_extension = 0;
+};
+
+} // namespace paginor

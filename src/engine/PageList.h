@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/EngineError.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace paginor {
+
+// The outcome of reading a page-list text: zero-based page indices in list order, or an error.
+struct PageListResult
+{
+    EngineError error = EngineError::None;
+    std::vector<int32_t> pages;
+};
+
+// Most pages one list may select; longer selections are refused as malformed instead of
+// exhausting memory ("1-99999,1-99999,..." on a large file).
+constexpr size_t kMaxSelectedPages = 1'000'000;
+
+// Reads a page-list text such as "1,3,10-25,30-47" against a document of `pageTotal` pages.
+// Items are comma-separated, each a page number or two joined by "-" (both included), pages
+// numbered from 1. Blanks around numbers are allowed; empty items are skipped. "12-3" runs
+// backwards. A range past the last page stops there; an item starting past it selects nothing.
+// Page 0, signs, letters, "5-", "1--3" and numbers beyond 32 bits give BadPageList; a
+// well-formed list selecting nothing gives EmptySelection. Pure: no I/O, no globals.
+PageListResult parsePageList(std::string_view text, int32_t pageTotal);
+
+} // namespace paginor

@@ -1,0 +1,166 @@
+#include "engine/SourceDocument.h"
+
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFLogger.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFSystemError.hh>
+#include <qpdf/QUtil.hh>
+
+#include <set>
+
+namespace paginor {
+
+namespace {
+
+EngineError openErrorCode(const QPDFExc& e)
+{
+    switch (e.getErrorCode()) {
+    case qpdf_e_password:
+        return EngineError::PasswordRequired;
+    case qpdf_e_unsupported:
+        return EngineError::Unsupported;
+    default:
+        return EngineError::NotPdfOrDamaged;
+    }
+}
+
+// qpdf's own split drops unused resources only when pages share resource dictionaries;
+// otherwise every page already holds just its own and the content scan would be wasted.
+bool pagesShareResources(const std::vector<QPDFPageObjectHelper>& pages)
+{
+    std::set<QPDFObjGen> seen;
+    auto shared = [&seen](QPDFObjectHandle h) {
+        return h.isIndirect() && !seen.insert(h.getObjGen()).second;
+    };
+    for (const auto& page : pages) {
+        auto res = const_cast<QPDFPageObjectHelper&>(page).getObjectHandle().getKey("/Resources");
+        if (shared(res))
+            return true;
+        if (!res.isDictionary())
+            continue;
+        for (const auto& key : {"/XObject", "/Font", "/ExtGState", "/Pattern", "/Shading"}) {
+            auto sub = res.getKey(key);
+            if (sub.isDictionary() && shared(sub))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::shared_ptr<QPDF> makeQuietQpdf()
+{
+    auto pdf = std::make_shared<QPDF>();
+    auto logger = QPDFLogger::create();
+    logger->setWarn(logger->discard());
+    logger->setInfo(logger->discard());
+    logger->setError(logger->discard());
+    pdf->setLogger(logger);
+    pdf->setSuppressWarnings(true);
+    return pdf;
+}
+
+std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
+                                                     const QString& password, bool reopening)
+{
+    std::shared_ptr<SourceDocument> doc(new SourceDocument);
+    doc->m_path = path;
+    doc->m_password = password;
+    if (!regularFileIdentity(path, doc->m_identity))
+        throw EngineFailure(EngineError::FileNotFound, path + ": not a readable file");
+
+    EngineError failure = EngineError::PasswordRequired;
+    std::string message;
+    for (const auto& pw : QUtil::possible_repaired_encodings(password.toStdString())) {
+        try {
+            doc->m_pdf = makeQuietQpdf();
+            if (reopening) {
+                doc->m_reopening = std::make_shared<ReopeningInputSource>(path, doc->m_identity);
+                doc->m_reopening->stayOpen(true);
+                doc->m_pdf->processInputSource(doc->m_reopening, pw.c_str());
+            } else {
+                doc->m_pdf->processFile(path.c_str(), pw.c_str());
+            }
+            doc->load();
+            if (doc->m_reopening)
+                doc->m_reopening->stayOpen(false);
+            return doc;
+        } catch (const QPDFExc& e) {
+            failure = openErrorCode(e);
+            message = e.what();
+        } catch (const QPDFSystemError& e) {
+            failure = EngineError::FileNotFound;
+            message = e.what();
+        } catch (const EngineFailure& e) {
+            failure = e.code();
+            message = e.what();
+        } catch (const std::exception& e) {
+            failure = EngineError::NotPdfOrDamaged;
+            message = e.what();
+        }
+        if (failure != EngineError::PasswordRequired)
+            break;
+    }
+    throw EngineFailure(failure, message);
+}
+
+void SourceDocument::load()
+{
+    // Inherited attributes must sit on the pages before any is copied or checked.
+    m_pdf->pushInheritedAttributesToPage();
+    m_pages = QPDFPageDocumentHelper(*m_pdf).getAllPages();
+    m_pruned.assign(m_pages.size(), false);
+    m_sharesResources = pagesShareResources(m_pages);
+    auto form = m_pdf->getRoot().getKey("/AcroForm");
+    m_hasForm = form.isDictionary() && form.getKey("/Fields").isArray() &&
+                form.getKey("/Fields").getArrayNItems() > 0;
+    m_version = m_pdf->getPDFVersion();
+    m_extension = m_pdf->getExtensionLevel();
+}
+
+QPDFPageObjectHelper& SourceDocument::pageForCopy(int32_t index)
+{
+    auto& page = m_pages.at(size_t(index));
+    if (m_sharesResources && !m_pruned[size_t(index)]) {
+        m_pruned[size_t(index)] = true;
+        page.removeUnreferencedResources();
+    }
+    return page;
+}
+
+QPDFAcroFormDocumentHelper& SourceDocument::formHelper()
+{
+    if (!m_form)
+        m_form = std::make_unique<QPDFAcroFormDocumentHelper>(*m_pdf);
+    return *m_form;
+}
+
+bool SourceDocument::hasPageLabels()
+{
+    return m_pdf->getRoot().getKey("/PageLabels").isDictionary() && labelHelper().hasPageLabels();
+}
+
+QPDFPageLabelDocumentHelper& SourceDocument::labelHelper()
+{
+    if (!m_labels)
+        m_labels = std::make_unique<QPDFPageLabelDocumentHelper>(*m_pdf);
+    return *m_labels;
+}
+
+void SourceDocument::stayOpen(bool open)
+{
+    if (m_reopening)
+        m_reopening->stayOpen(open);
+}
+
+void SourceDocument::checkUnchanged() const
+{
+    FileIdentity now;
+    if (!regularFileIdentity(m_path, now) || !now.sameFile(m_identity))
+        return;
+    if (now != m_identity)
+        throw EngineFailure(EngineError::InputChanged, m_path + ": changed while in use", m_path);
+}
+
+} // namespace paginor

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "engine/InputFile.h"
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace paginor {
+
+// Makes a QPDF that keeps its warnings to itself (they never reach stderr).
+std::shared_ptr<QPDF> makeQuietQpdf();
+
+// A parsed input file with everything worth doing once per file: the page-tree walk, the
+// form helper, the check whether pages share resources. Outputs copy pages from it; its
+// stream data is read from the file only when an output is written.
+class SourceDocument
+{
+public:
+    // Opens `path` with `password`, trying the encodings a non-ASCII password may have been
+    // made with. With `reopening` the file is held open only while being read. Throws
+    // EngineFailure: FileNotFound, PasswordRequired, Unsupported or NotPdfOrDamaged.
+    static std::shared_ptr<SourceDocument> open(const std::string& path, const QString& password,
+                                                bool reopening = false);
+
+    const std::string& path() const { return m_path; }
+    const QString& password() const { return m_password; }
+    const FileIdentity& identity() const { return m_identity; }
+    QPDF& pdf() { return *m_pdf; }
+    int32_t pageCount() const { return int32_t(m_pages.size()); }
+    const std::string& version() const { return m_version; }
+    int extensionLevel() const { return m_extension; }
+
+    // The page at `index`, ready to be copied: when pages share resource dictionaries its
+    // unused resources are dropped first, so a copy takes only what the page draws with.
+    QPDFPageObjectHelper& pageForCopy(int32_t index);
+    QPDFObjectHandle originalPage(int32_t index)
+    {
+        return m_pages.at(size_t(index)).getObjectHandle();
+    }
+
+    bool hasForm() const { return m_hasForm; }
+    // The form helper, built on first use (building scans every page).
+    QPDFAcroFormDocumentHelper& formHelper();
+    bool hasPageLabels();
+    // The page-label helper, built on first use.
+    QPDFPageLabelDocumentHelper& labelHelper();
+
+    // Keeps the file open for a stretch of reads; only meaningful for reopening sources.
+    void stayOpen(bool open);
+
+    // Throws InputChanged when the file at the path was changed in place since it was opened.
+    // A removed or renamed-over file is fine: its data is still read through the open file.
+    void checkUnchanged() const;
+
+private:
+    SourceDocument() = default;
+    void load();
+
+    std::string m_path;
+    QString m_password;
+    FileIdentity m_identity;
+    std::shared_ptr<QPDF> m_pdf;
+    std::shared_ptr<ReopeningInputSource> m_reopening;
+    std::vector<QPDFPageObjectHelper> m_pages;
+    std::vector<bool> m_pruned;
+    bool m_sharesResources = false;
+    bool m_hasForm = false;
+    std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
+    std::unique_ptr<QPDFPageLabelDocumentHelper> m_labels;
+    std::string m_version;
+    int m_extension = 0;
+};
+
+} // namespace paginor

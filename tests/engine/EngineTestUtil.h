@@ -1,0 +1,51 @@
+#pragma once
+
+#include "engine/PDFLibrary.h"
+#include "support/PdfFactory.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace paginor::test {
+
+// "<marker> page k" for each k, the text each test page draws.
+inline std::vector<std::string> expectedPages(const QString& marker, const std::vector<int>& pages)
+{
+    std::vector<std::string> result;
+    for (int k : pages)
+        result.push_back(marker.toStdString() + " page " + std::to_string(k));
+    return result;
+}
+
+// The page texts found in a file's pages, in order ("" for a page without one).
+inline std::vector<std::string> pageTexts(const QString& path, const QString& password = {})
+{
+    std::vector<std::string> result;
+    for (const auto& content : pageContents(path, password)) {
+        const auto open = content.find('(');
+        const auto close = content.find(')', open);
+        result.push_back(open == std::string::npos || close == std::string::npos
+                             ? std::string()
+                             : content.substr(open + 1, close - open - 1));
+    }
+    return result;
+}
+
+inline QString makeFile(const TempDir& dir, const QString& name, PdfSpec spec)
+{
+    const QString path = dir.path(name);
+    makePdf(path, spec);
+    return path;
+}
+
+inline PdfSpec plain(int pages, const QString& marker)
+{
+    PdfSpec spec;
+    spec.pages = pages;
+    spec.marker = marker;
+    return spec;
+}
+
+} // namespace paginor::test

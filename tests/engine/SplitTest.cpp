@@ -1,0 +1,164 @@
+#include "EngineTestUtil.h"
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
+#include <QFile>
+#include <QFileInfo>
+#include <set>
+
+using namespace paginor;
+using namespace paginor::test;
+
+namespace {
+
+struct Opened
+{
+    QPDF pdf;
+    std::vector<QPDFObjectHandle> pages;
+    explicit Opened(const QString& path)
+    {
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(path).constData());
+        for (auto& p : QPDFPageDocumentHelper(pdf).getAllPages())
+            pages.push_back(p.getObjectHandle());
+    }
+};
+
+} // namespace
+
+TEST(Split, OutputHoldsTheChosenPagesInListOrder)
+{
+    TempDir dir;
+    const QString src = makeFile(dir, "src.pdf", plain(12, "s"));
+    const std::string before = fileBytes(src);
+    PDFLibrary lib;
+    ASSERT_TRUE(lib.OpenDocument(src, ""));
+    EXPECT_EQ(lib.GetPageTotal(), 12);
+    EXPECT_TRUE(lib.PostOpenStep());
+    EXPECT_EQ(lib.PickPages("0"), 0);
+    EXPECT_EQ(lib.LastErrorNumber(), int32_t(EngineError::BadPageList));
+    EXPECT_EQ(lib.PickPages("13-20"), 0);
+    EXPECT_EQ(lib.LastErrorNumber(), int32_t(EngineError::EmptySelection));
+    EXPECT_EQ(lib.GetPageTotal(), 12); // failed picks leave the document as it was
+    ASSERT_EQ(lib.PickPages("12-10,2,5,"), 1);
+    EXPECT_EQ(lib.GetPageTotal(), 5);
+    // A second pick selects among the pages now held.
+    ASSERT_EQ(lib.PickPages("5,1-3"), 1);
+    ASSERT_TRUE(lib.WriteToFile(dir.path("out.pdf")));
+    EXPECT_EQ(pageTexts(dir.path("out.pdf")), expectedPages("s", {5, 12, 11, 10}));
+    EXPECT_EQ(fileBytes(src), before);
+}
+
+TEST(Split, InformationEntriesVersionAndRawStreamsCarryOver)
+{
+    TempDir dir;
+    const QString src = makeFile(dir, "src.pdf", plain(3, "i"));
+    PDFLibrary lib;
+    ASSERT_TRUE(lib.OpenDocument(src, ""));
+    ASSERT_EQ(lib.PickPages("2"), 1);
+    const QString text = QString::fromUtf8("Paginor (\xc3\xa9t\xc3\xa9)");
+    for (int entry = 1; entry <= 6; ++entry)
+        EXPECT_TRUE(lib.SetInfoEntry(entry, text + QString::number(entry)));
+    EXPECT_FALSE(lib.SetInfoEntry(0, "x"));
+    EXPECT_FALSE(lib.SetInfoEntry(7, "x"));
+    ASSERT_TRUE(lib.WriteToFile(dir.path("out.pdf")));
+
+    Opened out(dir.path("out.pdf"));
+    auto info = out.pdf.getTrailer().getKey("/Info");
+    const char* keys[] = {"/Author", "/Title", "/Subject", "/Keywords", "/Creator", "/Producer"};
+    for (int entry = 1; entry <= 6; ++entry)
+        EXPECT_EQ(info.getKey(keys[entry - 1]).getUTF8Value(),
+                  (text + QString::number(entry)).toStdString());
+
+    Opened in(src);
+    EXPECT_EQ(out.pdf.getPDFVersion(), in.pdf.getPDFVersion());
+    auto rawOf = [](QPDFObjectHandle page) {
+        return page.getKey("/Contents").getRawStreamData()->getSize();
+    };
+    EXPECT_EQ(rawOf(out.pages.at(0)), rawOf(in.pages.at(1)));
+    EXPECT_EQ(out.pages.at(0).getKey("/Contents").getKey("/Filter").unparse(),
+              in.pages.at(1).getKey("/Contents").getKey("/Filter").unparse());
+}
+
+TEST(Split, APageTakenTwiceGivesTwoIndependentPages)
+{
+    TempDir dir;
+    PdfSpec spec = plain(3, "d");
+    spec.link = true;
+    const QString src = makeFile(dir, "src.pdf", spec);
+    PDFLibrary lib;
+    ASSERT_TRUE(lib.OpenDocument(src, ""));
+    ASSERT_EQ(lib.PickPages("1,3,1"), 1);
+    ASSERT_TRUE(lib.WriteToFile(dir.path("out.pdf")));
+    EXPECT_EQ(pageTexts(dir.path("out.pdf")), expectedPages("d", {1, 3, 1}));
+
+    Opened out(dir.path("out.pdf"));
+    ASSERT_EQ(out.pages.size(), 3u);
+    EXPECT_NE(out.pages[0].getObjGen(), out.pages[2].getObjGen());
+    auto a0 = out.pages[0].getKey("/Annots");
+    auto a2 = out.pages[2].getKey("/Annots");
+    ASSERT_TRUE(a0.isArray() && a2.isArray());
+    ASSERT_EQ(a0.getArrayNItems(), 1);
+    ASSERT_EQ(a2.getArrayNItems(), 1);
+    EXPECT_NE(a0.getArrayItem(0).getObjGen(), a2.getArrayItem(0).getObjGen());
+    // Both copies link to the copy of the last page, which comes after the first.
+    for (auto annots : {a0, a2})
+        EXPECT_EQ(annots.getArrayItem(0).getKey("/Dest").getArrayItem(0).getObjGen(),
+                  out.pages[1].getObjGen());
+}
+
+TEST(Split, LinksToDroppedPagesGoNowhereAndFormFieldsSurvive)
+{
+    TempDir dir;
+    PdfSpec spec = plain(4, "f");
+    spec.link = true;
+    spec.formField = true;
+    const QString src = makeFile(dir, "src.pdf", spec);
+    PDFLibrary lib;
+    ASSERT_TRUE(lib.OpenDocument(src, ""));
+    ASSERT_EQ(lib.PickPages("1-2"), 1);
+    ASSERT_TRUE(lib.WriteToFile(dir.path("out.pdf")));
+
+    Opened out(dir.path("out.pdf"));
+    QPDFAcroFormDocumentHelper form(out.pdf);
+    ASSERT_TRUE(form.hasAcroForm());
+    auto fields = form.getFormFields();
+    ASSERT_EQ(fields.size(), 1u);
+    EXPECT_EQ(fields[0].getFullyQualifiedName(), "name");
+    EXPECT_EQ(fields[0].getValueAsString(), "Ada");
+    auto widgets = form.getWidgetAnnotationsForPage(QPDFPageObjectHelper(out.pages[0]));
+    EXPECT_EQ(widgets.size(), 1u);
+    // The link's target page is not in this output.
+    for (auto& annot : out.pages[0].getKey("/Annots").getArrayAsVector())
+        if (annot.getKey("/Subtype").isNameAndEquals("/Link"))
+            EXPECT_TRUE(annot.getKey("/Dest").getArrayItem(0).isNull());
+}
+
+TEST(Split, PerPageSplitOfSharedResourcesStaysSmall)
+{
+    TempDir dir;
+    PdfSpec spec = plain(60, "r");
+    spec.sharedResources = true;
+    const QString src = makeFile(dir, "src.pdf", spec);
+    const qint64 sourceSize = QFileInfo(src).size();
+    PDFLibrary lib;
+    qint64 total = 0;
+    for (int k = 1; k <= 60; ++k) {
+        const QString out = dir.path(QString("part%1.pdf").arg(k));
+        ASSERT_TRUE(lib.OpenDocument(src, ""));
+        ASSERT_EQ(lib.PickPages(QString::number(k)), 1);
+        ASSERT_TRUE(lib.WriteToFile(out));
+        ASSERT_TRUE(lib.DropDocument(lib.DocumentIdAt(1)));
+        if (k == 1 || k == 60)
+            EXPECT_EQ(pageTexts(out), expectedPages("r", {k}));
+        total += QFileInfo(out).size();
+        // Only the page's own drawing goes with it.
+        Opened part(out);
+        auto xobjects = part.pages.at(0).getKey("/Resources").getKey("/XObject");
+        EXPECT_EQ(xobjects.getKeys(), std::set<std::string>{"/X" + std::to_string(k)});
+    }
+    // Without dropping unused resources every part would carry all 60 drawings.
+    EXPECT_LT(total, sourceSize * 3);
+}
