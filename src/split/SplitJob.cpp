@@ -2,6 +2,7 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
+#include "settings/Product.h"
 #include "split/Interaction.h"
 #include "split/Session.h"
 
@@ -84,7 +85,8 @@ SplitJob::SplitJob(PDFLibrary& engine, Session& session, Interaction& ui)
 
 QString SplitJob::infoText()
 {
-    return QStringLiteral("Paginor (https://www.velmora.example/)");
+    return QString::fromLatin1(kProductName) + QStringLiteral(" (") +
+           QString::fromLatin1(kMakerWebSite) + u')';
 }
 
 QString SplitJob::partFileName(const QString& chosenPath, const QString& pageList)

@@ -1,17 +1,15 @@
 #include "ui/SplitPanel.h"
 
-#include "engine/PDFLibrary.h"
-#include "split/Interaction.h"
-#include "split/Session.h"
-
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace paginor {
@@ -34,7 +32,7 @@ QLineEdit* numberBox(const char* name, const char* text)
 } // namespace
 
 SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent)
-    : QWidget(parent), m_engine(engine), m_session(session), m_ui(ui)
+    : QWidget(parent), m_job(engine, session, ui)
 {
     setObjectName(QStringLiteral("PicCleavo"));
 
@@ -109,15 +107,138 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     connect(CmdBrowse, &QPushButton::clicked, this, &SplitPanel::CmdBrowse_Click);
     connect(CmdSplit, &QPushButton::clicked, this, &SplitPanel::CmdSplit_Click);
     connect(CmdExit, &QPushButton::clicked, this, &SplitPanel::exitClicked);
+
+    for (QLineEdit* edit : {TextEvery, TextFrom, TextTo, TextCustom}) {
+        // Composed input would slip past the keystroke filter.
+        edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+        edit->installEventFilter(this);
+    }
 }
 
 bool SplitPanel::jobRunning() const
 {
-    return m_running;
+    return m_job.running();
 }
 
-void SplitPanel::CmdBrowse_Click() {}
+SplitOptions SplitPanel::options() const
+{
+    SplitOptions o;
+    o.mode = SplitMode(std::clamp(OptionRangeGroup->checkedId(), 0, 4));
+    o.TextEvery = TextEvery->text();
+    o.TextFrom = TextFrom->text();
+    o.TextTo = TextTo->text();
+    o.TextCustom = TextCustom->text();
+    return o;
+}
 
-void SplitPanel::CmdSplit_Click() {}
+void SplitPanel::showOptions(const SplitOptions& o)
+{
+    // Only rewrite what changed, so the caret and selection of the others stay.
+    const std::pair<QLineEdit*, QString> boxes[] = {
+        {TextEvery, o.TextEvery}, {TextFrom, o.TextFrom}, {TextTo, o.TextTo}};
+    for (const auto& [edit, text] : boxes)
+        if (edit->text() != text)
+            edit->setText(text);
+}
+
+QLineEdit* SplitPanel::box(OptionField field) const
+{
+    switch (field) {
+    case OptionField::TextEvery:
+        return TextEvery;
+    case OptionField::TextFrom:
+        return TextFrom;
+    case OptionField::TextTo:
+        return TextTo;
+    case OptionField::TextCustom:
+        return TextCustom;
+    case OptionField::None:
+        break;
+    }
+    return nullptr;
+}
+
+void SplitPanel::CmdBrowse_Click()
+{
+    if (m_job.running())
+        return;
+    QString textFile = TextFile->text();
+    m_job.CmdBrowse_Click(textFile);
+    TextFile->setText(textFile);
+    Q_EMIT jobFinished();
+}
+
+void SplitPanel::CmdSplit_Click()
+{
+    if (m_job.running())
+        return;
+    SplitRequest request;
+    request.TextFile = TextFile->text();
+    request.options = options();
+    m_job.run(request);
+    TextFile->setText(request.TextFile);
+    showOptions(request.options);
+    if (QLineEdit* target = box(request.focus))
+        target->setFocus(Qt::OtherFocusReason);
+    Q_EMIT jobFinished();
+}
+
+namespace {
+
+// Whether a key press may reach an option box. Keys that type nothing (arrows, Delete,
+// Shift+Insert, which pastes) pass; typed characters must be allowed ones; key combinations
+// that produce control codes (Ctrl+V pastes, Ctrl+X cuts, Ctrl+Z undoes) are dropped, except
+// the two that leave the text alone, copy and select all.
+bool keyAllowed(const QKeyEvent* key, bool custom)
+{
+    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab ||
+        key->key() == Qt::Key_Backtab)
+        return true;
+    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll))
+            return true;
+        // Ctrl with a character key makes a control code; with Left, Home and the like it moves.
+        return key->text().isEmpty() && key->key() >= Qt::Key_Escape;
+    }
+    const QString text = key->text();
+    if (text.isEmpty())
+        return true;
+    for (QChar c : text) {
+        const bool digit = c >= u'0' && c <= u'9';
+        if (!digit && !(custom && (c == u',' || c == u'-')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    const bool option =
+        edit && (edit == TextEvery || edit == TextFrom || edit == TextTo || edit == TextCustom);
+    if (!option)
+        return QWidget::eventFilter(watched, event);
+
+    if (event->type() == QEvent::KeyPress) {
+        if (!keyAllowed(static_cast<QKeyEvent*>(event), edit == TextCustom)) {
+            event->accept();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        const SplitMode mode = edit == TextEvery                    ? SplitMode::EveryN
+                               : edit == TextFrom || edit == TextTo ? SplitMode::PageRange
+                                                                    : SplitMode::CustomPages;
+        OptionRange[size_t(mode)]->setChecked(true);
+        // After the click that brought the focus has placed the caret.
+        if (edit != TextCustom)
+            QTimer::singleShot(0, edit, [edit] {
+                if (edit->hasFocus())
+                    edit->selectAll();
+            });
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 } // namespace paginor

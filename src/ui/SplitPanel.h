@@ -1,5 +1,7 @@
 #pragma once
 
+#include "split/SplitJob.h"
+
 #include <QWidget>
 #include <array>
 
@@ -24,8 +26,11 @@ class SplitPanel : public QWidget
 public:
     SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent = nullptr);
 
-    // True while a split runs (from its busy state to its end).
+    // True while a split or "&Browse" runs; both use the engine and may let events through.
     bool jobRunning() const;
+
+    // The mode and box texts as the panel shows them.
+    SplitOptions options() const;
 
     // The controls, named as the window's designer named them (also their objectName).
     QGroupBox* Frame1 = nullptr; // "Split Options"
@@ -45,22 +50,26 @@ public:
     QLabel* LabelStatu = nullptr;
 
 public Q_SLOTS:
-    // Chooses the source file and settles its password.
+    // Chooses the source file and settles its password; ignored while jobRunning().
     void CmdBrowse_Click();
-    // Runs the split job; returns when it has ended.
+    // Runs the split job; returns when it has ended; ignored while jobRunning().
     void CmdSplit_Click();
 
 Q_SIGNALS:
     // "&Exit" was pressed.
     void exitClicked();
-    // A split job has ended (after jobRunning() turned false).
+    // A split or "&Browse" has ended (after jobRunning() turned false).
     void jobFinished();
 
+protected:
+    // The option boxes' keystroke filter and focus behaviour.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    PDFLibrary& m_engine;
-    Session& m_session;
-    Interaction& m_ui;
-    bool m_running = false;
+    void showOptions(const SplitOptions& options);
+    QLineEdit* box(OptionField field) const;
+
+    SplitJob m_job;
 };
 
 } // namespace paginor

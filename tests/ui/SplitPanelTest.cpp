@@ -1,0 +1,110 @@
+#include "ui/SplitPanel.h"
+#include "engine/PDFLibrary.h"
+#include "split/Session.h"
+#include "support/FakeInteraction.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace paginor;
+using paginor::test::FakeInteraction;
+
+namespace {
+
+class SplitPanelTest : public ::testing::Test
+{
+protected:
+    PDFLibrary engine;
+    Session session;
+    FakeInteraction ui;
+    SplitPanel panel{engine, session, ui};
+
+    void SetUp() override
+    {
+        panel.show();
+        panel.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    }
+    int mode() const { return panel.OptionRangeGroup->checkedId(); }
+    // Types `keys` into a cleared box, one key press each.
+    QString typed(QLineEdit* box, const QString& keys)
+    {
+        box->setFocus();
+        box->clear();
+        QTest::keyClicks(box, keys);
+        return box->text();
+    }
+};
+
+} // namespace
+
+TEST_F(SplitPanelTest, StartsWithThePageRangeAndItsDefaults)
+{
+    EXPECT_EQ(mode(), 1);
+    EXPECT_EQ(panel.TextEvery->text(), "10");
+    EXPECT_EQ(panel.TextFrom->text(), "1");
+    EXPECT_EQ(panel.TextTo->text(), "10");
+    EXPECT_EQ(panel.TextCustom->text(), "1,3,10-25,30-47");
+}
+
+TEST_F(SplitPanelTest, KeystrokeFilter)
+{
+    for (QLineEdit* box : {panel.TextEvery, panel.TextFrom, panel.TextTo})
+        EXPECT_EQ(typed(box, "1a .,-2;x9"), "129") << box->objectName().toStdString();
+    EXPECT_EQ(typed(panel.TextCustom, "1a .,-2;x9 "), "1,-29");
+
+    // Backspace and the keys that type nothing still work.
+    typed(panel.TextEvery, "123");
+    QTest::keyClick(panel.TextEvery, Qt::Key_Backspace);
+    QTest::keyClick(panel.TextEvery, Qt::Key_Home);
+    QTest::keyClick(panel.TextEvery, Qt::Key_Delete);
+    EXPECT_EQ(panel.TextEvery->text(), "2");
+
+    // Ctrl+V is dropped; the edit control's own paste (Shift+Insert) passes unfiltered.
+    QApplication::clipboard()->setText("4x");
+    for (QLineEdit* box : {panel.TextEvery, panel.TextCustom}) {
+        typed(box, "");
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->text(), "");
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        EXPECT_EQ(box->text(), "4x");
+    }
+}
+
+TEST_F(SplitPanelTest, FocusSelectsTheModeAndTheNumberText)
+{
+    panel.OptionRange[2]->setChecked(true); // "Save odd pages"
+    panel.TextTo->setText("25");
+    QTest::mouseClick(panel.TextTo, Qt::LeftButton, {}, QPoint(4, 4));
+    QApplication::processEvents();
+    EXPECT_EQ(mode(), 1);
+    EXPECT_EQ(panel.TextTo->selectedText(), "25");
+
+    QTest::mouseClick(panel.TextEvery, Qt::LeftButton, {}, QPoint(4, 4));
+    QApplication::processEvents();
+    EXPECT_EQ(mode(), 0);
+    EXPECT_EQ(panel.TextEvery->selectedText(), "10");
+
+    panel.TextFrom->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(mode(), 1);
+    EXPECT_EQ(panel.TextFrom->selectedText(), "1");
+
+    // The custom box selects its mode only; the caret stays where the click put it.
+    QTest::mouseClick(panel.TextCustom, Qt::LeftButton, {}, QPoint(4, 4));
+    QApplication::processEvents();
+    EXPECT_EQ(mode(), 4);
+    EXPECT_FALSE(panel.TextCustom->hasSelectedText());
+
+    // Choosing a mode button does not move the focus into its box.
+    QTest::mouseClick(panel.OptionRange[0], Qt::LeftButton, {},
+                      QPoint(6, panel.OptionRange[0]->height() / 2));
+    EXPECT_EQ(mode(), 0);
+    EXPECT_FALSE(panel.TextEvery->hasFocus());
+}
