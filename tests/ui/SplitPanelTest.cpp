@@ -2,13 +2,16 @@
 #include "engine/PDFLibrary.h"
 #include "split/Session.h"
 #include "support/FakeInteraction.h"
+#include "support/PdfFactory.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -107,4 +110,44 @@ TEST_F(SplitPanelTest, FocusSelectsTheModeAndTheNumberText)
                       QPoint(6, panel.OptionRange[0]->height() / 2));
     EXPECT_EQ(mode(), 0);
     EXPECT_FALSE(panel.TextEvery->hasFocus());
+}
+
+TEST_F(SplitPanelTest, SplitWritesBackTheBoxesMovesTheFocusAndHoldsOffWhileRunning)
+{
+    paginor::test::TempDir dir;
+    paginor::test::PdfSpec spec;
+    spec.pages = 4;
+    const QString in = dir.path("in.pdf");
+    paginor::test::makePdf(in, spec);
+    QSignalSpy finished(&panel, &SplitPanel::jobFinished);
+
+    panel.TextFile->setText("  " + in + "  ");
+    panel.OptionRange[0]->setChecked(true);
+    panel.TextEvery->setText(" 0.4");
+    panel.CmdSplit->setFocus();
+    panel.CmdSplit_Click();
+    QApplication::processEvents();
+    EXPECT_EQ(ui.messageTexts(), QStringList{"Please input a valid number"});
+    EXPECT_EQ(panel.TextFile->text(), in);
+    EXPECT_EQ(panel.TextEvery->text(), "0.4");
+    EXPECT_TRUE(panel.TextEvery->hasFocus());
+    EXPECT_EQ(panel.TextEvery->selectedText(), "0.4");
+    EXPECT_EQ(finished.count(), 1);
+
+    // While the split runs, a second split and "&Browse" are ignored.
+    panel.TextEvery->setText("002");
+    ui.dialogs.push_back({dir.path("out.pdf")});
+    int running = 0;
+    ui.onYield = [&] {
+        running += panel.jobRunning();
+        panel.CmdSplit_Click();
+        panel.CmdBrowse_Click();
+    };
+    panel.CmdSplit_Click();
+    EXPECT_EQ(running, 3);
+    EXPECT_EQ(ui.callsOf("dialog").size(), 1u);
+    EXPECT_EQ(panel.TextEvery->text(), "2");
+    EXPECT_TRUE(QFileInfo::exists(dir.path("out Page 3-4.pdf")));
+    EXPECT_FALSE(panel.jobRunning());
+    EXPECT_EQ(finished.count(), 2);
 }
