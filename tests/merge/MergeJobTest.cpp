@@ -12,30 +12,60 @@
 #include <gtest/gtest.h>
 
 using namespace paginor;
-using paginor::test::FakeInteraction;
-using paginor::test::TempDir;
+using namespace paginor::test;
 
 namespace {
 
+const QString kMerged = "PDF file has been successfully merged.";
 const QString kAddMore = "Please add more PDF files";
 const QString kNoOverwrite = "Can not overwrite the PDF file. Please input a new file name";
 
 class MergeJobTest : public ::testing::Test
 {
 protected:
-    // Lists `names` inside the temporary folder, files or not.
-    void listFiles(const QStringList& names)
+    // Makes a PDF whose pages are marked with its name.
+    QString make(const QString& name, int pages = 2, PdfSpec spec = {})
     {
-        QStringList paths;
-        for (const QString& n : names)
-            paths << dir.path(n);
-        ui.dialogs.push_back(paths);
-        list.AddPdfFiles();
-        ui.calls.clear();
+        spec.pages = pages;
+        spec.marker = name;
+        const QString path = dir.path(name + ".pdf");
+        makePdf(path, spec);
+        return path;
     }
-    void answerSave(const QString& path)
+    QString damaged(const QString& name)
     {
-        ui.dialogs.push_back(path.isEmpty() ? QStringList() : QStringList{path});
+        const QString path = dir.path(name + ".pdf");
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write("%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 9 0 R\nthis is not a PDF\n");
+        return path;
+    }
+    void list(const QStringList& paths)
+    {
+        for (const QString& p : paths)
+            rows.AddListRow(p);
+    }
+    // Presses "&Merge" and names `output` in the save dialog.
+    MergeOutcome mergeTo(const QString& output)
+    {
+        ui.calls.clear();
+        ui.dialogs.push_back({output});
+        return job.CmdMerge_Click();
+    }
+    std::vector<int> progress() const
+    {
+        std::vector<int> out;
+        for (const auto& c : ui.callsOf("progress"))
+            out.push_back(c.value);
+        return out;
+    }
+    static std::vector<std::string> contentsOf(const QStringList& paths)
+    {
+        std::vector<std::string> all;
+        for (const QString& p : paths)
+            for (const std::string& page : pageContents(p))
+                all.push_back(page);
+        return all;
     }
     int saveDialogs() const
     {
@@ -44,13 +74,14 @@ protected:
             n += c.dialog.kind == DialogKind::Save;
         return n;
     }
+    QStringList folderEntries() const { return QDir(dir.root()).entryList(QDir::Files); }
 
     TempDir dir;
     Session session;
     FakeInteraction ui;
     PDFLibrary engine;
-    MergeList list{session, ui};
-    MergeJob job{engine, session, ui, list};
+    MergeList rows{session, ui};
+    MergeJob job{engine, session, ui, rows};
 };
 
 } // namespace
@@ -80,12 +111,12 @@ TEST_F(MergeJobTest, TooFewRowsAsksForMoreAndDoesNotMerge)
 
 TEST_F(MergeJobTest, OutputNamingAnInputIsRefusedUntilAnotherOrCancel)
 {
-    listFiles({"a.pdf", "b.pdf"});
+    list({dir.path("a.pdf"), dir.path("b.pdf")});
     const QString a = dir.path("a.pdf");
     const QString upperB = QFileInfo(dir.path("b.pdf")).path() + QDir::separator() + "B.PDF";
-    answerSave(a);
-    answerSave(QDir::toNativeSeparators(upperB)); // case only differs: refused as well
-    answerSave("");                               // then Cancel
+    ui.dialogs.push_back({a});
+    ui.dialogs.push_back({QDir::toNativeSeparators(upperB)}); // case only differs: refused as well
+    ui.dialogs.push_back({});                                 // then Cancel
     const MergeOutcome out = job.CmdMerge_Click();
     EXPECT_EQ(out.kind, MergeOutcome::Kind::Cancelled);
     EXPECT_EQ(ui.messageTexts(), QStringList({kNoOverwrite, kNoOverwrite}));
@@ -100,7 +131,7 @@ TEST_F(MergeJobTest, OutputNamingAnInputIsRefusedUntilAnotherOrCancel)
 
 TEST_F(MergeJobTest, CancelAtTheFirstDialogDoesNothing)
 {
-    listFiles({"a.pdf", "b.pdf"});
+    list({dir.path("a.pdf"), dir.path("b.pdf")});
     EXPECT_EQ(job.CmdMerge_Click().kind, MergeOutcome::Kind::Cancelled);
     EXPECT_TRUE(ui.messageTexts().isEmpty());
     EXPECT_TRUE(ui.callsOf("busy").empty());
@@ -109,7 +140,7 @@ TEST_F(MergeJobTest, CancelAtTheFirstDialogDoesNothing)
 
 TEST_F(MergeJobTest, ListedFileMatchesOtherSpellingsOfAnInput)
 {
-    listFiles({"a.pdf", "b.pdf"});
+    list({dir.path("a.pdf"), dir.path("b.pdf")});
     QFile(dir.path("a.pdf")).open(QIODevice::WriteOnly);
     ASSERT_TRUE(QFile::link(dir.path("a.pdf"), dir.path("link.pdf")));
     ASSERT_TRUE(QDir(dir.root()).mkdir("sub"));
@@ -119,4 +150,111 @@ TEST_F(MergeJobTest, ListedFileMatchesOtherSpellingsOfAnInput)
         job.IsListedFile(dir.path("sub") + QDir::separator() + ".." + QDir::separator() + "a.pdf"));
     EXPECT_FALSE(job.IsListedFile(dir.path("c.pdf")));
     EXPECT_FALSE(job.IsListedFile(""));
+}
+
+TEST_F(MergeJobTest, JoinsInListOrderAndCanAtOnceAgain)
+{
+    const QStringList inputs = {make("b", 1), make("a", 3), make("b", 1), make("c", 2)};
+    list(inputs);
+    std::vector<std::string> before;
+    for (const QString& p : inputs)
+        before.push_back(fileBytes(p));
+    const QString out = dir.path("out.pdf");
+
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        const MergeOutcome result = mergeTo(out);
+        EXPECT_EQ(result.kind, MergeOutcome::Kind::Merged);
+        EXPECT_EQ(result.joined, 4);
+        ASSERT_EQ(ui.messageTexts(), QStringList{kMerged});
+        EXPECT_EQ(ui.callsOf("message")[0].title, "OK");
+        EXPECT_EQ(ui.callsOf("message")[0].icon, Interaction::Icon::Information);
+        QStringList order;
+        for (const auto& c : ui.calls)
+            if (c.kind != "dialog")
+                order << c.kind + QString::number(c.value);
+        EXPECT_EQ(order, QStringList({"busy1", "progress1", "progress70", "progress100", "message0",
+                                      "busy0", "progress-1"}));
+        const std::vector<std::string> expected = contentsOf(inputs);
+        EXPECT_EQ(expected.size(), 7u);
+        EXPECT_EQ(pageContents(out), expected);
+        EXPECT_EQ(session.ChosenOutputPath, out);
+    }
+    EXPECT_EQ(rows.fullPaths(), inputs);
+    EXPECT_EQ(rows.row(3).number, "004");
+    for (int i = 0; i < inputs.size(); ++i)
+        EXPECT_EQ(fileBytes(inputs[i]), before[i]);
+    EXPECT_EQ(engine.PathListEntry("TmpList", 4), inputs[3]);
+}
+
+TEST_F(MergeJobTest, DamagedLaterFileIsNamedAndNothingIsWritten)
+{
+    const QStringList inputs = {make("a"), make("b"), damaged("c"), make("d"), make("e")};
+    list(inputs);
+    const QStringList filesBefore = folderEntries();
+    const MergeOutcome result = mergeTo(dir.path("out.pdf"));
+    EXPECT_EQ(result.kind, MergeOutcome::Kind::Failed);
+    EXPECT_EQ(result.joined, 2);
+    ASSERT_EQ(ui.messageTexts(),
+              QStringList{"Can not merge file: 003 - " + inputs[2] +
+                          "\r\nPlease make sure it is NOT encrypted or damaged."});
+    EXPECT_EQ(ui.callsOf("message")[0].title, "Error");
+    EXPECT_EQ(ui.callsOf("message")[0].icon, Interaction::Icon::Critical);
+    EXPECT_EQ(progress(), std::vector<int>({1, 70, -1}));
+    EXPECT_TRUE(ui.idle());
+    EXPECT_EQ(folderEntries(), filesBefore); // no output and no leftover temporary file
+}
+
+TEST_F(MergeJobTest, DamagedFirstFileNamesTheFirstTwoAndKeepsTheReplacedFile)
+{
+    const QStringList inputs = {damaged("a"), make("b"), make("c")};
+    list(inputs);
+    // The user agreed in the save dialog to replace this file: a failed merge must keep it.
+    const QString out = make("old", 1);
+    const std::string oldBytes = fileBytes(out);
+    const MergeOutcome result = mergeTo(out);
+    EXPECT_EQ(result.kind, MergeOutcome::Kind::Failed);
+    EXPECT_EQ(result.joined, 0);
+    ASSERT_EQ(ui.messageTexts(),
+              QStringList{"Can not merge file: \r\n001 - " + inputs[0] + "\r\n002 - " + inputs[1] +
+                          "\r\n\r\nPlease make sure they are NOT encrypted or damaged."});
+    EXPECT_EQ(fileBytes(out), oldBytes);
+    EXPECT_TRUE(ui.idle());
+}
+
+TEST_F(MergeJobTest, OwnerPasswordMergesUserPasswordIsNamed)
+{
+    PdfSpec ownerOnly;
+    ownerOnly.encryption = Encryption::Aes_256;
+    ownerOnly.ownerPassword = "owner";
+    PdfSpec locked;
+    locked.encryption = Encryption::Rc4_128;
+    locked.userPassword = "user";
+
+    const QStringList good = {make("plain", 1), make("owner", 2, ownerOnly)};
+    list(good);
+    ASSERT_EQ(mergeTo(dir.path("good.pdf")).kind, MergeOutcome::Kind::Merged);
+    EXPECT_EQ(pageContents(dir.path("good.pdf")), contentsOf(good));
+
+    const QString lockedPath = make("locked", 1, locked);
+    rows.AddListRow(lockedPath);
+    const MergeOutcome result = mergeTo(dir.path("bad.pdf"));
+    EXPECT_EQ(result.joined, 2);
+    ASSERT_EQ(ui.messageTexts().size(), 1);
+    EXPECT_TRUE(
+        ui.messageTexts()[0].startsWith("Can not merge file: 003 - " + lockedPath + "\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(dir.path("bad.pdf")));
+}
+
+TEST_F(MergeJobTest, ThousandthFileIsNamedWithAllDigits)
+{
+    const QString one = make("one", 1);
+    for (int i = 0; i < 999; ++i)
+        rows.AddListRow(one);
+    rows.AddListRow(damaged("last"));
+    const MergeOutcome result = mergeTo(dir.path("out.pdf"));
+    EXPECT_EQ(result.joined, 999);
+    ASSERT_EQ(ui.messageTexts().size(), 1);
+    EXPECT_TRUE(
+        ui.messageTexts()[0].startsWith("Can not merge file: 1000 - " + dir.path("last.pdf")));
 }

@@ -21,13 +21,6 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-void writeBytes(const QString& path, qint64 size)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(f.resize(size));
-}
-
 class MergeListTest : public ::testing::Test
 {
 protected:
@@ -121,23 +114,6 @@ TEST_F(MergeListTest, SizeTextRoundsHalfUpAndGroups)
     EXPECT_EQ(MergeList::SizeText(1048576), "1,024 KB");
 }
 
-TEST_F(MergeListTest, RowsShowNumberNameFolderAndSize)
-{
-    writeBytes(dir.path("a.pdf"), 1048576);
-    writeBytes(dir.path("b.pdf"), 600);
-    addNames({"a.pdf", "b.pdf", "gone.pdf"});
-    ASSERT_EQ(list.rowCount(), 3);
-    EXPECT_EQ(list.row(0).number, "001");
-    EXPECT_EQ(list.row(0).fileName, "a.pdf");
-    EXPECT_EQ(list.row(0).path, dir.root());
-    EXPECT_EQ(list.row(0).sizeText, "1,024 KB");
-    EXPECT_EQ(list.row(1).sizeText, "1 KB");
-    EXPECT_EQ(list.row(2).number, "003");
-    EXPECT_EQ(list.row(2).sizeText, "0 KB"); // missing file: still a row
-    EXPECT_EQ(list.fullPath(2), dir.path("gone.pdf"));
-    EXPECT_TRUE(list.selectedRows().isEmpty());
-}
-
 TEST_F(MergeListTest, OneFileAddsWithoutWaitOrYield)
 {
     addNames({"one.PDF"});
@@ -164,102 +140,12 @@ TEST_F(MergeListTest, SeveralFilesSkipNonPdfAndYieldPerRow)
     EXPECT_EQ(ui.callsOf("dialog").at(0).dialog.kind, DialogKind::OpenMany);
 }
 
-TEST_F(MergeListTest, RootFolderRebuildsFullPaths)
-{
-    const QString root = QDir::rootPath();
-    ui.dialogs.push_back({native(root + "a.pdf"), native(root + "b.pdf")});
-    list.AddPdfFiles();
-    ASSERT_EQ(list.rowCount(), 2);
-    EXPECT_EQ(list.row(0).path, GetFolderName(native(root + "a.pdf")));
-    EXPECT_EQ(list.fullPath(0), native(root + "a.pdf"));
-    EXPECT_EQ(list.fullPath(1), native(root + "b.pdf"));
-    EXPECT_EQ(session.LastOpenFolder, native(root));
-}
-
 TEST_F(MergeListTest, CancelChangesNothing)
 {
     session.LastOpenFolder = "kept";
     list.AddPdfFiles();
     EXPECT_EQ(list.rowCount(), 0);
     EXPECT_EQ(session.LastOpenFolder, "kept");
-}
-
-TEST_F(MergeListTest, ThousandthRowShowsAllDigits)
-{
-    QStringList many;
-    for (int i = 0; i < 1000; ++i)
-        many << QString("f%1.pdf").arg(i);
-    addNames(many);
-    ASSERT_EQ(list.rowCount(), 1000);
-    EXPECT_EQ(list.row(998).number, "999");
-    EXPECT_EQ(list.row(999).number, "1000");
-}
-
-TEST_F(MergeListTest, RemoveSelectedRowsRenumbers)
-{
-    addNames({"1.pdf", "2.pdf", "3.pdf", "4.pdf", "5.pdf"});
-    list.RemoveSelectedRows(); // none selected
-    EXPECT_EQ(list.rowCount(), 5);
-
-    int resets = 0;
-    QObject::connect(&list, &MergeList::listReset, [&] { ++resets; });
-    list.setSelected(1, true);
-    list.setSelected(3, true);
-    list.setCurrentRow(3);
-    list.RemoveSelectedRows();
-    EXPECT_EQ(names(), QStringList({"001 1.pdf", "002 3.pdf", "003 5.pdf"}));
-    EXPECT_TRUE(list.selectedRows().isEmpty());
-    EXPECT_EQ(list.currentRow(), -1);
-    EXPECT_EQ(resets, 1);
-
-    for (int i = 0; i < 3; ++i)
-        list.setSelected(i, true);
-    list.RemoveSelectedRows();
-    EXPECT_EQ(list.rowCount(), 0);
-    list.RemoveSelectedRows(); // empty list
-    EXPECT_EQ(resets, 2);
-}
-
-TEST_F(MergeListTest, MovesCarryTheFileAndItsSelection)
-{
-    addNames({"a.pdf", "b.pdf", "c.pdf"});
-    EXPECT_FALSE(list.MoveSelectedUp()); // no current row
-
-    list.setSelected(0, true);
-    list.setCurrentRow(0);
-    EXPECT_FALSE(list.MoveSelectedUp()); // already first
-    EXPECT_TRUE(list.MoveSelectedDown());
-    EXPECT_TRUE(list.MoveSelectedDown());
-    EXPECT_FALSE(list.MoveSelectedDown()); // now last
-    EXPECT_EQ(names(), QStringList({"001 b.pdf", "002 c.pdf", "003 a.pdf"}));
-    EXPECT_EQ(list.currentRow(), 2);
-    EXPECT_EQ(list.selectedRows(), QVector<int>({2}));
-
-    // A selected neighbour keeps its selection when the current file passes it.
-    list.setSelected(1, true);
-    EXPECT_TRUE(list.MoveSelectedUp());
-    EXPECT_EQ(names(), QStringList({"001 b.pdf", "002 a.pdf", "003 c.pdf"}));
-    EXPECT_EQ(list.selectedRows(), QVector<int>({1, 2}));
-    EXPECT_EQ(list.row(2).sizeText, "0 KB");
-
-    MergeList empty(session, ui);
-    empty.setCurrentRow(0);
-    EXPECT_FALSE(empty.MoveSelectedUp());
-    EXPECT_FALSE(empty.MoveSelectedDown());
-}
-
-TEST_F(MergeListTest, AppendSignalsOnlyTheNewRow)
-{
-    // A view mirroring the list must never be told to redo earlier rows when one is appended.
-    int changed = 0;
-    int appended = 0;
-    QObject::connect(&list, &MergeList::rowsChanged, [&](int, int) { ++changed; });
-    QObject::connect(&list, &MergeList::rowsAppended, [&](int, int count) { appended += count; });
-    addNames({"a.pdf", "b.pdf", "c.pdf"});
-    EXPECT_EQ(appended, 3);
-    EXPECT_EQ(changed, 0);
-    list.RenumberList(); // numbers already right: nothing to tell
-    EXPECT_EQ(changed, 0);
 }
 
 TEST_F(MergeListTest, OverlongBufferWithoutPaddingIsRead)
