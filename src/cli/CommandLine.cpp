@@ -1,0 +1,161 @@
+#include "cli/CommandLine.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace paginor::cli {
+
+namespace {
+
+QString absolute(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+CommandLine refuse(const QString& why)
+{
+    CommandLine line;
+    line.command = CommandLine::Command::Usage;
+    line.error = why;
+    return line;
+}
+
+// Reads `count` values after the option at `i`; false when they are missing.
+bool takeValues(const QStringList& args, int& i, int count, QStringList& values)
+{
+    if (i + count >= args.size())
+        return false;
+    for (int k = 1; k <= count; ++k)
+        values << args.at(i + k);
+    i += count;
+    return true;
+}
+
+CommandLine parseSplit(const QStringList& args)
+{
+    CommandLine line;
+    line.command = CommandLine::Command::Split;
+    QStringList positional;
+    bool modeSeen = false;
+    bool optionsEnded = false;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& word = args.at(i);
+        if (optionsEnded || !word.startsWith(QLatin1String("--")) || word == QLatin1String("-")) {
+            positional << word;
+            continue;
+        }
+        if (word == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QStringList values;
+        if (word == QLatin1String("--password")) {
+            if (line.hasPassword || !takeValues(args, i, 1, values))
+                return refuse(QStringLiteral("--password takes one value, once"));
+            line.hasPassword = true;
+            line.password = values.at(0);
+            continue;
+        }
+        if (modeSeen)
+            return refuse(
+                QStringLiteral("give exactly one of --every, --range, --odd, --even, --pages"));
+        modeSeen = true;
+        SplitOptions& o = line.options;
+        if (word == QLatin1String("--every") && takeValues(args, i, 1, values)) {
+            o.mode = SplitMode::EveryN;
+            o.TextEvery = values.at(0);
+        } else if (word == QLatin1String("--range") && takeValues(args, i, 2, values)) {
+            o.mode = SplitMode::PageRange;
+            o.TextFrom = values.at(0);
+            o.TextTo = values.at(1);
+        } else if (word == QLatin1String("--odd")) {
+            o.mode = SplitMode::OddPages;
+        } else if (word == QLatin1String("--even")) {
+            o.mode = SplitMode::EvenPages;
+        } else if (word == QLatin1String("--pages") && takeValues(args, i, 1, values)) {
+            o.mode = SplitMode::CustomPages;
+            o.TextCustom = values.at(0);
+        } else {
+            return refuse(QStringLiteral("unknown option or missing value: %1").arg(word));
+        }
+    }
+    if (!modeSeen)
+        return refuse(
+            QStringLiteral("split needs one of --every, --range, --odd, --even, --pages"));
+    if (positional.size() != 2)
+        return refuse(QStringLiteral("split needs SOURCE and OUTPUT"));
+    // The source goes in as typed, so the job trims and checks it as it would a typed path.
+    const QString& source = positional.at(0);
+    line.source = source.trimmed().isEmpty() ? source : absolute(source.trimmed());
+    line.output = absolute(positional.at(1));
+    return line;
+}
+
+CommandLine parseMerge(const QStringList& args)
+{
+    CommandLine line;
+    line.command = CommandLine::Command::Merge;
+    QStringList positional;
+    bool optionsEnded = false;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& word = args.at(i);
+        if (!optionsEnded && word == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && word.startsWith(QLatin1String("--")))
+            return refuse(QStringLiteral("merge takes no option: %1").arg(word));
+        positional << word;
+    }
+    if (positional.isEmpty())
+        return refuse(QStringLiteral("merge needs OUTPUT and the INPUT files"));
+    line.output = absolute(positional.takeFirst());
+    for (const QString& input : positional)
+        line.inputs << absolute(input);
+    return line;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& args)
+{
+    if (args.isEmpty())
+        return refuse(QStringLiteral("no command given"));
+    const QString& first = args.at(0);
+    if (args.size() == 1 && (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
+        CommandLine line;
+        line.command = CommandLine::Command::Help;
+        return line;
+    }
+    if (args.size() == 1 && first == QLatin1String("--version")) {
+        CommandLine line;
+        line.command = CommandLine::Command::Version;
+        return line;
+    }
+    if (first == QLatin1String("split"))
+        return parseSplit(args);
+    if (first == QLatin1String("merge"))
+        return parseMerge(args);
+    return refuse(QStringLiteral("unknown command: %1").arg(first));
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "Usage:\n"
+        "  paginor-cli split --every N       SOURCE OUTPUT\n"
+        "  paginor-cli split --range FROM TO SOURCE OUTPUT\n"
+        "  paginor-cli split --odd           SOURCE OUTPUT\n"
+        "  paginor-cli split --even          SOURCE OUTPUT\n"
+        "  paginor-cli split --pages LIST    SOURCE OUTPUT\n"
+        "  paginor-cli merge OUTPUT INPUT INPUT [INPUT ...]\n"
+        "  paginor-cli --help | --version\n"
+        "\n"
+        "split also takes --password PW; the variable PAGINOR_PASSWORD serves too. Without\n"
+        "either, a protected source is asked for on the terminal.\n"
+        "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
+        "An existing OUTPUT is replaced. An input file is never written over.\n"
+        "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
+}
+
+} // namespace paginor::cli

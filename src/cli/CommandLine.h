@@ -1,0 +1,41 @@
+#pragma once
+
+#include "split/SplitOptions.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace paginor::cli {
+
+// What the command line asks for, once its words are read.
+struct CommandLine
+{
+    enum class Command
+    {
+        Usage,   // the words do not form a command: print the usage text, exit 2
+        Help,    // --help
+        Version, // --version
+        Split,
+        Merge,
+    };
+    Command command = Command::Usage;
+    QString error; // why the words were refused, for Usage
+
+    // split: the mode and its boxes as the option panel would hold them.
+    SplitOptions options;
+    QString source;
+    bool hasPassword = false; // --password was given (it may be "")
+    QString password;
+
+    // split and merge: the output file; merge: the inputs in order.
+    QString output;
+    QStringList inputs;
+};
+
+// Reads the words after the program name. Paths are made absolute with native separators.
+CommandLine parseCommandLine(const QStringList& args);
+
+// The usage text, ending in a line break.
+QString usageText();
+
+} // namespace paginor::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "split/Interaction.h"
+
+#include <QString>
+#include <cstdio>
+
+namespace paginor::cli {
+
+// The jobs' seam on a terminal. Success texts go to standard output, refusals and failures to
+// standard error. The save dialog answers the OUTPUT given on the command line once (an
+// existing file counts as "replace"); asked again after a refusal it cancels. Open dialogs
+// cancel. The password prompt answers the given password once; without one it asks on the
+// terminal without echo when standard input is one, and otherwise gives up with a message.
+class TerminalInteraction : public Interaction
+{
+public:
+    TerminalInteraction(const QString& output, bool hasPassword, const QString& password);
+
+    Reply message(const QString& text, Icon icon, const QString& title, Buttons buttons) override;
+    bool inputBox(const QString& prompt, const QString& title, QString& text) override;
+    QStringList fileDialog(const FileDialogRequest& request) override;
+    void setStatus(const QString& text) override;
+    void setBusy(bool) override {}
+    void setWaitCursor(bool) override {}
+    void setProgress(int) override {}
+    void yield() override {}
+    void runWhileYielding(const std::function<void()>& work) override { work(); }
+
+    // Shows a progress line on standard error when it is a terminal; "" ends the line.
+    void progress(const QString& text);
+
+private:
+    static void print(std::FILE* stream, const QString& text);
+    static bool readHidden(QString& answer);
+
+    QString m_output;
+    bool m_outputGiven = false;
+    bool m_hasPassword;
+    bool m_passwordGiven = false;
+    QString m_password;
+    bool m_progressShown = false;
+};
+
+} // namespace paginor::cli
