@@ -52,13 +52,18 @@ int runMerge(const CommandLine& line)
     PDFLibrary engine;
     Session session;
     TerminalInteraction ui(line.output, false, QString());
+    // The engine counts the inputs joined, then the output written, as two halves of `total`.
     engine.setProgressHandler([&ui, &line](int done, int total) {
-        const int index = done < total ? done : total - 1;
-        if (index >= 0 && index < line.inputs.size())
+        const int files = int(line.inputs.size());
+        if (done >= 1 && done <= files)
             ui.progress(QStringLiteral("Joining file %1 of %2: %3")
-                            .arg(index + 1)
-                            .arg(total)
-                            .arg(QFileInfo(line.inputs.at(index)).fileName()));
+                            .arg(done)
+                            .arg(files)
+                            .arg(QFileInfo(line.inputs.at(done - 1)).fileName()));
+        else if (done > files && total > 0)
+            ui.progress(QStringLiteral("Writing %1: %2%")
+                            .arg(QFileInfo(line.output).fileName())
+                            .arg(100 * done / total));
     });
     MergeList list(session, ui);
     for (const QString& input : line.inputs)
