@@ -2,15 +2,24 @@
 // other tools. Usage:
 //   paginor-bench merge OUTPUT INPUT...
 //   paginor-bench split every N SOURCE OUTPUT | split range FROM-TO SOURCE OUTPUT
-// Prints one line "joined N of M" and exits 0 when every input was joined.
+//   paginor-bench list COUNT INPUT...
+// merge prints "joined N of M" and exits 0 when every input was joined; list adds the inputs
+// (all of one folder) over and over as one multi-selection until COUNT rows are listed, and
+// prints the time that took.
 #include "SplitBench.h"
 #include "engine/PDFLibrary.h"
 #include "merge/MergeJob.h"
+#include "merge/MergeList.h"
+#include "merge/PathParts.h"
 #include "split/Interaction.h"
+#include "split/Session.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -51,12 +60,38 @@ int runMerge(int argc, char** argv)
     return out.kind == paginor::MergeOutcome::Kind::Merged ? 0 : 1;
 }
 
+int runList(int argc, char** argv)
+{
+    const int count = argc >= 4 ? std::atoi(argv[2]) : 0;
+    if (count <= 0) {
+        std::fprintf(stderr, "usage: paginor-bench list COUNT INPUT...\n");
+        return 2;
+    }
+    const QChar nul(0);
+    const QString first = QDir::toNativeSeparators(QString::fromLocal8Bit(argv[3]));
+    QString buffer = paginor::GetFolderName(first) + nul;
+    for (int i = 0; i < count; ++i)
+        buffer += paginor::GetFileName(QString::fromLocal8Bit(argv[3 + i % (argc - 3)])) + nul;
+    buffer += nul;
+
+    paginor::Session session;
+    QuietInteraction ui;
+    paginor::MergeList list(session, ui);
+    QElapsedTimer clock;
+    clock.start();
+    list.addFromBuffer(buffer);
+    std::printf("listed %d rows in %lld ms\n", list.rowCount(), clock.elapsed());
+    return list.rowCount() == count ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc >= 2 && std::strcmp(argv[1], "merge") == 0)
         return runMerge(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "list") == 0)
+        return runList(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "split") == 0)
         return runSplitBench(argc, argv);
     std::fprintf(stderr, "usage: paginor-bench merge OUTPUT INPUT...\n");
