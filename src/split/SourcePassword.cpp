@@ -13,16 +13,13 @@ SourcePassword::SourcePassword(PDFLibrary& engine, Session& session, Interaction
 
 bool SourcePassword::TestPassword(const QString& FileName, const QString& Password)
 {
-    bool accepted = false;
-    // Probing parses the file and counts its pages, which takes a moment on a big manual.
-    m_ui.runWhileYielding([&] {
-        const int32_t handle = m_engine.ProbeOpen(FileName, Password);
-        bool isNumber = false;
-        m_engine.ProbeInfo(handle, 20).toInt(&isNumber);
-        const bool closed = m_engine.ProbeClose(handle);
-        accepted = handle > 0 && isNumber && closed;
-    });
-    return accepted;
+    // Called directly, not through runWhileYielding: the panel is not disabled at this point,
+    // and letting events through would let another job reach the engine meanwhile.
+    const int32_t handle = m_engine.ProbeOpen(FileName, Password);
+    bool isNumber = false;
+    m_engine.ProbeInfo(handle, 20).toInt(&isNumber);
+    const bool closed = m_engine.ProbeClose(handle);
+    return handle > 0 && isNumber && closed;
 }
 
 bool SourcePassword::AskSourcePassword(const QString& path)

@@ -121,7 +121,8 @@ void SplitJob::run(SplitRequest& request)
 
     const QString source = request.TextFile.trimmed();
     request.TextFile = source;
-    if (source.isEmpty() || !QFileInfo(source).isFile()) {
+    const QFileInfo sourceInfo(source);
+    if (source.isEmpty() || !sourceInfo.isFile() || sourceInfo.isHidden()) {
         m_ui.message(QStringLiteral("Please select the source file"), Interaction::Icon::Critical,
                      kError);
         m_password.CmdBrowse_Click(request.TextFile);

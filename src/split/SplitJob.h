@@ -46,12 +46,13 @@ class SplitJob
 public:
     SplitJob(PDFLibrary& engine, Session& session, Interaction& ui);
 
-    // Runs one split to its end: checks the source and settles its password, validates the
-    // options, asks for the output, then writes the files with "Please wait..." and, per file
-    // in the pages-per-file mode, "Splitting page: <list>, please wait..." as status, the
-    // busy state on, and ends with "PDF file has been successfully splitted." or
-    // "Split failed\r\nError code: N". While a split runs, a further call returns at once with
-    // HeldOff. The source is never written over.
+    // Runs one split to its end. Checks the source (an existing plain file that is not
+    // hidden; otherwise "Please select the source file" and the open dialog) and settles its
+    // password, validates the options, asks for the output, then writes the files with the
+    // busy state on and "Please wait..." as status, and per file in the pages-per-file mode
+    // "Splitting page: <list>, please wait...". Ends with "PDF file has been successfully
+    // splitted." when every output was written, else "Split failed\r\nError code: N". While a
+    // split runs, a further call returns at once with HeldOff. The source is never written over.
     void run(SplitRequest& request);
 
     // "&Browse" (see SourcePassword::CmdBrowse_Click); does nothing while running().

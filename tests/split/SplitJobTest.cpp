@@ -210,7 +210,9 @@ TEST_F(SplitJobTest, NothingSelectedOrUnopenableSourceFailsWithTheEngineCode)
 TEST_F(SplitJobTest, MissingSourceOffersTheOpenDialogAndStops)
 {
     QDir(dir.root()).mkdir("folder.pdf");
-    for (const QString& typed : {QString("   "), dir.path("nope.pdf"), dir.path("folder.pdf")}) {
+    source(2, QString(), ".hidden.pdf");
+    for (const QString& typed :
+         {QString("   "), dir.path("nope.pdf"), dir.path("folder.pdf"), dir.path(".hidden.pdf")}) {
         ui.calls.clear();
         SplitRequest r;
         r.TextFile = typed;
