@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <qpdf/QPDF.hh>
 
 using namespace paginor;
 using namespace paginor::test;
@@ -54,6 +55,14 @@ protected:
         return r;
     }
 
+    // Document-information entries 5 and 6 of a written file.
+    static std::string infoOf(const QString& path, const char* key)
+    {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(path).constData());
+        return pdf.getTrailer().getKey("/Info").getKey(key).getUTF8Value();
+    }
+
     // The source's page contents at the given page numbers (from 1).
     std::vector<std::string> pagesOf(const QString& path, std::initializer_list<int> pages,
                                      const QString& password = QString())
@@ -83,6 +92,8 @@ TEST_F(SplitJobTest, PagesPerFileWritesOneFilePerRunWithItsPages)
     EXPECT_EQ(pageContents(names[2]), pagesOf(in, {21, 22, 23, 24, 25}));
     EXPECT_FALSE(QFileInfo::exists(dir.path("Report.pdf")));
     EXPECT_EQ(fileBytes(in), before);
+    for (const char* key : {"/Creator", "/Producer"})
+        EXPECT_EQ(infoOf(names[2], key), "Paginor (https://www.velmora.example/)");
 
     EXPECT_EQ(ui.statusTexts(),
               (QStringList{"Please wait...", "Splitting page: 1-10, please wait...",
