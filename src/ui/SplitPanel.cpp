@@ -227,6 +227,10 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     } else if (event->type() == QEvent::FocusIn) {
+        // Coming back from a menu or another window is no new visit to the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            return QWidget::eventFilter(watched, event);
         const SplitMode mode = edit == TextEvery                    ? SplitMode::EveryN
                                : edit == TextFrom || edit == TextTo ? SplitMode::PageRange
                                                                     : SplitMode::CustomPages;
