@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <fcntl.h>
 #include <memory>
 #include <random>
@@ -77,7 +78,8 @@ struct TempGuard
 
 } // namespace
 
-void writeAtomically(QPDF& pdf, const std::string& requested, const WriteOptions& options)
+void writeAtomically(const std::string& requested, const WriteOptions& options,
+                     const std::function<void(std::FILE*)>& produce)
 {
     // Write through a symbolic link to the file it names, not over the link.
     std::string target = requested;
@@ -121,33 +123,27 @@ void writeAtomically(QPDF& pdf, const std::string& requested, const WriteOptions
 
     bool ok = true;
     std::string why;
-    pdf.getWarnings(); // only warnings raised by this write count
+    std::exception_ptr inputFailure;
     try {
-        QPDFWriter writer(pdf);
-        writer.setOutputFile(guard.path.c_str(), file, false);
-        writer.setMinimumPDFVersion(options.minimumVersion, options.extensionLevel);
-        // Filtered stream data passes through as it is; only unfiltered data gets compressed.
-        writer.setDecodeLevel(qpdf_dl_none);
-        if (options.progress)
-            writer.registerProgressReporter(std::make_shared<ProgressRelay>(options.progress));
-        writer.write();
+        produce(file);
+    } catch (const EngineFailure& e) {
+        ok = false;
+        why = e.what();
+        if (e.code() != EngineError::WriteFailed)
+            inputFailure = std::current_exception();
     } catch (const std::exception& e) {
         ok = false;
         why = e.what();
-    }
-    std::string blamed;
-    if (ok && pdf.anyWarnings()) {
-        ok = false;
-        const auto warning = pdf.getWarnings().front();
-        why = warning.what();
-        blamed = warning.getFilename();
+    } catch (...) {
+        std::fclose(file); // the temporary file goes with the guard
+        throw;
     }
     if (std::fflush(file) != 0 || std::ferror(file)) {
         ok = false;
         why = std::string("write error: ") + std::strerror(errno);
     }
     // Devices and pipes cannot be synced (EINVAL); that alone is no failure.
-    if (ok && ::fsync(::fileno(file)) != 0 && errno != EINVAL && errno != EROFS) {
+    if (ok && options.sync && ::fsync(::fileno(file)) != 0 && errno != EINVAL && errno != EROFS) {
         ok = false;
         why = std::string("sync error: ") + std::strerror(errno);
     }
@@ -155,8 +151,8 @@ void writeAtomically(QPDF& pdf, const std::string& requested, const WriteOptions
         ok = false;
         why = std::string("close error: ") + std::strerror(errno);
     }
-    if (!ok && !blamed.empty())
-        throw EngineFailure(EngineError::InputChanged, why, blamed);
+    if (inputFailure)
+        std::rethrow_exception(inputFailure);
     if (!ok)
         fail(target + ": " + why);
 
@@ -165,6 +161,24 @@ void writeAtomically(QPDF& pdf, const std::string& requested, const WriteOptions
     if (::rename(guard.path.c_str(), target.c_str()) != 0)
         fail(target + ": cannot replace: " + std::strerror(errno));
     guard.keep = true;
+}
+
+void writeWithQpdf(QPDF& pdf, std::FILE* file, const WriteOptions& options)
+{
+    pdf.getWarnings(); // only warnings raised by this write count
+    QPDFWriter writer(pdf);
+    writer.setOutputFile("output", file, false);
+    writer.setMinimumPDFVersion(options.minimumVersion, options.extensionLevel);
+    // Filtered stream data passes through as it is; only unfiltered data gets compressed.
+    writer.setDecodeLevel(qpdf_dl_none);
+    if (options.progress)
+        writer.registerProgressReporter(std::make_shared<ProgressRelay>(options.progress));
+    writer.write();
+    if (pdf.anyWarnings()) {
+        // qpdf reports unreadable source data only as warnings naming the source.
+        const auto warning = pdf.getWarnings().front();
+        throw EngineFailure(EngineError::InputChanged, warning.what(), warning.getFilename());
+    }
 }
 
 } // namespace paginor

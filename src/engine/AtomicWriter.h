@@ -23,14 +23,21 @@ struct WriteOptions
     std::function<void()> beforeCommit;
     std::string minimumVersion = "1.3";
     int extensionLevel = 0;
+    // Whether the data is synced to disk before the rename.
+    bool sync = true;
 };
 
-// Writes `pdf` to a temporary file in the target's folder and renames it over `target` once
-// the data is known to be on disk: every stdio and sync result is checked, and any warning
-// qpdf raises while writing (its way of reporting unreadable source data) fails the write.
+// Runs `produce` on a stream to a temporary file in the target's folder and renames the file
+// over `target` once the data is known to be written: every stdio and sync result is checked.
 // A new file gets the usual permissions (umask applied); a replaced file keeps its mode. The
 // target must be a regular file or not exist. On failure the temporary file is removed, the
-// target is untouched, and EngineFailure is thrown: WriteFailed, or InputChanged.
-void writeAtomically(QPDF& pdf, const std::string& target, const WriteOptions& options);
+// target is untouched, and EngineFailure is thrown: WriteFailed, or the code `produce` threw
+// (InputChanged, or an input's own failure in a merge).
+void writeAtomically(const std::string& target, const WriteOptions& options,
+                     const std::function<void(std::FILE*)>& produce);
+
+// Writes `pdf` with qpdf's writer, for writeAtomically. Any warning qpdf raises while writing
+// (its way of reporting unreadable source data) fails the write with InputChanged.
+void writeWithQpdf(QPDF& pdf, std::FILE* file, const WriteOptions& options);
 
 } // namespace paginor

@@ -1,5 +1,6 @@
 #include "engine/Merger.h"
 
+#include "engine/DirectWriter.h"
 #include "engine/OutputBuilder.h"
 #include "engine/SourceDocument.h"
 
@@ -24,14 +25,166 @@ size_t openDescriptors()
     return count;
 }
 
-// The index of the input a failure names, or -1.
-int32_t blamedInput(const std::vector<std::string>& inputs, const std::string& file)
+std::vector<int32_t> allPages(const SourceDocument& source)
 {
-    for (size_t i = 0; i < inputs.size(); ++i)
-        if (!file.empty() && inputs[i] == file)
-            return int32_t(i);
-    return -1;
+    std::vector<int32_t> all(size_t(source.pageCount()));
+    std::iota(all.begin(), all.end(), 0);
+    return all;
 }
+
+EngineError inputError(const std::exception& e)
+{
+    if (auto* failure = dynamic_cast<const EngineFailure*>(&e))
+        return failure->code();
+    if (auto* qpdf = dynamic_cast<const QPDFExc*>(&e))
+        return qpdf->getErrorCode() == qpdf_e_password ? EngineError::PasswordRequired
+                                                       : EngineError::NotPdfOrDamaged;
+    return EngineError::NotPdfOrDamaged;
+}
+
+bool isWriteError(const std::exception& e)
+{
+    auto* failure = dynamic_cast<const EngineFailure*>(&e);
+    return failure && failure->code() == EngineError::WriteFailed;
+}
+
+// Thrown out of the streaming merge when an input needs the full copy (form fields).
+struct NeedsFullCopy
+{
+};
+
+class Merge
+{
+public:
+    Merge(const std::vector<std::string>& inputs, const WriteOptions& options,
+          const std::function<void(int, int)>& progress)
+        : m_inputs(inputs), m_options(options), m_progress(progress)
+    {
+    }
+
+    MergeOutcome run(const std::string& output)
+    {
+        if (m_inputs.empty()) {
+            m_outcome.error = EngineError::EmptySelection;
+            return m_outcome;
+        }
+        try {
+            attempt(output, false);
+        } catch (const NeedsFullCopy&) {
+            m_outcome = MergeOutcome();
+            attempt(output, true);
+        }
+        return m_outcome;
+    }
+
+private:
+    void attempt(const std::string& output, bool fullCopy)
+    {
+        try {
+            if (fullCopy)
+                copyAllThenWrite(output);
+            else
+                writeAtomically(output, m_options, [this](std::FILE* file) { stream(file); });
+            m_outcome.joined = int32_t(m_inputs.size());
+        } catch (const EngineFailure& e) {
+            const bool inputFailed = m_failedInput >= 0;
+            m_outcome.joined = inputFailed ? m_failedInput : 0;
+            m_outcome.error = e.code();
+            // A source that could not be read while writing is that input's failure.
+            if (!inputFailed)
+                for (size_t i = 0; i < m_inputs.size(); ++i)
+                    if (!e.file().empty() && m_inputs[i] == e.file())
+                        m_outcome.joined = int32_t(i);
+        }
+    }
+
+    // Opens input i; a failure is that input's.
+    std::shared_ptr<SourceDocument> open(size_t i, bool reopening)
+    {
+        try {
+            return SourceDocument::open(m_inputs[i], QString(), reopening);
+        } catch (const std::exception& e) {
+            failAt(i, e);
+        }
+    }
+
+    [[noreturn]] void failAt(size_t i, const std::exception& e)
+    {
+        if (isWriteError(e))
+            throw;
+        m_failedInput = int32_t(i);
+        throw EngineFailure(inputError(e), e.what(), m_inputs[i]);
+    }
+
+    void report(int done, int total)
+    {
+        if (m_progress)
+            m_progress(done, total);
+    }
+
+    // Each input is written as soon as it is read, then released: one file open at a time.
+    void stream(std::FILE* file)
+    {
+        DirectWriter writer(file);
+        const int n = int(m_inputs.size());
+        for (size_t i = 0; i < m_inputs.size(); ++i) {
+            auto source = open(i, false);
+            const auto pages = allPages(*source);
+            if (!DirectWriter::suits(*source, pages))
+                throw NeedsFullCopy();
+            try {
+                writer.addSegment(*source, pages);
+            } catch (const std::exception& e) {
+                failAt(i, e);
+            }
+            report(int(i + 1), n);
+        }
+        writer.finish({});
+    }
+
+    // Form fields need qpdf's copy of each page into one document before writing. Inputs
+    // beyond the open-file budget are held open only while being read.
+    void copyAllThenWrite(const std::string& output)
+    {
+        const int total = int(m_inputs.size()) * 2;
+        const size_t budget = openFileBudget();
+        std::vector<std::shared_ptr<SourceDocument>> sources;
+        OutputBuilder builder;
+        for (size_t i = 0; i < m_inputs.size(); ++i) {
+            auto source = open(i, i >= budget);
+            try {
+                source->stayOpen(true);
+                builder.addPages(*source, allPages(*source));
+                source->stayOpen(false);
+            } catch (const std::exception& e) {
+                failAt(i, e);
+            }
+            sources.push_back(std::move(source));
+            report(int(i + 1), total);
+        }
+        builder.finish();
+        WriteOptions options = m_options;
+        options.minimumVersion = builder.version().text;
+        options.extensionLevel = builder.version().extension;
+        const int n = int(m_inputs.size());
+        if (m_progress)
+            options.progress = [this, n, total](int percent) {
+                report(n + n * percent / 100, total);
+            };
+        options.beforeCommit = [&sources] {
+            for (const auto& source : sources)
+                source->checkUnchanged();
+        };
+        writeAtomically(output, options,
+                        [&](std::FILE* file) { writeWithQpdf(builder.pdf(), file, options); });
+    }
+
+    const std::vector<std::string>& m_inputs;
+    WriteOptions m_options;
+    std::function<void(int, int)> m_progress;
+    MergeOutcome m_outcome;
+    int32_t m_failedInput = -1;
+};
 
 } // namespace
 
@@ -49,64 +202,7 @@ MergeOutcome mergeFiles(const std::vector<std::string>& inputs, const std::strin
                         const WriteOptions& writeOptions,
                         const std::function<void(int, int)>& progress)
 {
-    MergeOutcome outcome;
-    if (inputs.empty()) {
-        outcome.error = EngineError::EmptySelection;
-        return outcome;
-    }
-    const int total = int(inputs.size()) * 2;
-    const size_t budget = openFileBudget();
-    std::vector<std::shared_ptr<SourceDocument>> sources;
-    OutputBuilder builder;
-    for (size_t i = 0; i < inputs.size(); ++i) {
-        try {
-            auto source = SourceDocument::open(inputs[i], QString(), i >= budget);
-            source->stayOpen(true);
-            std::vector<int32_t> all(size_t(source->pageCount()));
-            std::iota(all.begin(), all.end(), 0);
-            builder.addPages(*source, all);
-            source->stayOpen(false);
-            sources.push_back(std::move(source));
-        } catch (const EngineFailure& e) {
-            outcome.error = e.code();
-            return outcome;
-        } catch (const QPDFExc& e) {
-            outcome.error = e.getErrorCode() == qpdf_e_password ? EngineError::PasswordRequired
-                                                                : EngineError::NotPdfOrDamaged;
-            return outcome;
-        } catch (const std::exception&) {
-            outcome.error = EngineError::NotPdfOrDamaged;
-            return outcome;
-        }
-        outcome.joined = int32_t(i + 1);
-        if (progress)
-            progress(int(i + 1), total);
-    }
-
-    const int n = int(inputs.size());
-    WriteOptions options = writeOptions;
-    options.minimumVersion = builder.version();
-    options.extensionLevel = builder.extensionLevel();
-    if (progress)
-        options.progress = [&](int percent) {
-            progress(n + n * percent / 100, total);
-        };
-    options.beforeCommit = [&sources] {
-        for (const auto& source : sources)
-            source->checkUnchanged();
-    };
-    try {
-        builder.finish();
-        writeAtomically(builder.pdf(), output, options);
-    } catch (const EngineFailure& e) {
-        const int32_t blamed = blamedInput(inputs, e.file());
-        outcome.joined = blamed >= 0 ? blamed : 0;
-        outcome.error = blamed >= 0 ? EngineError::InputChanged : e.code();
-    } catch (const std::exception&) {
-        outcome.joined = 0;
-        outcome.error = EngineError::WriteFailed;
-    }
-    return outcome;
+    return Merge(inputs, writeOptions, progress).run(output);
 }
 
 } // namespace paginor

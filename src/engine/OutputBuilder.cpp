@@ -2,19 +2,9 @@
 
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
-#include <cstdio>
-#include <tuple>
-
 namespace paginor {
 
 namespace {
-
-std::pair<int, int> versionNumbers(const std::string& version)
-{
-    int major = 1, minor = 3;
-    std::sscanf(version.c_str(), "%d.%d", &major, &minor);
-    return {major, minor};
-}
 
 // A destination array's page reference, when the array names a page by object.
 bool destPage(QPDFObjectHandle dest, QPDFObjGen& page)
@@ -26,23 +16,6 @@ bool destPage(QPDFObjectHandle dest, QPDFObjGen& page)
         return false;
     page = first.getObjGen();
     return true;
-}
-
-// Label dictionaries rebuilt from plain values, so nothing of the source is referenced.
-QPDFObjectHandle plainLabel(QPDFObjectHandle label)
-{
-    if (label.isInteger())
-        return QPDFObjectHandle::newInteger(label.getIntValue());
-    auto result = QPDFObjectHandle::newDictionary();
-    if (!label.isDictionary())
-        return result;
-    if (label.getKey("/S").isName())
-        result.replaceKey("/S", QPDFObjectHandle::newName(label.getKey("/S").getName()));
-    if (label.getKey("/P").isString())
-        result.replaceKey("/P", QPDFObjectHandle::newString(label.getKey("/P").getStringValue()));
-    if (label.getKey("/St").isInteger())
-        result.replaceKey("/St", QPDFObjectHandle::newInteger(label.getKey("/St").getIntValue()));
-    return result;
 }
 
 } // namespace
@@ -60,22 +33,11 @@ QPDFAcroFormDocumentHelper& OutputBuilder::outForm()
     return *m_form;
 }
 
-void OutputBuilder::noteVersion(const SourceDocument& source)
-{
-    const auto mine = versionNumbers(m_version);
-    const auto theirs = versionNumbers(source.version());
-    if (std::make_tuple(theirs.first, theirs.second, source.extensionLevel()) >
-        std::make_tuple(mine.first, mine.second, m_extension)) {
-        m_version = source.version();
-        m_extension = source.extensionLevel();
-    }
-}
-
 void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>& indices)
 {
-    noteVersion(source);
-    if (source.hasPageLabels())
-        m_anyLabels = true;
+    m_version.raise(source.version(), source.extensionLevel());
+    m_anyLabels = m_anyLabels || source.hasPageLabels();
+    appendLabels(source, indices, int32_t(m_copies.size()), m_labels);
     for (int32_t index : indices) {
         auto& page = source.pageForCopy(index);
         auto from = page.getObjectHandle();
@@ -90,22 +52,7 @@ void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>&
         if (!again)
             m_firstCopy.emplace(key, to);
         m_copies.push_back({&source, from, to});
-        addLabelRun(source, index);
     }
-}
-
-void OutputBuilder::addLabelRun(SourceDocument& source, int32_t index)
-{
-    const int32_t at = int32_t(m_copies.size()) - 1;
-    if (!m_labelRuns.empty()) {
-        auto& run = m_labelRuns.back();
-        if (run.source == &source && index == run.last + 1 &&
-            at == run.at + (run.last - run.first) + 1) {
-            run.last = index;
-            return;
-        }
-    }
-    m_labelRuns.push_back({&source, index, index, at});
 }
 
 void OutputBuilder::setInfo(const std::map<std::string, QString>& entries)
@@ -163,15 +110,8 @@ void OutputBuilder::fixLinks()
 
 void OutputBuilder::copyLabels()
 {
-    std::vector<QPDFObjectHandle> nums;
-    for (const auto& run : m_labelRuns) {
-        std::vector<QPDFObjectHandle> labels;
-        run.source->labelHelper().getLabelsForPageRange(run.first, run.last, run.at, labels);
-        for (auto& item : labels)
-            nums.push_back(plainLabel(item));
-    }
     auto pageLabels = QPDFObjectHandle::newDictionary();
-    pageLabels.replaceKey("/Nums", QPDFObjectHandle::newArray(nums));
+    pageLabels.replaceKey("/Nums", QPDFObjectHandle::newArray(m_labels));
     m_out->getRoot().replaceKey("/PageLabels", pageLabels);
 }
 

@@ -35,8 +35,7 @@ public:
     QPDF& pdf() { return *m_out; }
     int32_t pageCount() const { return int32_t(m_copies.size()); }
     // The highest version among the sources, which the output must declare at least.
-    const std::string& version() const { return m_version; }
-    int extensionLevel() const { return m_extension; }
+    const PdfVersion& version() const { return m_version; }
 
 private:
     struct Copy
@@ -45,17 +44,7 @@ private:
         QPDFObjectHandle from; // the source page as it was before any copying
         QPDFObjectHandle to;
     };
-    struct LabelRun
-    {
-        SourceDocument* source;
-        int32_t first;
-        int32_t last;
-        int32_t at;
-    };
-
     QPDFAcroFormDocumentHelper& outForm();
-    void noteVersion(const SourceDocument& source);
-    void addLabelRun(SourceDocument& source, int32_t index);
     void fixLinks();
     void copyLabels();
 
@@ -64,10 +53,9 @@ private:
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
     std::vector<Copy> m_copies;
     std::map<std::pair<SourceDocument*, QPDFObjGen>, QPDFObjectHandle> m_firstCopy;
-    std::vector<LabelRun> m_labelRuns;
+    std::vector<QPDFObjectHandle> m_labels;
     bool m_anyLabels = false;
-    std::string m_version = "1.3";
-    int m_extension = 0;
+    PdfVersion m_version;
 };
 
 } // namespace paginor

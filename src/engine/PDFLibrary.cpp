@@ -1,6 +1,7 @@
 #include "engine/PDFLibrary.h"
 
 #include "engine/AtomicWriter.h"
+#include "engine/DirectWriter.h"
 #include "engine/Merger.h"
 #include "engine/OutputBuilder.h"
 #include "engine/PageList.h"
@@ -163,21 +164,30 @@ bool PDFLibrary::WriteToFile(const QString& path)
     return m->guarded([&] {
         auto& doc = *m->current;
         const std::string target = localPath(path);
-        OutputBuilder builder;
-        builder.addPages(*doc.source, doc.pages);
-        builder.setInfo(doc.info);
-        builder.finish();
         WriteOptions options = m->writeOptions();
-        options.minimumVersion = builder.version();
-        options.extensionLevel = builder.extensionLevel();
-        if (m->progress)
-            options.progress = [this](int percent) {
-                m->progress(percent, 100);
-            };
         options.beforeCommit = [&doc] {
             doc.source->checkUnchanged();
         };
-        writeAtomically(builder.pdf(), target, options);
+        if (DirectWriter::suits(*doc.source, doc.pages)) {
+            writeAtomically(target, options, [&doc](std::FILE* file) {
+                DirectWriter writer(file);
+                writer.addSegment(*doc.source, doc.pages);
+                writer.finish(doc.info);
+            });
+        } else {
+            OutputBuilder builder;
+            builder.addPages(*doc.source, doc.pages);
+            builder.setInfo(doc.info);
+            builder.finish();
+            options.minimumVersion = builder.version().text;
+            options.extensionLevel = builder.version().extension;
+            if (m->progress)
+                options.progress = [this](int percent) {
+                    m->progress(percent, 100);
+                };
+            writeAtomically(target, options,
+                            [&](std::FILE* file) { writeWithQpdf(builder.pdf(), file, options); });
+        }
         m->cache.forgetReplaced(target);
         return true;
     });

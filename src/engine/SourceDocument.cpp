@@ -6,7 +6,9 @@
 #include <qpdf/QPDFSystemError.hh>
 #include <qpdf/QUtil.hh>
 
+#include <cstdio>
 #include <set>
+#include <tuple>
 
 namespace paginor {
 
@@ -48,6 +50,60 @@ bool pagesShareResources(const std::vector<QPDFPageObjectHelper>& pages)
 }
 
 } // namespace
+
+void PdfVersion::raise(const std::string& version, int extensionLevel)
+{
+    auto numbers = [](const std::string& v) {
+        int major = 1, minor = 3;
+        std::sscanf(v.c_str(), "%d.%d", &major, &minor);
+        return std::make_tuple(major, minor);
+    };
+    if (std::tuple_cat(numbers(version), std::make_tuple(extensionLevel)) >
+        std::tuple_cat(numbers(text), std::make_tuple(extension))) {
+        text = version;
+        extension = extensionLevel;
+    }
+}
+
+QPDFObjectHandle plainLabel(QPDFObjectHandle label)
+{
+    if (label.isInteger())
+        return QPDFObjectHandle::newInteger(label.getIntValue());
+    auto result = QPDFObjectHandle::newDictionary();
+    if (!label.isDictionary())
+        return result;
+    if (label.getKey("/S").isName())
+        result.replaceKey("/S", QPDFObjectHandle::newName(label.getKey("/S").getName()));
+    if (label.getKey("/P").isString())
+        result.replaceKey("/P", QPDFObjectHandle::newString(label.getKey("/P").getStringValue()));
+    if (label.getKey("/St").isInteger())
+        result.replaceKey("/St", QPDFObjectHandle::newInteger(label.getKey("/St").getIntValue()));
+    return result;
+}
+
+void appendLabels(SourceDocument& source, const std::vector<int32_t>& indices, int32_t at,
+                  std::vector<QPDFObjectHandle>& nums)
+{
+    if (indices.empty())
+        return;
+    if (!source.hasPageLabels()) {
+        nums.push_back(QPDFObjectHandle::newInteger(at));
+        nums.push_back(QPDFObjectHandle::parse("<< /S /D /St 1 >>"));
+        return;
+    }
+    auto& labels = source.labelHelper();
+    // One lookup per run of consecutive source pages.
+    for (size_t i = 0; i < indices.size();) {
+        size_t j = i + 1;
+        while (j < indices.size() && indices[j] == indices[j - 1] + 1)
+            ++j;
+        std::vector<QPDFObjectHandle> run;
+        labels.getLabelsForPageRange(indices[i], indices[j - 1], at + int32_t(i), run);
+        for (auto& item : run)
+            nums.push_back(plainLabel(item));
+        i = j;
+    }
+}
 
 std::shared_ptr<QPDF> makeQuietQpdf()
 {

@@ -17,6 +17,24 @@ namespace paginor {
 // Makes a QPDF that keeps its warnings to itself (they never reach stderr).
 std::shared_ptr<QPDF> makeQuietQpdf();
 
+// The highest PDF version among the sources of an output, which it must declare at least.
+struct PdfVersion
+{
+    std::string text = "1.3";
+    int extension = 0;
+    void raise(const std::string& version, int extensionLevel);
+};
+
+// A page-label entry (number or dictionary) rebuilt from plain values, so that nothing of the
+// source document is referenced from an output.
+QPDFObjectHandle plainLabel(QPDFObjectHandle label);
+
+class SourceDocument;
+// Appends to `nums` the page-label entries of the source pages `indices` placed at output
+// pages from `at` on, as plain values. A source without labels numbers its pages from 1.
+void appendLabels(SourceDocument& source, const std::vector<int32_t>& indices, int32_t at,
+                  std::vector<QPDFObjectHandle>& nums);
+
 // A parsed input file with everything worth doing once per file: the page-tree walk, the
 // form helper, the check whether pages share resources. Outputs copy pages from it; its
 // stream data is read from the file only when an output is written.

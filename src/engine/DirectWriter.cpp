@@ -1,0 +1,275 @@
+#include "engine/DirectWriter.h"
+
+#include <qpdf/Pl_Buffer.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+#include <set>
+
+namespace paginor {
+
+namespace {
+
+constexpr int kCatalog = 1;
+constexpr int kPageTree = 2;
+
+// Names made only of regular characters are written as they are, others escaped by qpdf.
+void appendName(const std::string& name, std::string& out)
+{
+    for (size_t i = 1; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c < 0x21 || c > 0x7e || std::strchr("#()<>[]{}/%", c)) {
+            out += QPDFObjectHandle::newName(name).unparse();
+            return;
+        }
+    }
+    out += name;
+}
+
+class WriteError : public EngineFailure
+{
+public:
+    WriteError() : EngineFailure(EngineError::WriteFailed, std::strerror(errno)) {}
+};
+
+} // namespace
+
+DirectWriter::DirectWriter(std::FILE* file) : m_file(file)
+{
+    m_offsets.resize(3, 0); // the catalog and the page tree are written last
+    emit("%PDF-1.3\n%\xbf\xf7\xa2\xfe\n");
+}
+
+bool DirectWriter::suits(SourceDocument& source, const std::vector<int32_t>& indices)
+{
+    if (source.hasForm())
+        return false;
+    std::vector<bool> seen(size_t(source.pageCount()), false);
+    for (int32_t i : indices) {
+        if (seen[size_t(i)])
+            return false;
+        seen[size_t(i)] = true;
+    }
+    return true;
+}
+
+int DirectWriter::allocate()
+{
+    m_offsets.push_back(0);
+    return int(m_offsets.size()) - 1;
+}
+
+void DirectWriter::emit(const std::string& text)
+{
+    if (std::fwrite(text.data(), 1, text.size(), m_file) != text.size())
+        throw WriteError();
+    m_offset += int64_t(text.size());
+}
+
+void DirectWriter::beginObject(int number)
+{
+    m_offsets[size_t(number)] = m_offset;
+}
+
+std::string DirectWriter::reference(QPDFObjectHandle h)
+{
+    const QPDFObjGen og = h.getObjGen();
+    auto page = m_pages.find(og);
+    if (page != m_pages.end())
+        return std::to_string(page->second) + " 0 R";
+    auto known = m_numbers.find(og);
+    if (known != m_numbers.end())
+        return std::to_string(known->second) + " 0 R";
+    // Other pages and the document's own structure stay behind.
+    if (h.isNull() || h.isPageObject() || h.isPagesObject() ||
+        (h.isDictionary() && h.getKey("/Type").isNameAndEquals("/Catalog")))
+        return "null";
+    const int number = allocate();
+    m_numbers.emplace(og, number);
+    m_queue.emplace_back(number, h);
+    return std::to_string(number) + " 0 R";
+}
+
+void DirectWriter::serialize(QPDFObjectHandle h, std::string& out)
+{
+    if (h.isIndirect()) {
+        out += reference(h);
+        return;
+    }
+    switch (h.getTypeCode()) {
+    case ::ot_array: {
+        out += '[';
+        for (auto item : h.aitems()) {
+            serialize(item, out);
+            out += ' ';
+        }
+        out += ']';
+        break;
+    }
+    case ::ot_dictionary:
+        serializeDict(h, out, false, false);
+        break;
+    case ::ot_integer:
+        out += std::to_string(h.getIntValue());
+        break;
+    default:
+        out += h.unparse();
+    }
+}
+
+void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page)
+{
+    out += "<<";
+    for (auto item : h.ditems()) {
+        const std::string& key = item.first;
+        if (stream && key == "/Length")
+            continue;
+        if (page && key == "/Parent")
+            continue;
+        if (!item.second.isIndirect() && item.second.isNull())
+            continue;
+        out += ' ';
+        appendName(key, out);
+        out += ' ';
+        serialize(item.second, out);
+    }
+    if (page)
+        out += " /Parent 2 0 R";
+    if (!stream)
+        out += " >>";
+}
+
+void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page)
+{
+    m_buffer.clear();
+    m_buffer += std::to_string(number);
+    m_buffer += " 0 obj\n";
+    if (h.isStream()) {
+        Pl_Buffer data("stream data");
+        if (!h.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
+            throw EngineFailure(EngineError::InputChanged,
+                                h.getOwningQPDF()->getFilename() + ": unreadable stream data",
+                                h.getOwningQPDF()->getFilename());
+        auto bytes = data.getBufferSharedPointer();
+        serializeDict(h.getDict(), m_buffer, true, false);
+        m_buffer += " /Length ";
+        m_buffer += std::to_string(bytes->getSize());
+        m_buffer += " >>\nstream\n";
+        m_buffer.append(reinterpret_cast<const char*>(bytes->getBuffer()), bytes->getSize());
+        m_buffer += "\nendstream\nendobj\n";
+    } else if (h.isDictionary()) {
+        serializeDict(h, m_buffer, false, page);
+        m_buffer += "\nendobj\n";
+    } else {
+        // Scalars and arrays; `h` is indirect, so write its value, not a reference to it.
+        if (h.isArray()) {
+            m_buffer += '[';
+            for (auto item : h.aitems()) {
+                serialize(item, m_buffer);
+                m_buffer += ' ';
+            }
+            m_buffer += ']';
+        } else {
+            m_buffer += h.unparseResolved();
+        }
+        m_buffer += "\nendobj\n";
+    }
+    beginObject(number);
+    emit(m_buffer);
+}
+
+void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>& indices)
+{
+    m_version.raise(source.version(), source.extensionLevel());
+    m_numbers.clear();
+    m_pages.clear();
+    m_queue.clear();
+    std::vector<std::pair<int, QPDFObjectHandle>> pages;
+    for (int32_t index : indices) {
+        auto page = source.pageForCopy(index).getObjectHandle();
+        const int number = allocate();
+        m_pages.emplace(page.getObjGen(), number);
+        m_pageNumbers.push_back(number);
+        pages.emplace_back(number, page);
+    }
+    appendLabels(source, indices, int32_t(m_pageNumbers.size() - indices.size()), m_labels);
+    m_anyLabels = m_anyLabels || source.hasPageLabels();
+
+    for (auto& [number, page] : pages) {
+        writeObject(number, page, true);
+        // Everything this page reaches, before the next page: one pass over the file's area.
+        while (!m_queue.empty()) {
+            auto next = m_queue.back();
+            m_queue.pop_back();
+            writeObject(next.first, next.second, false);
+        }
+    }
+}
+
+void DirectWriter::finish(const std::map<std::string, QString>& info)
+{
+    std::string text;
+    beginObject(kPageTree);
+    text = "2 0 obj\n<< /Type /Pages /Count " + std::to_string(m_pageNumbers.size()) + " /Kids [";
+    for (int n : m_pageNumbers)
+        text += std::to_string(n) + " 0 R ";
+    text += "] >>\nendobj\n";
+    emit(text);
+
+    beginObject(kCatalog);
+    text = "1 0 obj\n<< /Type /Catalog /Pages 2 0 R";
+    if (m_anyLabels) {
+        text += " /PageLabels << /Nums [";
+        for (auto& label : m_labels)
+            text += label.unparse() + " ";
+        text += "] >>";
+    }
+    if (m_version.extension > 0)
+        text += " /Extensions << /ADBE << /BaseVersion /" + m_version.text + " /ExtensionLevel " +
+                std::to_string(m_version.extension) + " >> >>";
+    text += " >>\nendobj\n";
+    emit(text);
+
+    int infoNumber = 0;
+    if (!info.empty()) {
+        infoNumber = allocate();
+        beginObject(infoNumber);
+        text = std::to_string(infoNumber) + " 0 obj\n<<";
+        for (const auto& [key, value] : info)
+            text +=
+                " " + key + " " + QPDFObjectHandle::newUnicodeString(value.toStdString()).unparse();
+        text += " >>\nendobj\n";
+        emit(text);
+    }
+
+    const int64_t xref = m_offset;
+    text = "xref\n0 " + std::to_string(m_offsets.size()) + "\n0000000000 65535 f \n";
+    char line[32];
+    for (size_t i = 1; i < m_offsets.size(); ++i) {
+        std::snprintf(line, sizeof line, "%010lld 00000 n \n", (long long)m_offsets[i]);
+        text += line;
+    }
+    std::random_device random;
+    std::string id;
+    for (int i = 0; i < 16; ++i) {
+        std::snprintf(line, sizeof line, "%02x", random() & 0xff);
+        id += line;
+    }
+    text += "trailer\n<< /Size " + std::to_string(m_offsets.size()) + " /Root 1 0 R";
+    if (infoNumber)
+        text += " /Info " + std::to_string(infoNumber) + " 0 R";
+    text += " /ID [<" + id + "><" + id + ">] >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    emit(text);
+
+    // The header names the highest input version, known only now.
+    if (m_version.text != "1.3" && m_version.text.size() == 3) {
+        if (std::fflush(m_file) != 0 || std::fseek(m_file, 5, SEEK_SET) != 0 ||
+            std::fwrite(m_version.text.data(), 1, 3, m_file) != 3 ||
+            std::fseek(m_file, 0, SEEK_END) != 0)
+            throw WriteError();
+    }
+}
+
+} // namespace paginor

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/SourceDocument.h"
+
+#include <qpdf/QPDFObjGen.hh>
+
+#include <QString>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace paginor {
+
+// Writes a new PDF straight from source pages, without building a document in memory: every
+// object the pages reach is numbered afresh and written once, stream data is copied as it is
+// stored (decrypted, never decoded), references to pages outside the output become null and
+// links between output pages point at the new pages. Pages are written segment by segment,
+// so a merge holds one source at a time.
+//
+// It does not rebuild interactive forms or duplicate pages; suits() tells when it applies.
+class DirectWriter
+{
+public:
+    explicit DirectWriter(std::FILE* file);
+
+    // Whether `indices` of `source` can be written this way: no form fields, no page twice.
+    static bool suits(SourceDocument& source, const std::vector<int32_t>& indices);
+
+    // Writes the pages at `indices` (zero-based) of `source` and all they reach. The source
+    // is not needed afterwards. Throws when source data cannot be read.
+    void addSegment(SourceDocument& source, const std::vector<int32_t>& indices);
+
+    // Writes the page tree, catalog, information entries and cross-reference table.
+    void finish(const std::map<std::string, QString>& info);
+
+    int32_t pageCount() const { return int32_t(m_pageNumbers.size()); }
+
+private:
+    int allocate();
+    void emit(const std::string& text);
+    void beginObject(int number);
+    std::string reference(QPDFObjectHandle h);
+    void serialize(QPDFObjectHandle h, std::string& out);
+    void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page);
+    void writeObject(int number, QPDFObjectHandle h, bool page);
+
+    std::FILE* m_file;
+    int64_t m_offset = 0;
+    std::vector<int64_t> m_offsets{0}; // by object number; 0 is the free head
+    std::vector<int> m_pageNumbers;
+    std::vector<QPDFObjectHandle> m_labels;
+    bool m_anyLabels = false; // labels are written when any source has them
+    PdfVersion m_version;
+    std::string m_buffer;
+
+    // Per segment: the source's objects already numbered, and those still to write.
+    std::map<QPDFObjGen, int> m_numbers;
+    std::map<QPDFObjGen, int> m_pages;
+    std::vector<std::pair<int, QPDFObjectHandle>> m_queue;
+};
+
+} // namespace paginor
