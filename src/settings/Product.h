@@ -9,6 +9,6 @@ inline const char* const kMakerName = "Velmora Software";
 inline const char* const kMakerWebSite = "https://www.velmora.example/";
 inline const char* const kMakerWebSiteShown = "www.velmora.example";
 inline const char* const kCopyright =
-    "Copyright (C) 2005-2026 Velmora Software. All rights reserved.";
+    "Copyright \u00a9 2026 Velmora Software. All rights reserved.";
 
 } // namespace paginor

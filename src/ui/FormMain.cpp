@@ -4,14 +4,19 @@
 #include "settings/Product.h"
 #include "settings/SettingsStore.h"
 #include "settings/UpdateReminder.h"
+#include "ui/CommandBars.h"
+#include "ui/FormFlash.h"
 #include "ui/MergePanel.h"
 #include "ui/QtPrompter.h"
+#include "ui/Resource.h"
 #include "ui/SplitPanel.h"
 #include "ui/WindowInteraction.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -42,6 +47,10 @@ FormMain::FormMain(FormMainOptions options, QWidget* parent) : QMainWindow(paren
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QString::fromLatin1(kProductName));
+    // Where the designed face is missing, prefer faces of about its width.
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
     setFont(QFont(QStringLiteral("Tahoma"), 9));
 
     m_openUrl = options.openUrl ? options.openUrl : desktopUrlOpener();
@@ -63,6 +72,9 @@ FormMain::FormMain(FormMainOptions options, QWidget* parent) : QMainWindow(paren
 
     if (const std::optional<int> skin = settingToInt(ReadSetting(QStringLiteral("Skin"))))
         m_skinNumber = *skin;
+    m_commandBars = new CommandBars(
+        this, [this](int id) { CommandBars1_Execute(id); },
+        [this](int id, QAction* action) { CommandBars1_Update(id, action); });
     m_skin.attach(this);
     applySkin();
     TabStrip1->setCurrentIndex(0);
@@ -219,6 +231,60 @@ void FormMain::runUpdateReminder()
     if (answer == Interaction::Reply::Yes)
         openWebSite();
     WriteSetting(QStringLiteral("LastCheckUpdate"), formatReminderDate(today, locale));
+}
+
+void FormMain::CommandBars1_Execute(int id)
+{
+    if (const std::optional<int> skin = skinOfCommand(id)) {
+        setSkinNumber(*skin);
+        return;
+    }
+    switch (id) {
+    case ID_CONTENTS:
+        openHelp();
+        break;
+    case ID_ABOUT:
+        showAbout();
+        break;
+    case ID_Exit:
+        close();
+        break;
+    case ID_OPEN:
+        // A running job still uses the engine, the source and its password.
+        if (m_split && !jobRunning())
+            m_split->CmdBrowse_Click();
+        break;
+    case ID_CONVERT:
+        if (m_split && !jobRunning())
+            m_split->CmdSplit_Click();
+        break;
+    case ID_MOREPDFFREEWARE:
+        openWebSite();
+        break;
+    default:
+        break;
+    }
+}
+
+void FormMain::CommandBars1_Update(int id, QAction* action)
+{
+    if (const std::optional<bool> checked = skinCheckState(id, m_skinNumber))
+        action->setChecked(*checked);
+}
+
+void FormMain::openHelp()
+{
+    const QString help = m_programFolder + QStringLiteral("help.chm");
+    if (QFileInfo(help).isFile())
+        m_openUrl(QUrl::fromLocalFile(help));
+}
+
+void FormMain::showAbout()
+{
+    m_aboutFlag = 1;
+    FormFlash about(this, m_aboutFlag, m_openUrl);
+    Q_EMIT aboutWindowOpening(&about);
+    about.exec();
 }
 
 bool FormMain::jobRunning() const

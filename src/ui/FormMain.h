@@ -9,11 +9,14 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QLabel;
 class QTabWidget;
 
 namespace paginor {
 
+class CommandBars;
+class FormFlash;
 class Interaction;
 class MergePanel;
 class PDFLibrary;
@@ -67,6 +70,11 @@ public:
     // True while a split or merge is running; closing waits for it.
     bool jobRunning() const;
 
+    // The menus and command actions.
+    CommandBars* commandBars() const { return m_commandBars; }
+    // 0 until the About window was first opened, then 1.
+    int aboutFlag() const { return m_aboutFlag; }
+
     // The panels; either is nullptr when the engine could not be created.
     SplitPanel* splitPanel() const { return m_split; }
     MergePanel* mergePanel() const { return m_merge; }
@@ -80,6 +88,17 @@ public:
 public Q_SLOTS:
     // Shows the panel of tab `index` (1 = "Cleavo", 2 = "Merger"); other indexes do nothing.
     void TabStrip1_Click(int index);
+    // Runs a command by number (see Resource.h); unknown numbers do nothing. The About window
+    // and the split handlers run inside the call. ID_OPEN and ID_CONVERT do nothing while a
+    // job runs.
+    void CommandBars1_Execute(int id);
+    // Sets the check mark of a skin command's action for the current skin number; other
+    // commands are left alone.
+    void CommandBars1_Update(int id, QAction* action);
+
+Q_SIGNALS:
+    // The About window is about to be shown modally.
+    void aboutWindowOpening(FormFlash* window);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +111,8 @@ private:
     void layoutPanels();
     void runUpdateReminder();
     void unload();
+    void openHelp();
+    void showAbout();
     void jobEnded();
 
     QString m_programFolder;
@@ -107,6 +128,8 @@ private:
     SplitPanel* m_split = nullptr;
     MergePanel* m_merge = nullptr;
     PanelPlacement m_placement;
+    CommandBars* m_commandBars = nullptr;
+    int m_aboutFlag = 0;
     bool m_closePending = false;
 };
 

@@ -34,12 +34,12 @@ protected:
         QFile::copy(QStringLiteral(PAGINOR_RESOURCE_DIR "/skin.styles"),
                     m_folder.path() + "/skin.styles");
         // Skins are application-wide: every test starts from the plain look.
-        qApp->setStyleSheet(QString());
+        resetLook();
     }
     ~MainWindowTest() override
     {
         QLocale::setDefault(QLocale::c());
-        qApp->setStyleSheet(QString());
+        resetLook();
     }
 
     std::unique_ptr<FormMain> open(QString folder = QString())

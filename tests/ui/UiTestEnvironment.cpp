@@ -2,13 +2,18 @@
 #include "ui/UiTestEnvironment.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QSettings>
+#include <QStyle>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace paginor::test {
 
 namespace {
+
+QString g_plainStyle;
+QPalette* g_plainPalette = nullptr;
 
 class UiEnvironment : public ::testing::Environment
 {
@@ -21,24 +26,39 @@ public:
         static char* argv[] = {name, nullptr};
         if (!QApplication::instance())
             m_app = std::make_unique<QApplication>(argc, argv);
+        g_plainStyle = QApplication::style()->name();
+        m_palette = std::make_unique<QPalette>(QApplication::palette());
+        g_plainPalette = m_palette.get();
         m_settings = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings->path());
     }
     void TearDown() override
     {
         m_settings.reset();
+        g_plainPalette = nullptr;
+        m_palette.reset();
         m_app.reset();
     }
 
 private:
     std::unique_ptr<QApplication> m_app;
     std::unique_ptr<QTemporaryDir> m_settings;
+    std::unique_ptr<QPalette> m_palette;
 };
 
 [[maybe_unused]] ::testing::Environment* const g_environment =
     ::testing::AddGlobalTestEnvironment(new UiEnvironment);
 
 } // namespace
+
+void resetLook()
+{
+    qApp->setStyleSheet(QString());
+    if (QApplication::style()->name() != g_plainStyle)
+        QApplication::setStyle(g_plainStyle);
+    if (g_plainPalette)
+        QApplication::setPalette(*g_plainPalette);
+}
 
 FreshSettings::FreshSettings()
 {

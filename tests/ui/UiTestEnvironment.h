@@ -7,6 +7,10 @@ namespace paginor::test {
 // Points the settings store at an empty temporary folder for as long as it lives, so a test
 // starts like a first run and never touches the real user's settings. The test program's
 // QApplication is made once, before any test, by UiTestEnvironment.cpp.
+// Puts back the application's look as it was before any test: skins are application-wide, so
+// tests that skin call this before and after.
+void resetLook();
+
 class FreshSettings
 {
 public:

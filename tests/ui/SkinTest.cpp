@@ -1,0 +1,119 @@
+#include "ui/SkinEngine.h"
+#include "ui/UiTestEnvironment.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace paginor::test {
+namespace {
+
+const QString kStyles = QStringLiteral(PAGINOR_RESOURCE_DIR "/skin.styles");
+const char* const kSchemes[] = {"NormalBlue.ini", "LightBlue.ini", "NormalAqua.ini",
+                                "NormalSilver.ini", "NormalBlack.ini"};
+
+class SkinTest : public ::testing::Test
+{
+protected:
+    SkinTest() { resetLook(); }
+    ~SkinTest() override { resetLook(); }
+
+    QString write(const QString& text)
+    {
+        const QString path = m_dir.path() + "/skin.styles";
+        QFile f(path);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(text.toUtf8());
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(SkinTest, SkinTable)
+{
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(skinSchemeName(i), kSchemes[i]);
+    for (int other : {5, 6, 9, -1, 1000})
+        EXPECT_EQ(skinSchemeName(other), "") << other;
+}
+
+TEST_F(SkinTest, ShippedSchemesAreCompleteAndLookDifferent)
+{
+    QSet<QString> windows;
+    QSet<QString> sheets;
+    for (const char* name : kSchemes) {
+        SCOPED_TRACE(name);
+        SkinScheme scheme;
+        ASSERT_TRUE(readSkinScheme(kStyles, name, scheme));
+        // A colour the template names but the scheme forgot would leave "$name" behind.
+        EXPECT_FALSE(scheme.styleSheet.contains('$'));
+        EXPECT_TRUE(scheme.styleSheet.contains("QPushButton"));
+        windows << scheme.palette.color(QPalette::Window).name();
+        sheets << scheme.styleSheet;
+        const QColor text = scheme.palette.color(QPalette::WindowText);
+        const QColor window = scheme.palette.color(QPalette::Window);
+        EXPECT_GT(qAbs(text.lightness() - window.lightness()), 120) << "text must stand out";
+    }
+    EXPECT_EQ(windows.size(), 5);
+    EXPECT_EQ(sheets.size(), 5);
+}
+
+TEST_F(SkinTest, FileFormatOfOurOwn)
+{
+    const QString path = write("# comment\n"
+                               "[template]\n"
+                               "QWidget { color: $ink; background: $inkLight; }\n"
+                               "[scheme A.ini]\n"
+                               "Window = #102030\n"
+                               "ink = #111111\n"
+                               "inkLight = #eeeeee\n"
+                               "  # indented comment\n"
+                               "[scheme B.ini]\n"
+                               "ink = #222222\n");
+    SkinScheme a;
+    ASSERT_TRUE(readSkinScheme(path, "A.ini", a));
+    EXPECT_EQ(a.styleSheet.trimmed(), "QWidget { color: #111111; background: #eeeeee; }");
+    EXPECT_EQ(a.palette.color(QPalette::Window), QColor("#102030"));
+    SkinScheme b;
+    ASSERT_TRUE(readSkinScheme(path, "B.ini", b));
+    EXPECT_TRUE(b.styleSheet.contains("color: #222222"));
+    SkinScheme none;
+    EXPECT_FALSE(readSkinScheme(path, "C.ini", none));
+    EXPECT_FALSE(readSkinScheme(path, "", none));
+    EXPECT_FALSE(readSkinScheme(m_dir.path() + "/missing.styles", "A.ini", none));
+    EXPECT_FALSE(readSkinScheme(m_dir.path(), "A.ini", none)); // a folder, not a file
+}
+
+TEST_F(SkinTest, ApplyingRemovingAndFailingToLoad)
+{
+    const QPalette plainPalette = QApplication::palette();
+    SkinEngine engine;
+    engine.attach(nullptr);
+
+    ASSERT_TRUE(engine.loadSkin(kStyles, "NormalBlack.ini"));
+    const QString black = qApp->styleSheet();
+    EXPECT_FALSE(black.isEmpty());
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window), QColor("#26282c"));
+
+    // Failures leave the look as it was.
+    EXPECT_FALSE(engine.loadSkin(m_dir.path() + "/missing.styles", "NormalBlue.ini"));
+    EXPECT_FALSE(engine.loadSkin(kStyles, "NoSuch.ini"));
+    EXPECT_EQ(qApp->styleSheet(), black);
+    EXPECT_EQ(engine.currentScheme(), "NormalBlack.ini");
+
+    // Loading the same scheme again is still a load.
+    EXPECT_TRUE(engine.loadSkin(kStyles, "NormalBlack.ini"));
+    EXPECT_EQ(engine.requests().size(), 4);
+
+    EXPECT_TRUE(engine.loadSkin("", ""));
+    EXPECT_EQ(qApp->styleSheet(), "");
+    EXPECT_EQ(QApplication::palette().color(QPalette::Window),
+              plainPalette.color(QPalette::Window));
+    EXPECT_EQ(engine.currentScheme(), "");
+}
+
+} // namespace
+} // namespace paginor::test

@@ -1,0 +1,99 @@
+#include "ui/WindowInteraction.h"
+#include "support/FakeInteraction.h"
+#include "ui/UiTestEnvironment.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QThread>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace paginor::test {
+namespace {
+
+class WindowInteractionTest : public ::testing::Test
+{
+protected:
+    WindowInteractionTest() : m_ui(m_fake)
+    {
+        m_status = new QLabel(&m_panel);
+        m_progress = new QProgressBar(&m_panel);
+        m_progress->hide();
+        m_ui.setWidgets(&m_panel, &m_tabs, m_status, m_progress);
+    }
+
+    FakeInteraction m_fake;
+    QWidget m_panel;
+    QWidget m_tabs;
+    QLabel* m_status;
+    QProgressBar* m_progress;
+    WindowInteraction m_ui;
+};
+
+TEST_F(WindowInteractionTest, BusyDisablesPanelAndTabsWithTheHourglassAndBack)
+{
+    m_ui.setBusy(true);
+    EXPECT_FALSE(m_panel.isEnabled());
+    EXPECT_FALSE(m_tabs.isEnabled());
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // The wait cursor alone, nested inside busy, keeps the hourglass until both end.
+    m_ui.setWaitCursor(true);
+    m_ui.setBusy(false);
+    EXPECT_TRUE(m_panel.isEnabled());
+    EXPECT_TRUE(m_tabs.isEnabled());
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    m_ui.setWaitCursor(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    m_ui.setWaitCursor(false); // an extra "off" does not unbalance anything
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(WindowInteractionTest, StatusProgressAndPrompts)
+{
+    m_ui.setStatus("Please wait...");
+    EXPECT_EQ(m_status->text(), "Please wait...");
+    m_panel.show();
+    m_ui.setProgress(70);
+    EXPECT_TRUE(m_progress->isVisible());
+    EXPECT_EQ(m_progress->value(), 70);
+    m_ui.setProgress(-1);
+    EXPECT_FALSE(m_progress->isVisible());
+
+    m_fake.replies = {Interaction::Reply::Yes};
+    m_fake.inputs = {QString("secret")};
+    m_fake.dialogs = {QStringList{"/tmp/a.pdf"}};
+    EXPECT_EQ(
+        m_ui.message("Q?", Interaction::Icon::Question, "Paginor", Interaction::Buttons::YesNo),
+        Interaction::Reply::Yes);
+    QString text = "old";
+    EXPECT_TRUE(m_ui.inputBox("Please input the password for x", "Need password", text));
+    EXPECT_EQ(text, "secret");
+    EXPECT_EQ(m_ui.fileDialog({}), QStringList{"/tmp/a.pdf"});
+    EXPECT_EQ(m_fake.callsOf("input")[0].prefill, "old");
+}
+
+TEST_F(WindowInteractionTest, WorkRunsOnAnotherThreadWhileEventsKeepFlowing)
+{
+    QThread* worker = nullptr;
+    std::atomic<bool> eventRan{false};
+    QMetaObject::invokeMethod(
+        &m_panel, [&] { eventRan = true; }, Qt::QueuedConnection);
+    m_ui.runWhileYielding([&] {
+        worker = QThread::currentThread();
+        // Long enough for the window's queued event to run meanwhile.
+        for (int i = 0; i < 200 && !eventRan; ++i)
+            QThread::msleep(5);
+    });
+    EXPECT_NE(worker, nullptr);
+    EXPECT_NE(worker, QThread::currentThread());
+    EXPECT_TRUE(eventRan);
+
+    EXPECT_THROW(m_ui.runWhileYielding([] { throw std::runtime_error("engine"); }),
+                 std::runtime_error);
+}
+
+} // namespace
+} // namespace paginor::test
