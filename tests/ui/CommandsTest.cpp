@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/UpdateReminder.h"
 #include "support/FakeInteraction.h"
+#include "support/PdfFactory.h"
 #include "ui/CommandBars.h"
 #include "ui/FormFlash.h"
 #include "ui/FormMain.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -238,6 +240,57 @@ TEST_F(CommandsTest, OpenAndConvertRunTheButtonHandlers)
     m_fake.calls.clear();
     window->commandBars()->action(ID_CONVERT)->trigger();
     EXPECT_EQ(kinds(), convert);
+}
+
+// Runs `during` from inside the split's save dialog, while the split is under way.
+class InterruptingInteraction : public FakeInteraction
+{
+public:
+    std::function<void()> during;
+    QStringList fileDialog(const FileDialogRequest& request) override
+    {
+        if (request.kind == DialogKind::Save && during) {
+            auto run = std::move(during);
+            during = nullptr;
+            run();
+        }
+        return FakeInteraction::fileDialog(request);
+    }
+};
+
+TEST_F(CommandsTest, OpenConvertAndClosingAreHeldOffWhileASplitRuns)
+{
+    TempDir files;
+    makePdf(files.path("book.pdf"), PdfSpec{});
+    InterruptingInteraction ui;
+    FormMainOptions options;
+    options.programFolder = m_folder.path();
+    options.prompter = &ui;
+    FormMain window(options);
+    window.show();
+    window.commandBars()->action(ID_BLACK)->trigger();
+    window.splitPanel()->TextFile->setText(files.path("book.pdf"));
+    ui.dialogs = {QStringList{files.path("out.pdf")}};
+    bool runningInside = false;
+    ui.during = [&] {
+        runningInside = window.jobRunning();
+        window.CommandBars1_Execute(ID_CONVERT);
+        window.CommandBars1_Execute(ID_OPEN);
+        window.commandBars()->action(ID_Exit)->trigger();
+        EXPECT_TRUE(window.isVisible());
+    };
+    window.commandBars()->action(ID_CONVERT)->trigger();
+
+    EXPECT_TRUE(runningInside);
+    // One save dialog and no open dialog: neither command started anything of its own.
+    ASSERT_EQ(ui.callsOf("dialog").size(), 1u);
+    EXPECT_EQ(ui.callsOf("dialog")[0].dialog.kind, DialogKind::Save);
+    EXPECT_EQ(ui.messageTexts(), QStringList{"PDF file has been successfully splitted."});
+    EXPECT_EQ(pageContents(files.path("out.pdf")).size(), 3u);
+    // The close asked for during the split happens once it has ended.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ReadSetting("Skin"), "4");
 }
 
 TEST(PanelLayout, FromTheFreeClientArea)
