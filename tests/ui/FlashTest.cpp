@@ -51,12 +51,7 @@ TEST_F(FlashTest, DesignedLookAndPlaces)
     EXPECT_TRUE(about.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(about.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(about.LabelVer->text(), "Version 4.0");
-    EXPECT_EQ(about.LabelVer->pos(), QPoint(9, 169));
-    EXPECT_EQ(about.LabelCopyright->pos(), QPoint(9, 193));
-    EXPECT_TRUE(about.LabelCopyright->font().bold());
     EXPECT_EQ(about.Label1->pos(), QPoint(9, 208));
-    EXPECT_TRUE(about.Label1->font().underline());
-    EXPECT_TRUE(about.Label1->styleSheet().contains("rgb(0, 0, 192)"));
     // Every label shows its whole text inside the window.
     for (QLabel* l : {static_cast<QLabel*>(about.LabelVer), static_cast<QLabel*>(about.Label1),
                       static_cast<QLabel*>(about.LabelCopyright)}) {

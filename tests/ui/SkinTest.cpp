@@ -32,14 +32,6 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(SkinTest, SkinTable)
-{
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(skinSchemeName(i), kSchemes[i]);
-    for (int other : {5, 6, 9, -1, 1000})
-        EXPECT_EQ(skinSchemeName(other), "") << other;
-}
-
 TEST_F(SkinTest, ShippedSchemesAreCompleteAndLookDifferent)
 {
     QSet<QString> windows;

@@ -51,7 +51,7 @@ TEST_F(WindowInteractionTest, BusyDisablesPanelAndTabsWithTheHourglassAndBack)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(WindowInteractionTest, StatusProgressAndPrompts)
+TEST_F(WindowInteractionTest, StatusAndProgress)
 {
     m_ui.setStatus("Please wait...");
     EXPECT_EQ(m_status->text(), "Please wait...");
@@ -61,18 +61,6 @@ TEST_F(WindowInteractionTest, StatusProgressAndPrompts)
     EXPECT_EQ(m_progress->value(), 70);
     m_ui.setProgress(-1);
     EXPECT_FALSE(m_progress->isVisible());
-
-    m_fake.replies = {Interaction::Reply::Yes};
-    m_fake.inputs = {QString("secret")};
-    m_fake.dialogs = {QStringList{"/tmp/a.pdf"}};
-    EXPECT_EQ(
-        m_ui.message("Q?", Interaction::Icon::Question, "Paginor", Interaction::Buttons::YesNo),
-        Interaction::Reply::Yes);
-    QString text = "old";
-    EXPECT_TRUE(m_ui.inputBox("Please input the password for x", "Need password", text));
-    EXPECT_EQ(text, "secret");
-    EXPECT_EQ(m_ui.fileDialog({}), QStringList{"/tmp/a.pdf"});
-    EXPECT_EQ(m_fake.callsOf("input")[0].prefill, "old");
 }
 
 TEST_F(WindowInteractionTest, WorkRunsOnAnotherThreadWhileEventsKeepFlowing)
