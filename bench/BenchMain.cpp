@@ -54,10 +54,10 @@ int runMerge(int argc, char** argv)
         inputs << QString::fromLocal8Bit(argv[i]);
     paginor::PDFLibrary engine;
     QuietInteraction ui;
-    const paginor::MergeOutcome out =
+    const paginor::MergeResult out =
         paginor::MergeJob::merge(engine, ui, inputs, QString::fromLocal8Bit(argv[2]));
     std::printf("joined %d of %d\n", out.joined, int(inputs.size()));
-    return out.kind == paginor::MergeOutcome::Kind::Merged ? 0 : 1;
+    return out.kind == paginor::MergeResult::Kind::Merged ? 0 : 1;
 }
 
 int runList(int argc, char** argv)

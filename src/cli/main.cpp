@@ -69,9 +69,9 @@ int runMerge(const CommandLine& line)
     for (const QString& input : line.inputs)
         list.AddListRow(input);
     MergeJob job(engine, session, ui, list);
-    const MergeOutcome outcome = job.CmdMerge_Click();
+    const MergeResult outcome = job.CmdMerge_Click();
     ui.progress(QString());
-    return outcome.kind == MergeOutcome::Kind::Merged ? 0 : 1;
+    return outcome.kind == MergeResult::Kind::Merged ? 0 : 1;
 }
 
 } // namespace

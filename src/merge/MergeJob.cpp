@@ -43,14 +43,14 @@ MergeJob::MergeJob(PDFLibrary& engine, Session& session, Interaction& ui, MergeL
 {
 }
 
-MergeOutcome MergeJob::CmdMerge_Click()
+MergeResult MergeJob::CmdMerge_Click()
 {
-    MergeOutcome outcome;
+    MergeResult outcome;
     if (m_list.rowCount() < 2) {
         m_ui.message(QStringLiteral("Please add more PDF files"), Interaction::Icon::Information,
                      QStringLiteral("Paginor"));
         m_list.AddPdfFiles();
-        outcome.kind = MergeOutcome::Kind::TooFewFiles;
+        outcome.kind = MergeResult::Kind::TooFewFiles;
         return outcome;
     }
 
@@ -83,10 +83,10 @@ bool MergeJob::IsListedFile(const QString& path) const
     return false;
 }
 
-MergeOutcome MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
-                             const QString& output)
+MergeResult MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+                            const QString& output)
 {
-    MergeOutcome outcome;
+    MergeResult outcome;
     outcome.output = output;
     BusyScope busy(ui);
 
@@ -101,12 +101,12 @@ MergeOutcome MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringL
     outcome.joined = joined;
 
     if (joined < n) {
-        outcome.kind = MergeOutcome::Kind::Failed;
+        outcome.kind = MergeResult::Kind::Failed;
         ui.message(failureText(engine, joined), Interaction::Icon::Critical,
                    QStringLiteral("Error"));
         return outcome;
     }
-    outcome.kind = MergeOutcome::Kind::Merged;
+    outcome.kind = MergeResult::Kind::Merged;
     ui.setProgress(100);
     engine.DropDocument(engine.DocumentIdAt(1));
     ui.message(QStringLiteral("PDF file has been successfully merged."),

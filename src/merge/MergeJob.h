@@ -12,7 +12,7 @@ class PDFLibrary;
 struct Session;
 
 // What one run of the merge left behind.
-struct MergeOutcome
+struct MergeResult
 {
     enum class Kind
     {
@@ -36,7 +36,7 @@ public:
     // The whole command. With fewer than two rows it says so and runs the add dialog instead.
     // Otherwise it asks for the output path, refusing any listed file until another path or
     // Cancel is given, then joins the rows as merge() does.
-    MergeOutcome CmdMerge_Click();
+    MergeResult CmdMerge_Click();
 
     // True when `path` names the same file as a row: the texts are equal ignoring letter
     // case, or both resolve to the same existing file. "" matches nothing.
@@ -47,8 +47,8 @@ public:
     // `paths` afterwards. The output appears only when every file was joined; an existing file
     // there is replaced then and left intact otherwise. The window, the benchmark and the
     // command line all merge through this.
-    static MergeOutcome merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
-                              const QString& output);
+    static MergeResult merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+                             const QString& output);
 
     // The failure message when `joined` of the files in "TmpList" were joined.
     static QString failureText(PDFLibrary& engine, int joined);

@@ -46,7 +46,7 @@ protected:
             rows.AddListRow(p);
     }
     // Presses "&Merge" and names `output` in the save dialog.
-    MergeOutcome mergeTo(const QString& output)
+    MergeResult mergeTo(const QString& output)
     {
         ui.calls.clear();
         ui.dialogs.push_back({output});
@@ -97,8 +97,8 @@ TEST_F(MergeJobTest, TooFewRowsAsksForMoreAndDoesNotMerge)
         ui.calls.clear();
         // Even adding two files in this run must not start a merge.
         ui.dialogs.push_back({dir.path("x.pdf"), dir.path("y.pdf")});
-        const MergeOutcome out = fewJob.CmdMerge_Click();
-        EXPECT_EQ(out.kind, MergeOutcome::Kind::TooFewFiles);
+        const MergeResult out = fewJob.CmdMerge_Click();
+        EXPECT_EQ(out.kind, MergeResult::Kind::TooFewFiles);
         ASSERT_EQ(ui.messageTexts(), QStringList{kAddMore});
         EXPECT_EQ(ui.calls.front().title, "Paginor");
         EXPECT_EQ(ui.calls.front().icon, Interaction::Icon::Information);
@@ -117,8 +117,8 @@ TEST_F(MergeJobTest, OutputNamingAnInputIsRefusedUntilAnotherOrCancel)
     ui.dialogs.push_back({a});
     ui.dialogs.push_back({QDir::toNativeSeparators(upperB)}); // case only differs: refused as well
     ui.dialogs.push_back({});                                 // then Cancel
-    const MergeOutcome out = job.CmdMerge_Click();
-    EXPECT_EQ(out.kind, MergeOutcome::Kind::Cancelled);
+    const MergeResult out = job.CmdMerge_Click();
+    EXPECT_EQ(out.kind, MergeResult::Kind::Cancelled);
     EXPECT_EQ(ui.messageTexts(), QStringList({kNoOverwrite, kNoOverwrite}));
     for (const auto& m : ui.callsOf("message")) {
         EXPECT_EQ(m.title, "Error");
@@ -132,7 +132,7 @@ TEST_F(MergeJobTest, OutputNamingAnInputIsRefusedUntilAnotherOrCancel)
 TEST_F(MergeJobTest, CancelAtTheFirstDialogDoesNothing)
 {
     list({dir.path("a.pdf"), dir.path("b.pdf")});
-    EXPECT_EQ(job.CmdMerge_Click().kind, MergeOutcome::Kind::Cancelled);
+    EXPECT_EQ(job.CmdMerge_Click().kind, MergeResult::Kind::Cancelled);
     EXPECT_TRUE(ui.messageTexts().isEmpty());
     EXPECT_TRUE(ui.callsOf("busy").empty());
     EXPECT_EQ(session.ChosenOutputPath, "");
@@ -163,8 +163,8 @@ TEST_F(MergeJobTest, JoinsInListOrderAndCanAtOnceAgain)
 
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
-        const MergeOutcome result = mergeTo(out);
-        EXPECT_EQ(result.kind, MergeOutcome::Kind::Merged);
+        const MergeResult result = mergeTo(out);
+        EXPECT_EQ(result.kind, MergeResult::Kind::Merged);
         EXPECT_EQ(result.joined, 4);
         ASSERT_EQ(ui.messageTexts(), QStringList{kMerged});
         EXPECT_EQ(ui.callsOf("message")[0].title, "OK");
@@ -192,8 +192,8 @@ TEST_F(MergeJobTest, DamagedLaterFileIsNamedAndNothingIsWritten)
     const QStringList inputs = {make("a"), make("b"), damaged("c"), make("d"), make("e")};
     list(inputs);
     const QStringList filesBefore = folderEntries();
-    const MergeOutcome result = mergeTo(dir.path("out.pdf"));
-    EXPECT_EQ(result.kind, MergeOutcome::Kind::Failed);
+    const MergeResult result = mergeTo(dir.path("out.pdf"));
+    EXPECT_EQ(result.kind, MergeResult::Kind::Failed);
     EXPECT_EQ(result.joined, 2);
     ASSERT_EQ(ui.messageTexts(),
               QStringList{"Can not merge file: 003 - " + inputs[2] +
@@ -212,8 +212,8 @@ TEST_F(MergeJobTest, DamagedFirstFileNamesTheFirstTwoAndKeepsTheReplacedFile)
     // The user agreed in the save dialog to replace this file: a failed merge must keep it.
     const QString out = make("old", 1);
     const std::string oldBytes = fileBytes(out);
-    const MergeOutcome result = mergeTo(out);
-    EXPECT_EQ(result.kind, MergeOutcome::Kind::Failed);
+    const MergeResult result = mergeTo(out);
+    EXPECT_EQ(result.kind, MergeResult::Kind::Failed);
     EXPECT_EQ(result.joined, 0);
     ASSERT_EQ(ui.messageTexts(),
               QStringList{"Can not merge file: \r\n001 - " + inputs[0] + "\r\n002 - " + inputs[1] +
@@ -233,12 +233,12 @@ TEST_F(MergeJobTest, OwnerPasswordMergesUserPasswordIsNamed)
 
     const QStringList good = {make("plain", 1), make("owner", 2, ownerOnly)};
     list(good);
-    ASSERT_EQ(mergeTo(dir.path("good.pdf")).kind, MergeOutcome::Kind::Merged);
+    ASSERT_EQ(mergeTo(dir.path("good.pdf")).kind, MergeResult::Kind::Merged);
     EXPECT_EQ(pageContents(dir.path("good.pdf")), contentsOf(good));
 
     const QString lockedPath = make("locked", 1, locked);
     rows.AddListRow(lockedPath);
-    const MergeOutcome result = mergeTo(dir.path("bad.pdf"));
+    const MergeResult result = mergeTo(dir.path("bad.pdf"));
     EXPECT_EQ(result.joined, 2);
     ASSERT_EQ(ui.messageTexts().size(), 1);
     EXPECT_TRUE(
@@ -252,7 +252,7 @@ TEST_F(MergeJobTest, ThousandthFileIsNamedWithAllDigits)
     for (int i = 0; i < 999; ++i)
         rows.AddListRow(one);
     rows.AddListRow(damaged("last"));
-    const MergeOutcome result = mergeTo(dir.path("out.pdf"));
+    const MergeResult result = mergeTo(dir.path("out.pdf"));
     EXPECT_EQ(result.joined, 999);
     ASSERT_EQ(ui.messageTexts().size(), 1);
     EXPECT_TRUE(
