@@ -102,7 +102,12 @@ private:
     std::shared_ptr<SourceDocument> open(size_t i, bool reopening)
     {
         try {
-            return SourceDocument::open(m_inputs[i], QString(), reopening);
+            auto source = SourceDocument::open(m_inputs[i], QString(), reopening);
+            // A file without a page (its page tree unreadable) would vanish from the output
+            // while the merge reported success.
+            if (source->pageCount() <= 0)
+                throw EngineFailure(EngineError::NotPdfOrDamaged, "no pages", m_inputs[i]);
+            return source;
         } catch (const std::exception& e) {
             failAt(i, e);
         }
