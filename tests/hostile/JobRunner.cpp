@@ -78,16 +78,16 @@ QString splitOutcome(SplitRequest::Outcome o)
     return {};
 }
 
-QString mergeOutcome(MergeOutcome::Kind k)
+QString mergeOutcome(MergeResult::Kind k)
 {
     switch (k) {
-    case MergeOutcome::Kind::TooFewFiles:
+    case MergeResult::Kind::TooFewFiles:
         return "too few";
-    case MergeOutcome::Kind::Cancelled:
+    case MergeResult::Kind::Cancelled:
         return "cancelled";
-    case MergeOutcome::Kind::Merged:
+    case MergeResult::Kind::Merged:
         return "merged";
-    case MergeOutcome::Kind::Failed:
+    case MergeResult::Kind::Failed:
         return "failed";
     }
     return {};
@@ -158,7 +158,7 @@ JobReport runMerge(const QStringList& inputs, const QString& output, const Engin
             ui.calls.clear();
             ui.dialogs.push_back({output});
             MergeJob job(engine, session, ui, list);
-            const MergeOutcome outcome = job.CmdMerge_Click();
+            const MergeResult outcome = job.CmdMerge_Click();
             return encode(ui, mergeOutcome(outcome.kind));
         },
         limits));
