@@ -142,8 +142,12 @@ void writeAtomically(const std::string& requested, const WriteOptions& options,
         ok = false;
         why = std::string("write error: ") + std::strerror(errno);
     }
-    // Devices and pipes cannot be synced (EINVAL); that alone is no failure.
-    if (ok && options.sync && ::fsync(::fileno(file)) != 0 && errno != EINVAL && errno != EROFS) {
+    // A replaced file must not be lost to a crash right after the rename, so its successor is
+    // synced first. A new file risks nothing there, and its write errors (a full disk, a quota,
+    // a network file system's close) already surfaced above or come with fclose; syncing each
+    // of the thousands of parts of a split would cost more than writing them. Devices and
+    // pipes cannot be synced (EINVAL); that alone is no failure.
+    if (ok && exists && ::fsync(::fileno(file)) != 0 && errno != EINVAL && errno != EROFS) {
         ok = false;
         why = std::string("sync error: ") + std::strerror(errno);
     }

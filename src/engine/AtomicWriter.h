@@ -23,12 +23,11 @@ struct WriteOptions
     std::function<void()> beforeCommit;
     std::string minimumVersion = "1.3";
     int extensionLevel = 0;
-    // Whether the data is synced to disk before the rename.
-    bool sync = true;
 };
 
 // Runs `produce` on a stream to a temporary file in the target's folder and renames the file
-// over `target` once the data is known to be written: every stdio and sync result is checked.
+// over `target` once the data is known to be written: every stdio result is checked, and a
+// file that replaces another is synced to disk first.
 // A new file gets the usual permissions (umask applied); a replaced file keeps its mode. The
 // target must be a regular file or not exist. On failure the temporary file is removed, the
 // target is untouched, and EngineFailure is thrown: WriteFailed, or the code `produce` threw

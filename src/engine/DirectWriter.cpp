@@ -61,11 +61,11 @@ int DirectWriter::allocate()
     return int(m_offsets.size()) - 1;
 }
 
-void DirectWriter::emit(const std::string& text)
+void DirectWriter::emit(const char* data, size_t size)
 {
-    if (std::fwrite(text.data(), 1, text.size(), m_file) != text.size())
+    if (size && std::fwrite(data, 1, size, m_file) != size)
         throw WriteError();
-    m_offset += int64_t(text.size());
+    m_offset += int64_t(size);
 }
 
 void DirectWriter::beginObject(int number)
@@ -157,8 +157,11 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page)
         m_buffer += " /Length ";
         m_buffer += std::to_string(bytes->getSize());
         m_buffer += " >>\nstream\n";
-        m_buffer.append(reinterpret_cast<const char*>(bytes->getBuffer()), bytes->getSize());
-        m_buffer += "\nendstream\nendobj\n";
+        beginObject(number);
+        emit(m_buffer);
+        emit(reinterpret_cast<const char*>(bytes->getBuffer()), bytes->getSize());
+        emit("\nendstream\nendobj\n");
+        return;
     } else if (h.isDictionary()) {
         serializeDict(h, m_buffer, false, page);
         m_buffer += "\nendobj\n";

@@ -38,7 +38,8 @@ public:
 
 private:
     int allocate();
-    void emit(const std::string& text);
+    void emit(const char* data, size_t size);
+    void emit(const std::string& text) { emit(text.data(), text.size()); }
     void beginObject(int number);
     std::string reference(QPDFObjectHandle h);
     void serialize(QPDFObjectHandle h, std::string& out);

@@ -7,6 +7,7 @@
 #include <qpdf/QPDFExc.hh>
 
 #include <dirent.h>
+#include <future>
 #include <numeric>
 #include <sys/resource.h>
 
@@ -127,24 +128,55 @@ private:
             m_progress(done, total);
     }
 
-    // Each input is written as soon as it is read, then released: one file open at a time.
+    // Each input is written as soon as it is read, then released. The next input is opened
+    // and parsed on a helper thread meanwhile; each document is used by one thread at a time,
+    // so at most two inputs are open.
     void stream(std::FILE* file)
     {
         DirectWriter writer(file);
         const int n = int(m_inputs.size());
+        auto prefetch = [this](size_t i) {
+            return std::async(std::launch::async, [this, i] { return parsed(i); });
+        };
+        auto next = prefetch(0);
         for (size_t i = 0; i < m_inputs.size(); ++i) {
-            auto source = open(i, false);
+            std::shared_ptr<SourceDocument> source;
+            try {
+                source = next.get();
+            } catch (const std::exception& e) {
+                failAt(i, e);
+            }
+            if (i + 1 < m_inputs.size())
+                next = prefetch(i + 1);
             const auto pages = allPages(*source);
-            if (!DirectWriter::suits(*source, pages))
+            if (!DirectWriter::suits(*source, pages)) {
+                waitFor(next);
                 throw NeedsFullCopy();
+            }
             try {
                 writer.addSegment(*source, pages);
             } catch (const std::exception& e) {
+                waitFor(next);
                 failAt(i, e);
             }
             report(int(i + 1), n);
         }
         writer.finish({});
+    }
+
+    // Opens input i and parses all its objects, so that writing it only copies.
+    std::shared_ptr<SourceDocument> parsed(size_t i)
+    {
+        auto source = SourceDocument::open(m_inputs[i], QString(), false);
+        source->resolveAll();
+        return source;
+    }
+
+    // Lets a prefetch finish before its input is abandoned.
+    static void waitFor(std::future<std::shared_ptr<SourceDocument>>& pending)
+    {
+        if (pending.valid())
+            pending.wait();
     }
 
     // Form fields need qpdf's copy of each page into one document before writing. Inputs

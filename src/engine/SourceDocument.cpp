@@ -204,6 +204,12 @@ QPDFPageLabelDocumentHelper& SourceDocument::labelHelper()
     return *m_labels;
 }
 
+void SourceDocument::resolveAll()
+{
+    for (auto& object : m_pdf->getAllObjects())
+        object.getTypeCode();
+}
+
 void SourceDocument::stayOpen(bool open)
 {
     if (m_reopening)

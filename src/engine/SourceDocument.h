@@ -70,6 +70,9 @@ public:
     // The page-label helper, built on first use.
     QPDFPageLabelDocumentHelper& labelHelper();
 
+    // Parses every object of the file now rather than on first use. Stream data stays unread.
+    void resolveAll();
+
     // Keeps the file open for a stretch of reads; only meaningful for reopening sources.
     void stayOpen(bool open);
 

@@ -3,6 +3,10 @@
 #include "engine/PDFLibrary.h"
 #include "support/PdfFactory.h"
 
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include <QFile>
 #include <QString>
 #include <gtest/gtest.h>
 #include <string>
@@ -31,6 +35,23 @@ inline std::vector<std::string> pageTexts(const QString& path, const QString& pa
                              : content.substr(open + 1, close - open - 1));
     }
     return result;
+}
+
+// True when qpdf reads every object and stream of the file without a warning.
+inline bool readsCleanly(const QString& path)
+{
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(path).constData());
+        for (auto& obj : pdf.getAllObjects())
+            if (obj.isStream())
+                obj.getRawStreamData();
+        pdf.getAllPages();
+        return !pdf.anyWarnings();
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 inline QString makeFile(const TempDir& dir, const QString& name, PdfSpec spec)

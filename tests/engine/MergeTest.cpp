@@ -59,6 +59,7 @@ TEST(Merge, JoinsInOrderIncludingRepeatsAndOwnerOnlyFiles)
                       expectedPages("c", {1, 2}), expectedPages("b", {1, 2, 3})})
         expected.insert(expected.end(), part.begin(), part.end());
     EXPECT_EQ(pageTexts(out), expected);
+    EXPECT_TRUE(readsCleanly(out));
 }
 
 TEST(Merge, StopsAtTheFirstFailureAndWritesNothing)
@@ -116,6 +117,7 @@ TEST(Merge, ThousandsOfInputsUnderALowOpenFileLimit)
     ASSERT_EQ(texts.size(), size_t(count));
     EXPECT_EQ(texts[1499], "m4 page 1");
     EXPECT_EQ(texts[7], "m2 page 1");
+    EXPECT_TRUE(readsCleanly(dir.path("all.pdf")));
     EXPECT_GT(calls, 0);
 }
 

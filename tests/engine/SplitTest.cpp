@@ -48,6 +48,7 @@ TEST(Split, OutputHoldsTheChosenPagesInListOrder)
     ASSERT_EQ(lib.PickPages("5,1-3"), 1);
     ASSERT_TRUE(lib.WriteToFile(dir.path("out.pdf")));
     EXPECT_EQ(pageTexts(dir.path("out.pdf")), expectedPages("s", {5, 12, 11, 10}));
+    EXPECT_TRUE(readsCleanly(dir.path("out.pdf")));
     EXPECT_EQ(fileBytes(src), before);
 }
 
@@ -107,6 +108,45 @@ TEST(Split, APageTakenTwiceGivesTwoIndependentPages)
     for (auto annots : {a0, a2})
         EXPECT_EQ(annots.getArrayItem(0).getKey("/Dest").getArrayItem(0).getObjGen(),
                   out.pages[1].getObjGen());
+}
+
+TEST(Split, LinksPointAtKeptPagesAndNowhereElse)
+{
+    // With a form the pages go through qpdf's copy, without one straight to the file.
+    for (bool form : {false, true}) {
+        SCOPED_TRACE(form ? "form" : "plain");
+        TempDir dir;
+        PdfSpec spec = plain(4, "l");
+        spec.link = true;
+        spec.formField = form;
+        const QString src = makeFile(dir, "src.pdf", spec);
+        struct Case
+        {
+            const char* list;
+            int target; // output page the link reaches, -1 for none
+        };
+        for (auto c : {Case{"1,4", 1}, Case{"4,1", 0}, Case{"1-3", -1}, Case{"2,1,3,4", 3}}) {
+            SCOPED_TRACE(c.list);
+            PDFLibrary lib;
+            ASSERT_TRUE(lib.OpenDocument(src, ""));
+            ASSERT_EQ(lib.PickPages(c.list), 1);
+            ASSERT_TRUE(lib.WriteToFile(dir.path("out.pdf")));
+            ASSERT_TRUE(readsCleanly(dir.path("out.pdf")));
+            Opened out(dir.path("out.pdf"));
+            QPDFObjectHandle link;
+            for (auto& page : out.pages)
+                if (page.getKey("/Annots").isArray())
+                    for (auto& annot : page.getKey("/Annots").getArrayAsVector())
+                        if (annot.getKey("/Subtype").isNameAndEquals("/Link"))
+                            link = annot;
+            ASSERT_TRUE(link.isDictionary());
+            auto reached = link.getKey("/Dest").getArrayItem(0);
+            if (c.target < 0)
+                EXPECT_TRUE(reached.isNull());
+            else
+                EXPECT_EQ(reached.getObjGen(), out.pages.at(size_t(c.target)).getObjGen());
+        }
+    }
 }
 
 TEST(Split, LinksToDroppedPagesGoNowhereAndFormFieldsSurvive)
