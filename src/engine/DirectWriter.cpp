@@ -147,12 +147,15 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page)
     m_buffer += std::to_string(number);
     m_buffer += " 0 obj\n";
     if (h.isStream()) {
-        Pl_Buffer data("stream data");
-        if (!h.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
-            throw EngineFailure(EngineError::InputChanged,
-                                h.getOwningQPDF()->getFilename() + ": unreadable stream data",
-                                h.getOwningQPDF()->getFilename());
-        auto bytes = data.getBufferSharedPointer();
+        auto bytes = m_source->takeStreamData(h.getObjGen());
+        if (!bytes) {
+            Pl_Buffer data("stream data");
+            if (!h.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
+                throw EngineFailure(EngineError::InputChanged,
+                                    m_source->path() + ": unreadable stream data",
+                                    m_source->path());
+            bytes = data.getBufferSharedPointer();
+        }
         serializeDict(h.getDict(), m_buffer, true, false);
         m_buffer += " /Length ";
         m_buffer += std::to_string(bytes->getSize());
@@ -186,6 +189,7 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page)
 void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>& indices)
 {
     m_version.raise(source.version(), source.extensionLevel());
+    m_source = &source;
     m_numbers.clear();
     m_pages.clear();
     m_queue.clear();

@@ -55,6 +55,7 @@ private:
     PdfVersion m_version;
     std::string m_buffer;
 
+    SourceDocument* m_source = nullptr;
     // Per segment: the source's objects already numbered, and those still to write.
     std::map<QPDFObjGen, int> m_numbers;
     std::map<QPDFObjGen, int> m_pages;

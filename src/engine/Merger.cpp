@@ -164,13 +164,15 @@ private:
         writer.finish({});
     }
 
-    // Opens input i and parses all its objects, so that writing it only copies.
+    // Opens input i and parses all its objects, so that writing it only copies. The stream
+    // data of files up to kPrefetchBytes is read as well.
     std::shared_ptr<SourceDocument> parsed(size_t i)
     {
         auto source = SourceDocument::open(m_inputs[i], QString(), false);
-        source->resolveAll();
+        source->resolveAll(source->identity().size <= kPrefetchBytes);
         return source;
     }
+    static constexpr int64_t kPrefetchBytes = 32 << 20;
 
     // Lets a prefetch finish before its input is abandoned.
     static void waitFor(std::future<std::shared_ptr<SourceDocument>>& pending)

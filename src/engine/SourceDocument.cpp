@@ -1,5 +1,6 @@
 #include "engine/SourceDocument.h"
 
+#include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFLogger.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -204,10 +205,25 @@ QPDFPageLabelDocumentHelper& SourceDocument::labelHelper()
     return *m_labels;
 }
 
-void SourceDocument::resolveAll()
+void SourceDocument::resolveAll(bool readStreams)
 {
-    for (auto& object : m_pdf->getAllObjects())
-        object.getTypeCode();
+    for (auto& object : m_pdf->getAllObjects()) {
+        if (object.getTypeCode() != ::ot_stream || !readStreams)
+            continue;
+        Pl_Buffer data("stream data");
+        if (object.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
+            m_streamData[object.getObjGen()] = data.getBufferSharedPointer();
+    }
+}
+
+std::shared_ptr<Buffer> SourceDocument::takeStreamData(QPDFObjGen stream)
+{
+    auto found = m_streamData.find(stream);
+    if (found == m_streamData.end())
+        return nullptr;
+    auto data = std::move(found->second);
+    m_streamData.erase(found);
+    return data;
 }
 
 void SourceDocument::stayOpen(bool open)

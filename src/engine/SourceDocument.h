@@ -7,7 +7,10 @@
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 
+#include <qpdf/Buffer.hh>
+
 #include <QString>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -70,8 +73,11 @@ public:
     // The page-label helper, built on first use.
     QPDFPageLabelDocumentHelper& labelHelper();
 
-    // Parses every object of the file now rather than on first use. Stream data stays unread.
-    void resolveAll();
+    // Parses every object of the file now rather than on first use; with `readStreams` also
+    // reads every stream's stored data into memory, for takeStreamData().
+    void resolveAll(bool readStreams);
+    // The stored data of a stream read by resolveAll, handed over once; null when not read.
+    std::shared_ptr<Buffer> takeStreamData(QPDFObjGen stream);
 
     // Keeps the file open for a stretch of reads; only meaningful for reopening sources.
     void stayOpen(bool open);
@@ -97,6 +103,7 @@ private:
     std::unique_ptr<QPDFPageLabelDocumentHelper> m_labels;
     std::string m_version;
     int m_extension = 0;
+    std::map<QPDFObjGen, std::shared_ptr<Buffer>> m_streamData;
 };
 
 } // namespace paginor
