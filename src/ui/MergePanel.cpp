@@ -41,6 +41,9 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
         LvPDF->setColumnWidth(c, hundredthsMmToPixels(widths[c]));
     LvPDF->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     LvPDF->header()->setStretchLastSection(false);
+    // The designed widths add up to a little more than the list's inner width; the folder
+    // column gives way so that "File Size" stays in view.
+    LvPDF->header()->setSectionResizeMode(2, QHeaderView::Stretch);
     LvPDF->setRootIsDecorated(false);
     LvPDF->setItemsExpandable(false);
     LvPDF->setUniformRowHeights(true);
