@@ -3,6 +3,7 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
 #include <QFile>
 #include <QFileInfo>
@@ -201,4 +202,42 @@ TEST(Split, PerPageSplitOfSharedResourcesStaysSmall)
     }
     // Without dropping unused resources every part would carry all 60 drawings.
     EXPECT_LT(total, sourceSize * 3);
+}
+
+TEST(Split, PageLabelsFollowTheirPages)
+{
+    TempDir dir;
+    PdfSpec spec = plain(6, "lab");
+    spec.pageLabels = true;
+    const QString labelled = makeFile(dir, "labelled.pdf", spec);
+    const QString bare = makeFile(dir, "bare.pdf", plain(2, "bare"));
+    // "S/St" of each output page's label.
+    auto labels = [](const QString& path) {
+        Opened out(path);
+        QPDFPageLabelDocumentHelper helper(out.pdf);
+        std::vector<std::string> result;
+        for (size_t i = 0; i < out.pages.size(); ++i) {
+            auto label = helper.getLabelForPage(long(i));
+            result.push_back(label.getKey("/S").unparse() + "/" +
+                             std::to_string(label.getKey("/St").isInteger()
+                                                ? label.getKey("/St").getIntValue()
+                                                : 1));
+        }
+        return result;
+    };
+    PDFLibrary lib;
+    ASSERT_TRUE(lib.OpenDocument(labelled, ""));
+    ASSERT_EQ(lib.PickPages("2-4"), 1);
+    ASSERT_TRUE(lib.WriteToFile(dir.path("out.pdf")));
+    EXPECT_EQ(labels(dir.path("out.pdf")), (std::vector<std::string>{"/r/2", "/D/1", "/D/2"}));
+
+    lib.NewPathList("L");
+    lib.AppendToPathList("L", bare);
+    lib.AppendToPathList("L", labelled);
+    ASSERT_EQ(lib.MergePathList("L", dir.path("merged.pdf")), 2);
+    const auto merged = labels(dir.path("merged.pdf"));
+    ASSERT_EQ(merged.size(), 8u);
+    EXPECT_EQ(merged[1], "/D/2");
+    EXPECT_EQ(merged[2], "/r/1");
+    EXPECT_EQ(merged[7], "/D/4");
 }

@@ -150,6 +150,10 @@ void makePdf(const QString& path, const PdfSpec& spec)
         first.getKey("/Annots").appendItem(link);
     }
 
+    if (spec.pageLabels)
+        pdf.getRoot().replaceKey("/PageLabels",
+                                 parse("<< /Nums [0 << /S /r >> 2 << /S /D /St 1 >>] >>"));
+
     QPDFWriter w(pdf);
     w.setOutputFilename(QFile::encodeName(path).constData());
     w.setStaticID(true);

@@ -22,11 +22,12 @@ struct PdfSpec
     // Page k draws the text "<marker> page k", so every page of every test file differs.
     QString marker = "doc";
     Encryption encryption = Encryption::None;
-    QString userPassword;  // "" with an owner password: opens without a password
+    QString userPassword; // "" with an owner password: opens without a password
     QString ownerPassword;
     bool sharedResources = false; // all pages share one /Resources dictionary with a font
     bool formField = false;       // page 1 carries an interactive text field
     bool link = false;            // page 1 links to the last page
+    bool pageLabels = false;      // pages 1-2 are labelled i, ii; page 3 on 1, 2, ...
 };
 
 // Writes a PDF made to `spec` at `path` (replacing any file there).
