@@ -167,6 +167,9 @@ void SourceDocument::load()
     // Inherited attributes must sit on the pages before any is copied or checked.
     m_pdf->pushInheritedAttributesToPage();
     m_pages = QPDFPageDocumentHelper(*m_pdf).getAllPages();
+    // A page tree that yields no page is damaged beyond use; joining it would drop it silently.
+    if (m_pages.empty())
+        throw EngineFailure(EngineError::NotPdfOrDamaged, m_path + ": no readable page");
     m_pruned.assign(m_pages.size(), false);
     m_sharesResources = pagesShareResources(m_pages);
     auto form = m_pdf->getRoot().getKey("/AcroForm");
