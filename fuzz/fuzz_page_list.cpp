@@ -27,13 +27,13 @@ std::string_view trimmed(std::string_view s)
 int64_t number(std::string_view s)
 {
     s = trimmed(s);
-    if (s.empty() || s.size() > 10)
+    if (s.empty())
         return -1;
     int64_t v = 0;
     for (char c : s) {
         if (c < '0' || c > '9')
             return -1;
-        v = v * 10 + (c - '0');
+        v = std::min<int64_t>(v * 10 + (c - '0'), int64_t(INT32_MAX) + 1);
     }
     return v >= 1 && v <= INT32_MAX ? v : -1;
 }
