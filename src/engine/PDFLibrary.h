@@ -49,9 +49,11 @@ public:
     bool SetInfoEntry(int32_t entry, const QString& text);
 
     // Writes the current document to `path`. The data goes to a temporary file in the same
-    // folder, which is renamed over `path` only when every byte reached the disk; a failed
-    // write leaves no partial file and any existing file intact. `path` may be one of the
-    // open inputs. The target must be a regular file or not exist yet.
+    // folder, which is renamed over `path` only when every byte was written (and, when it
+    // replaces a file, synced to disk); a failed write leaves no partial file and any existing
+    // file intact. `path` may be one of the open inputs. The target must be a regular file or
+    // not exist yet; a folder or device fails with WriteFailed. A source changed in place
+    // since it was opened fails with InputChanged.
     bool WriteToFile(const QString& path);
 
     // Returns the id of the index-th document held (index from 1), or 0 when there is none.
@@ -70,9 +72,12 @@ public:
     bool AppendToPathList(const QString& listName, const QString& path);
 
     // Joins the listed files in order into one PDF at `outputPath`. Returns how many entries,
-    // from the first, were joined before one failed; the list length means success. The output
-    // is written only when all were joined: on failure nothing new appears at `outputPath`.
-    // Works for thousands of inputs whatever the open-file limit.
+    // from the first, were joined before one failed; the list length means success. Every
+    // file opens with the empty password (owner-password-only files join; others fail at
+    // their index). The output is written only when all were joined: on failure nothing new
+    // appears at `outputPath`. When the output itself cannot be written, returns 0 with
+    // WriteFailed. An empty list returns 0 with EmptySelection. Works for thousands of inputs
+    // whatever the open-file limit. Progress reports (inputs done, total).
     int32_t MergePathList(const QString& listName, const QString& outputPath);
 
     // Returns the path stored at `index` (from 1) of the named list, or "" when out of range.
