@@ -6,6 +6,7 @@
 
 #include <qpdf/QPDFExc.hh>
 
+#include <deque>
 #include <dirent.h>
 #include <future>
 #include <numeric>
@@ -128,35 +129,48 @@ private:
             m_progress(done, total);
     }
 
-    // Each input is written as soon as it is read, then released. The next input is opened
-    // and parsed on a helper thread meanwhile; each document is used by one thread at a time,
-    // so at most two inputs are open.
+    // Each input is written as soon as it is read, then released. The next inputs are opened
+    // and parsed on helper threads meanwhile; each document is used by one thread at a time,
+    // and at most kAhead + 1 inputs are open.
     void stream(std::FILE* file)
     {
         DirectWriter writer(file);
         const int n = int(m_inputs.size());
-        auto prefetch = [this](size_t i) {
-            return std::async(std::launch::async, [this, i] { return parsed(i); });
+        std::deque<std::future<std::shared_ptr<SourceDocument>>> ahead;
+        size_t queued = 0;
+        auto refill = [&] {
+            while (queued < m_inputs.size() && ahead.size() < kAhead) {
+                const size_t i = queued++;
+                ahead.push_back(std::async(std::launch::async, [this, i] { return parsed(i); }));
+            }
         };
-        auto next = prefetch(0);
+        // Abandoning the merge waits for the helpers still reading.
+        auto settle = [&] {
+            for (auto& pending : ahead)
+                if (pending.valid())
+                    pending.wait();
+        };
+        refill();
         for (size_t i = 0; i < m_inputs.size(); ++i) {
             std::shared_ptr<SourceDocument> source;
             try {
-                source = next.get();
+                source = ahead.front().get();
+                ahead.pop_front();
             } catch (const std::exception& e) {
+                ahead.pop_front();
+                settle();
                 failAt(i, e);
             }
-            if (i + 1 < m_inputs.size())
-                next = prefetch(i + 1);
+            refill();
             const auto pages = allPages(*source);
             if (!DirectWriter::suits(*source, pages)) {
-                waitFor(next);
+                settle();
                 throw NeedsFullCopy();
             }
             try {
                 writer.addSegment(*source, pages);
             } catch (const std::exception& e) {
-                waitFor(next);
+                settle();
                 failAt(i, e);
             }
             report(int(i + 1), n);
@@ -173,13 +187,7 @@ private:
         return source;
     }
     static constexpr int64_t kPrefetchBytes = 32 << 20;
-
-    // Lets a prefetch finish before its input is abandoned.
-    static void waitFor(std::future<std::shared_ptr<SourceDocument>>& pending)
-    {
-        if (pending.valid())
-            pending.wait();
-    }
+    static constexpr size_t kAhead = 2; // inputs being read by helper threads
 
     // Form fields need qpdf's copy of each page into one document before writing. Inputs
     // beyond the open-file budget are held open only while being read.

@@ -210,12 +210,39 @@ QPDFPageLabelDocumentHelper& SourceDocument::labelHelper()
 
 void SourceDocument::resolveAll(bool readStreams)
 {
-    for (auto& object : m_pdf->getAllObjects()) {
-        if (object.getTypeCode() != ::ot_stream || !readStreams)
-            continue;
-        Pl_Buffer data("stream data");
-        if (object.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
-            m_streamData[object.getObjGen()] = data.getBufferSharedPointer();
+    // Everything the pages reach, the way a writer walks it; outlines, name trees and the like
+    // are left unread, and other page-tree nodes and the catalog are not followed.
+    std::set<QPDFObjGen> seen;
+    std::vector<QPDFObjectHandle> pending;
+    for (auto& page : m_pages) {
+        auto dict = page.getObjectHandle();
+        seen.insert(dict.getObjGen());
+        for (auto item : dict.ditems())
+            if (item.first != "/Parent")
+                pending.push_back(item.second);
+    }
+    while (!pending.empty()) {
+        auto h = pending.back();
+        pending.pop_back();
+        if (h.isIndirect()) {
+            if (!seen.insert(h.getObjGen()).second || h.isPagesObject() ||
+                (h.isDictionary() && h.getKey("/Type").isNameAndEquals("/Catalog")))
+                continue;
+        }
+        if (h.isStream()) {
+            if (readStreams) {
+                Pl_Buffer data("stream data");
+                if (h.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
+                    m_streamData[h.getObjGen()] = data.getBufferSharedPointer();
+            }
+            h = h.getDict();
+        }
+        if (h.isArray())
+            for (auto item : h.aitems())
+                pending.push_back(item);
+        else if (h.isDictionary())
+            for (auto item : h.ditems())
+                pending.push_back(item.second);
     }
 }
 

@@ -73,8 +73,8 @@ public:
     // The page-label helper, built on first use.
     QPDFPageLabelDocumentHelper& labelHelper();
 
-    // Parses every object of the file now rather than on first use; with `readStreams` also
-    // reads every stream's stored data into memory, for takeStreamData().
+    // Parses every object the pages reach now rather than on first use; with `readStreams`
+    // also reads those streams' stored data into memory, for takeStreamData().
     void resolveAll(bool readStreams);
     // The stored data of a stream read by resolveAll, handed over once; null when not read.
     std::shared_ptr<Buffer> takeStreamData(QPDFObjGen stream);
