@@ -187,7 +187,7 @@ private:
         return source;
     }
     static constexpr int64_t kPrefetchBytes = 32 << 20;
-    static constexpr size_t kAhead = 2; // inputs being read by helper threads
+    static constexpr size_t kAhead = 4; // inputs being read by helper threads
 
     // Form fields need qpdf's copy of each page into one document before writing. Inputs
     // beyond the open-file budget are held open only while being read.
