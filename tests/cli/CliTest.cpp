@@ -53,10 +53,10 @@ protected:
     void SetUp() override
     {
         source = dir.path("book.pdf");
-        PdfSpec spec;
-        spec.pages = 5;
-        spec.marker = "book";
-        makePdf(source, spec);
+        PdfSpec recipe;
+        recipe.pages = 5;
+        recipe.marker = "book";
+        makePdf(source, recipe);
         pages = pageContents(source);
         ASSERT_EQ(pages.size(), 5u);
     }
@@ -103,10 +103,10 @@ TEST_F(CliTest, SplitEveryNamesThePartsAfterTheOutput)
 TEST_F(CliTest, MergeJoinsInOrderAndReplacesAnExistingOutput)
 {
     const QString other = dir.path("other.pdf");
-    PdfSpec spec;
-    spec.pages = 2;
-    spec.marker = "other";
-    makePdf(other, spec);
+    PdfSpec recipe;
+    recipe.pages = 2;
+    recipe.marker = "other";
+    makePdf(other, recipe);
     const QString out = dir.path("joined.pdf");
     QFile junk(out);
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
@@ -160,13 +160,13 @@ TEST_F(CliTest, RefusalsAndFailuresExitWithOneAndTheJobsText)
 TEST_F(CliTest, PasswordFromOptionOrEnvironmentButNeverAsked)
 {
     const QString locked = dir.path("locked.pdf");
-    PdfSpec spec;
-    spec.pages = 3;
-    spec.marker = "locked";
-    spec.encryption = Encryption::Aes_256;
-    spec.userPassword = "s3cret";
-    spec.ownerPassword = "owner";
-    makePdf(locked, spec);
+    PdfSpec recipe;
+    recipe.pages = 3;
+    recipe.marker = "locked";
+    recipe.encryption = Encryption::Aes_256;
+    recipe.userPassword = "s3cret";
+    recipe.ownerPassword = "owner";
+    makePdf(locked, recipe);
     const std::vector<std::string> lockedPages = pageContents(locked, "s3cret");
     ASSERT_EQ(lockedPages.size(), 3u);
 

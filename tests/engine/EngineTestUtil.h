@@ -54,19 +54,19 @@ inline bool readsCleanly(const QString& path)
     }
 }
 
-inline QString makeFile(const TempDir& dir, const QString& name, PdfSpec spec)
+inline QString makeFile(const TempDir& dir, const QString& name, PdfSpec recipe)
 {
     const QString path = dir.path(name);
-    makePdf(path, spec);
+    makePdf(path, recipe);
     return path;
 }
 
 inline PdfSpec plain(int pages, const QString& marker)
 {
-    PdfSpec spec;
-    spec.pages = pages;
-    spec.marker = marker;
-    return spec;
+    PdfSpec recipe;
+    recipe.pages = pages;
+    recipe.marker = marker;
+    return recipe;
 }
 
 } // namespace paginor::test

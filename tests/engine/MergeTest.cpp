@@ -130,9 +130,9 @@ TEST(Merge, AnInputRemovedDuringTheMergeIsBlamedAndNothingIsWritten)
         TempDir dir;
         QStringList inputs;
         for (int i = 0; i < 300; ++i) {
-            PdfSpec spec = plain(1, QString("m%1").arg(i));
-            spec.formField = forms;
-            inputs << makeFile(dir, QString("m%1.pdf").arg(i), spec);
+            PdfSpec recipe = plain(1, QString("m%1").arg(i));
+            recipe.formField = forms;
+            inputs << makeFile(dir, QString("m%1.pdf").arg(i), recipe);
         }
         PDFLibrary lib;
         fill(lib, inputs);

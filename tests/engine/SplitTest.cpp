@@ -87,9 +87,9 @@ TEST(Split, InformationEntriesVersionAndRawStreamsCarryOver)
 TEST(Split, APageTakenTwiceGivesTwoIndependentPages)
 {
     TempDir dir;
-    PdfSpec spec = plain(3, "d");
-    spec.link = true;
-    const QString src = makeFile(dir, "src.pdf", spec);
+    PdfSpec recipe = plain(3, "d");
+    recipe.link = true;
+    const QString src = makeFile(dir, "src.pdf", recipe);
     PDFLibrary lib;
     ASSERT_TRUE(lib.OpenDocument(src, ""));
     ASSERT_EQ(lib.PickPages("1,3,1"), 1);
@@ -117,10 +117,10 @@ TEST(Split, LinksPointAtKeptPagesAndNowhereElse)
     for (bool form : {false, true}) {
         SCOPED_TRACE(form ? "form" : "plain");
         TempDir dir;
-        PdfSpec spec = plain(4, "l");
-        spec.link = true;
-        spec.formField = form;
-        const QString src = makeFile(dir, "src.pdf", spec);
+        PdfSpec recipe = plain(4, "l");
+        recipe.link = true;
+        recipe.formField = form;
+        const QString src = makeFile(dir, "src.pdf", recipe);
         struct Case
         {
             const char* list;
@@ -153,10 +153,10 @@ TEST(Split, LinksPointAtKeptPagesAndNowhereElse)
 TEST(Split, LinksToDroppedPagesGoNowhereAndFormFieldsSurvive)
 {
     TempDir dir;
-    PdfSpec spec = plain(4, "f");
-    spec.link = true;
-    spec.formField = true;
-    const QString src = makeFile(dir, "src.pdf", spec);
+    PdfSpec recipe = plain(4, "f");
+    recipe.link = true;
+    recipe.formField = true;
+    const QString src = makeFile(dir, "src.pdf", recipe);
     PDFLibrary lib;
     ASSERT_TRUE(lib.OpenDocument(src, ""));
     ASSERT_EQ(lib.PickPages("1-2"), 1);
@@ -180,9 +180,9 @@ TEST(Split, LinksToDroppedPagesGoNowhereAndFormFieldsSurvive)
 TEST(Split, PerPageSplitOfSharedResourcesStaysSmall)
 {
     TempDir dir;
-    PdfSpec spec = plain(60, "r");
-    spec.sharedResources = true;
-    const QString src = makeFile(dir, "src.pdf", spec);
+    PdfSpec recipe = plain(60, "r");
+    recipe.sharedResources = true;
+    const QString src = makeFile(dir, "src.pdf", recipe);
     const qint64 sourceSize = QFileInfo(src).size();
     PDFLibrary lib;
     qint64 total = 0;
@@ -207,9 +207,9 @@ TEST(Split, PerPageSplitOfSharedResourcesStaysSmall)
 TEST(Split, PageLabelsFollowTheirPages)
 {
     TempDir dir;
-    PdfSpec spec = plain(6, "lab");
-    spec.pageLabels = true;
-    const QString labelled = makeFile(dir, "labelled.pdf", spec);
+    PdfSpec recipe = plain(6, "lab");
+    recipe.pageLabels = true;
+    const QString labelled = makeFile(dir, "labelled.pdf", recipe);
     const QString bare = makeFile(dir, "bare.pdf", plain(2, "bare"));
     // "S/St" of each output page's label.
     auto labels = [](const QString& path) {

@@ -24,12 +24,12 @@ class MergeJobTest : public ::testing::Test
 {
 protected:
     // Makes a PDF whose pages are marked with its name.
-    QString make(const QString& name, int pages = 2, PdfSpec spec = {})
+    QString make(const QString& name, int pages = 2, PdfSpec recipe = {})
     {
-        spec.pages = pages;
-        spec.marker = name;
+        recipe.pages = pages;
+        recipe.marker = name;
         const QString path = dir.path(name + ".pdf");
-        makePdf(path, spec);
+        makePdf(path, recipe);
         return path;
     }
     QString damaged(const QString& name)

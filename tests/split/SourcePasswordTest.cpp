@@ -25,13 +25,13 @@ protected:
 
     QString make(const QString& name, const QString& userPassword, Encryption enc)
     {
-        PdfSpec spec;
-        spec.pages = 3;
-        spec.marker = name;
-        spec.encryption = userPassword.isEmpty() ? Encryption::None : enc;
-        spec.userPassword = userPassword;
-        spec.ownerPassword = userPassword.isEmpty() ? QString() : "owner";
-        makePdf(dir.path(name), spec);
+        PdfSpec recipe;
+        recipe.pages = 3;
+        recipe.marker = name;
+        recipe.encryption = userPassword.isEmpty() ? Encryption::None : enc;
+        recipe.userPassword = userPassword;
+        recipe.ownerPassword = userPassword.isEmpty() ? QString() : "owner";
+        makePdf(dir.path(name), recipe);
         return dir.path(name);
     }
     QString locked(const QString& name = "locked.pdf")

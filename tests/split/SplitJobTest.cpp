@@ -29,16 +29,16 @@ protected:
 
     QString source(int pages, const QString& password = QString(), const QString& name = "in.pdf")
     {
-        PdfSpec spec;
-        spec.pages = pages;
-        spec.marker = "src";
+        PdfSpec recipe;
+        recipe.pages = pages;
+        recipe.marker = "src";
         if (!password.isEmpty()) {
-            spec.encryption = Encryption::Aes_256;
-            spec.userPassword = password;
-            spec.ownerPassword = password + "-owner";
+            recipe.encryption = Encryption::Aes_256;
+            recipe.userPassword = password;
+            recipe.ownerPassword = password + "-owner";
         }
         const QString path = dir.path(name);
-        makePdf(path, spec);
+        makePdf(path, recipe);
         return path;
     }
 

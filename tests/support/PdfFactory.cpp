@@ -30,9 +30,9 @@ QPDFObjectHandle newStream(QPDF& pdf, const std::string& data)
 }
 
 // Page text as it appears in the content stream: "<marker> page k".
-std::string pageText(const PdfSpec& spec, int k)
+std::string pageText(const PdfSpec& recipe, int k)
 {
-    return spec.marker.toStdString() + " page " + std::to_string(k);
+    return recipe.marker.toStdString() + " page " + std::to_string(k);
 }
 
 QPDFObjectHandle makeFont(QPDF& pdf)
@@ -54,16 +54,16 @@ QPDFObjectHandle makeImage(QPDF& pdf, int k)
     return image;
 }
 
-void encrypt(QPDFWriter& w, const PdfSpec& spec)
+void encrypt(QPDFWriter& w, const PdfSpec& recipe)
 {
-    const std::string userUtf8 = spec.userPassword.toStdString();
+    const std::string userUtf8 = recipe.userPassword.toStdString();
     const std::string ownerUtf8 =
-        spec.ownerPassword.isEmpty() ? userUtf8 + "-owner" : spec.ownerPassword.toStdString();
+        recipe.ownerPassword.isEmpty() ? userUtf8 + "-owner" : recipe.ownerPassword.toStdString();
     // Older encryption keys are made from PDFDocEncoding bytes, AES-256 from UTF-8, as
     // producers do.
     const std::string user = QUtil::utf8_to_pdf_doc(userUtf8);
     const std::string owner = QUtil::utf8_to_pdf_doc(ownerUtf8);
-    switch (spec.encryption) {
+    switch (recipe.encryption) {
     case Encryption::None:
         break;
     case Encryption::Rc4_40:
@@ -86,7 +86,7 @@ void encrypt(QPDFWriter& w, const PdfSpec& spec)
 
 } // namespace
 
-void makePdf(const QString& path, const PdfSpec& spec)
+void makePdf(const QString& path, const PdfSpec& recipe)
 {
     QPDF pdf;
     pdf.emptyPDF();
@@ -94,9 +94,9 @@ void makePdf(const QString& path, const PdfSpec& spec)
     auto font = makeFont(pdf);
 
     QPDFObjectHandle shared;
-    if (spec.sharedResources) {
+    if (recipe.sharedResources) {
         auto xobjects = QPDFObjectHandle::newDictionary();
-        for (int k = 1; k <= spec.pages; ++k)
+        for (int k = 1; k <= recipe.pages; ++k)
             xobjects.replaceKey("/X" + std::to_string(k), makeImage(pdf, k));
         shared = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
         shared.replaceKey("/Font", parse("<< >>"));
@@ -104,13 +104,13 @@ void makePdf(const QString& path, const PdfSpec& spec)
         shared.replaceKey("/XObject", xobjects);
     }
 
-    for (int k = 1; k <= spec.pages; ++k) {
-        std::string content = "BT /F1 24 Tf 72 700 Td (" + pageText(spec, k) + ") Tj ET\n";
-        if (spec.sharedResources)
+    for (int k = 1; k <= recipe.pages; ++k) {
+        std::string content = "BT /F1 24 Tf 72 700 Td (" + pageText(recipe, k) + ") Tj ET\n";
+        if (recipe.sharedResources)
             content += "q 100 0 0 100 72 72 cm /X" + std::to_string(k) + " Do Q\n";
         auto page = pdf.makeIndirectObject(parse("<< /Type /Page /MediaBox [0 0 612 792] >>"));
         page.replaceKey("/Contents", newStream(pdf, content));
-        if (spec.sharedResources) {
+        if (recipe.sharedResources) {
             page.replaceKey("/Resources", shared);
         } else {
             auto res = parse("<< /Font << >> >>");
@@ -121,7 +121,7 @@ void makePdf(const QString& path, const PdfSpec& spec)
     }
 
     auto pages = dh.getAllPages();
-    if (spec.formField && !pages.empty()) {
+    if (recipe.formField && !pages.empty()) {
         auto field = pdf.makeIndirectObject(parse(
             "<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /V (Ada) /Rect [72 600 300 630] "
             "/F 4 /DA (/Helv 12 Tf 0 g) >>"));
@@ -136,7 +136,7 @@ void makePdf(const QString& path, const PdfSpec& spec)
         form.replaceKey("/Fields", fields);
         pdf.getRoot().replaceKey("/AcroForm", pdf.makeIndirectObject(form));
     }
-    if (spec.link && !pages.empty()) {
+    if (recipe.link && !pages.empty()) {
         auto link =
             pdf.makeIndirectObject(parse("<< /Type /Annot /Subtype /Link /Rect [72 500 200 520] "
                                          "/Border [0 0 0] >>"));
@@ -150,14 +150,14 @@ void makePdf(const QString& path, const PdfSpec& spec)
         first.getKey("/Annots").appendItem(link);
     }
 
-    if (spec.pageLabels)
+    if (recipe.pageLabels)
         pdf.getRoot().replaceKey("/PageLabels",
                                  parse("<< /Nums [0 << /S /r >> 2 << /S /D /St 1 >>] >>"));
 
     QPDFWriter w(pdf);
     w.setOutputFilename(QFile::encodeName(path).constData());
     w.setStaticID(true);
-    encrypt(w, spec);
+    encrypt(w, recipe);
     w.write();
 }
 

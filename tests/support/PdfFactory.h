@@ -30,8 +30,8 @@ struct PdfSpec
     bool pageLabels = false;      // pages 1-2 are labelled i, ii; page 3 on 1, 2, ...
 };
 
-// Writes a PDF made to `spec` at `path` (replacing any file there).
-void makePdf(const QString& path, const PdfSpec& spec);
+// Writes a PDF made to `recipe` at `path` (replacing any file there).
+void makePdf(const QString& path, const PdfSpec& recipe);
 
 // The decoded content streams of every page, in page order; empty when the file does not open.
 std::vector<std::string> pageContents(const QString& path, const QString& password = QString());

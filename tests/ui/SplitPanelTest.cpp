@@ -115,10 +115,10 @@ TEST_F(SplitPanelTest, FocusSelectsTheModeAndTheNumberText)
 TEST_F(SplitPanelTest, SplitWritesBackTheBoxesMovesTheFocusAndHoldsOffWhileRunning)
 {
     paginor::test::TempDir dir;
-    paginor::test::PdfSpec spec;
-    spec.pages = 4;
+    paginor::test::PdfSpec recipe;
+    recipe.pages = 4;
     const QString in = dir.path("in.pdf");
-    paginor::test::makePdf(in, spec);
+    paginor::test::makePdf(in, recipe);
     QSignalSpy finished(&panel, &SplitPanel::jobFinished);
 
     panel.TextFile->setText("  " + in + "  ");
