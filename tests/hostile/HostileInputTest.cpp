@@ -15,11 +15,11 @@ using namespace paginor::test;
 
 namespace {
 
-std::string madeBytes(const PdfSpec& spec)
+std::string madeBytes(const PdfSpec& recipe)
 {
     TempDir dir;
     const QString path = dir.path("made.pdf");
-    makePdf(path, spec);
+    makePdf(path, recipe);
     return fileBytes(path);
 }
 
@@ -34,15 +34,15 @@ const std::vector<HostileInput>& cases()
         std::vector<HostileInput> out = hostileInputs(madeBytes(rich));
         auto encrypted = [&](const char* name, Encryption e, const QString& user,
                              const QString& owner) {
-            PdfSpec spec;
-            spec.marker = "locked";
-            spec.encryption = e;
-            spec.userPassword = user;
-            spec.ownerPassword = owner;
+            PdfSpec recipe;
+            recipe.marker = "locked";
+            recipe.encryption = e;
+            recipe.userPassword = user;
+            recipe.ownerPassword = owner;
             HostileInput in;
             in.name = name;
-            in.bytes = madeBytes(spec);
-            in.pages = spec.pages;
+            in.bytes = madeBytes(recipe);
+            in.pages = recipe.pages;
             in.verdict = user.isEmpty() ? Verdict::Opens : Verdict::NeedsPassword;
             in.password = user;
             out.push_back(in);

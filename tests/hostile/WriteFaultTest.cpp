@@ -59,15 +59,15 @@ class WriteFaultTest : public ::testing::TestWithParam<Case>
 protected:
     void SetUp() override
     {
-        PdfSpec spec;
-        spec.pages = 5;
-        spec.marker = "source";
-        spec.sharedResources = true; // large enough that a write is cut in the middle
-        makePdf(source, spec);
-        spec.pages = 2;
-        spec.marker = "other";
-        spec.sharedResources = false;
-        makePdf(other, spec);
+        PdfSpec recipe;
+        recipe.pages = 5;
+        recipe.marker = "source";
+        recipe.sharedResources = true; // large enough that a write is cut in the middle
+        makePdf(source, recipe);
+        recipe.pages = 2;
+        recipe.marker = "other";
+        recipe.sharedResources = false;
+        makePdf(other, recipe);
         makePdf(dir.path("existing.pdf"), PdfSpec{});
         makePdf(dir.path("existing Page 1-2.pdf"), PdfSpec{});
         // The chosen name and, for the pages-per-file mode, every part name are folders.
@@ -161,10 +161,10 @@ INSTANTIATE_TEST_SUITE_P(Faults, WriteFaultTest,
 TEST(WriteFault, MiddlePartFailingFailsTheSplit)
 {
     TempDir dir;
-    PdfSpec spec;
-    spec.pages = 5;
-    spec.marker = "source";
-    makePdf(dir.path("source.pdf"), spec);
+    PdfSpec recipe;
+    recipe.pages = 5;
+    recipe.marker = "source";
+    makePdf(dir.path("source.pdf"), recipe);
     const auto before = folderSnapshot(dir.root());
     SplitOptions every;
     every.mode = SplitMode::EveryN;
