@@ -6,6 +6,7 @@
 // merge prints "joined N of M" and exits 0 when every input was joined; list adds the inputs
 // (all of one folder) over and over as one multi-selection until COUNT rows are listed, and
 // prints the time that took.
+#include "QuietInteraction.h"
 #include "SplitBench.h"
 #include "engine/PDFLibrary.h"
 #include "merge/MergeJob.h"
@@ -23,25 +24,6 @@
 #include <cstring>
 
 namespace {
-
-// Nobody watches a benchmark: messages go to the error stream, everything else is dropped.
-class QuietInteraction : public paginor::Interaction
-{
-public:
-    Reply message(const QString& text, Icon, const QString& title, Buttons) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-        return Reply::Ok;
-    }
-    bool inputBox(const QString&, const QString&, QString&) override { return false; }
-    QStringList fileDialog(const paginor::FileDialogRequest&) override { return {}; }
-    void setStatus(const QString&) override {}
-    void setBusy(bool) override {}
-    void setWaitCursor(bool) override {}
-    void setProgress(int) override {}
-    void yield() override {}
-    void runWhileYielding(const std::function<void()>& work) override { work(); }
-};
 
 int runMerge(int argc, char** argv)
 {

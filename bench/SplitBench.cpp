@@ -1,5 +1,6 @@
 #include "SplitBench.h"
 
+#include "QuietInteraction.h"
 #include "engine/PDFLibrary.h"
 #include "split/Interaction.h"
 #include "split/Session.h"
@@ -11,34 +12,6 @@
 #include <cstring>
 
 namespace {
-
-// Answers the save dialog with the one output path; nobody else is asked anything.
-class ScriptedSave : public paginor::Interaction
-{
-public:
-    explicit ScriptedSave(const QString& output) : m_output(output) {}
-    Reply message(const QString& text, Icon, const QString& title, Buttons) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-        return Reply::Ok;
-    }
-    bool inputBox(const QString&, const QString&, QString&) override { return false; }
-    QStringList fileDialog(const paginor::FileDialogRequest& request) override
-    {
-        if (request.kind == paginor::DialogKind::Save)
-            return {m_output};
-        return {};
-    }
-    void setStatus(const QString&) override {}
-    void setBusy(bool) override {}
-    void setWaitCursor(bool) override {}
-    void setProgress(int) override {}
-    void yield() override {}
-    void runWhileYielding(const std::function<void()>& work) override { work(); }
-
-private:
-    QString m_output;
-};
 
 int usage()
 {
@@ -69,7 +42,7 @@ int runSplitBench(int argc, char** argv)
 
     paginor::PDFLibrary engine;
     paginor::Session session;
-    ScriptedSave ui(QDir::toNativeSeparators(QString::fromLocal8Bit(argv[5])));
+    QuietInteraction ui(QDir::toNativeSeparators(QString::fromLocal8Bit(argv[5])));
     paginor::SplitJob job(engine, session, ui);
     job.run(request);
     std::printf("wrote %d files\n", int(request.written.size()));
