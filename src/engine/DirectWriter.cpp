@@ -83,9 +83,16 @@ std::string DirectWriter::reference(QPDFObjectHandle h)
     if (known != m_numbers.end())
         return std::to_string(known->second) + " 0 R";
     // Other pages and the document's own structure stay behind.
-    if (h.isNull() || h.isPageObject() || h.isPagesObject() ||
-        (h.isDictionary() && h.getKey("/Type").isNameAndEquals("/Catalog")))
+    QPDFObjectHandle copy;
+    if (m_source->readOnce(og, copy)) {
+        if (copy.isNull() || copy.isDictionaryOfType("/Page") ||
+            copy.isDictionaryOfType("/Pages") || copy.isDictionaryOfType("/Catalog"))
+            return "null";
+        h = copy;
+    } else if (h.isNull() || h.isPageObject() || h.isPagesObject() ||
+               (h.isDictionary() && h.getKey("/Type").isNameAndEquals("/Catalog"))) {
         return "null";
+    }
     const int number = allocate();
     m_numbers.emplace(og, number);
     m_queue.emplace_back(number, h);

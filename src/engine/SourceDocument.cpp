@@ -212,6 +212,7 @@ void SourceDocument::resolveAll(bool readStreams)
 {
     // Everything the pages reach, the way a writer walks it; outlines, name trees and the like
     // are left unread, and other page-tree nodes and the catalog are not followed.
+    m_readAll = true;
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> pending;
     for (auto& page : m_pages) {
@@ -254,6 +255,28 @@ std::shared_ptr<Buffer> SourceDocument::takeStreamData(QPDFObjGen stream)
     auto data = std::move(found->second);
     m_streamData.erase(found);
     return data;
+}
+
+bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
+{
+    // Pruning shared resources edits cached objects, which a copy from the file would miss.
+    if (m_readAll || m_sharesResources)
+        return false;
+    if (!m_reader) {
+        // The page tree was parsed on opening: its object streams are in the cache already.
+        std::vector<QPDFObjGen> known{m_pdf->getRoot().getObjGen()};
+        std::set<QPDFObjGen> nodes;
+        for (auto& page : m_pages) {
+            for (auto node = page.getObjectHandle(); node.isIndirect();
+                 node = node.getKey("/Parent")) {
+                if (!nodes.insert(node.getObjGen()).second)
+                    break;
+                known.push_back(node.getObjGen());
+            }
+        }
+        m_reader = std::make_unique<ObjectStreamReader>(*m_pdf, known);
+    }
+    return m_reader->readOnce(og, value);
 }
 
 void SourceDocument::stayOpen(bool open)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/InputFile.h"
+#include "engine/ObjectStreamReader.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
@@ -79,6 +80,11 @@ public:
     // The stored data of a stream read by resolveAll, handed over once; null when not read.
     std::shared_ptr<Buffer> takeStreamData(QPDFObjGen stream);
 
+    // Sets `value` to the object `og` parsed apart from the document's cache, for an output
+    // that alone needs it, and returns true; false when it should be taken from the document
+    // as usual. Only while the document is unchanged from the file and not read in full.
+    bool readOnce(QPDFObjGen og, QPDFObjectHandle& value);
+
     // Keeps the file open for a stretch of reads; only meaningful for reopening sources.
     void stayOpen(bool open);
 
@@ -104,6 +110,8 @@ private:
     std::string m_version;
     int m_extension = 0;
     std::map<QPDFObjGen, std::shared_ptr<Buffer>> m_streamData;
+    bool m_readAll = false;
+    std::unique_ptr<ObjectStreamReader> m_reader;
 };
 
 } // namespace paginor

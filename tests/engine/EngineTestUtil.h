@@ -54,6 +54,25 @@ inline bool readsCleanly(const QString& path)
     }
 }
 
+// The addresses of each page's URI links, page by page, in the order of its /Annots.
+inline std::vector<std::vector<std::string>> linkTargets(const QString& path)
+{
+    QPDF pdf;
+    pdf.setSuppressWarnings(true);
+    pdf.processFile(QFile::encodeName(path).constData());
+    std::vector<std::vector<std::string>> result;
+    for (auto page : pdf.getAllPages()) {
+        result.emplace_back();
+        auto annots = page.getKey("/Annots");
+        for (int i = 0; annots.isArray() && i < annots.getArrayNItems(); ++i) {
+            auto uri = annots.getArrayItem(i).getKey("/A").getKey("/URI");
+            if (uri.isString())
+                result.back().push_back(uri.getStringValue());
+        }
+    }
+    return result;
+}
+
 inline QString makeFile(const TempDir& dir, const QString& name, PdfSpec recipe)
 {
     const QString path = dir.path(name);

@@ -204,6 +204,62 @@ TEST(Split, PerPageSplitOfSharedResourcesStaysSmall)
     EXPECT_LT(total, sourceSize * 3);
 }
 
+// Producers pack most objects in object streams. Each part must get every object whole,
+// whether no other part uses it or it is shared, and the first time as well as the next.
+TEST(Split, ObjectsPackedInObjectStreamsCopyWhole)
+{
+    TempDir dir;
+    PdfSpec recipe = plain(4, "o");
+    recipe.uriLinks = 150;
+    recipe.objectStreams = true;
+    recipe.link = true; // page 1 links to page 4
+    const QString src = makeFile(dir, "src.pdf", recipe);
+    {
+        // Some object stream holds links only, no page: the case worth testing.
+        Opened source(src);
+        std::set<int> withPages, all;
+        for (const auto& [og, entry] : source.pdf.getXRefTable())
+            if (entry.getType() == 2)
+                all.insert(entry.getObjStreamNumber());
+        for (auto& page : source.pages)
+            withPages.insert(source.pdf.getXRefTable().at(page.getObjGen()).getObjStreamNumber());
+        ASSERT_GT(all.size(), withPages.size());
+    }
+    auto uris = [](int k) {
+        std::vector<std::string> result;
+        for (int i = 1; i <= 150; ++i)
+            result.push_back("https://example.org/o/" + std::to_string(k) + "/" +
+                             std::to_string(i));
+        return result;
+    };
+    PDFLibrary lib;
+    for (int round = 1; round <= 2; ++round) {
+        for (int k = 1; k <= 4; ++k) {
+            const QString out = dir.path(QString("part%1-%2.pdf").arg(round).arg(k));
+            ASSERT_TRUE(lib.OpenDocument(src, ""));
+            ASSERT_EQ(lib.PickPages(QString::number(k)), 1);
+            ASSERT_TRUE(lib.WriteToFile(out));
+            EXPECT_EQ(pageTexts(out), expectedPages("o", {k}));
+            EXPECT_EQ(linkTargets(out), std::vector<std::vector<std::string>>{uris(k)});
+            EXPECT_TRUE(readsCleanly(out));
+        }
+        // Alone, page 1's link to page 4 points nowhere.
+        Opened first(dir.path(QString("part%1-1.pdf").arg(round)));
+        auto annots = first.pages.at(0).getKey("/Annots");
+        ASSERT_EQ(annots.getArrayNItems(), 151);
+        EXPECT_TRUE(annots.getArrayItem(150).getKey("/Dest").getArrayItem(0).isNull());
+    }
+    // Together, it points at the new page 4.
+    ASSERT_TRUE(lib.OpenDocument(src, ""));
+    ASSERT_EQ(lib.PickPages("1,4"), 1);
+    ASSERT_TRUE(lib.WriteToFile(dir.path("both.pdf")));
+    EXPECT_EQ(linkTargets(dir.path("both.pdf")),
+              (std::vector<std::vector<std::string>>{uris(1), uris(4)}));
+    Opened both(dir.path("both.pdf"));
+    auto link = both.pages.at(0).getKey("/Annots").getArrayItem(150);
+    EXPECT_EQ(link.getKey("/Dest").getArrayItem(0).getObjGen(), both.pages.at(1).getObjGen());
+}
+
 TEST(Split, PageLabelsFollowTheirPages)
 {
     TempDir dir;

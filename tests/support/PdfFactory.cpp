@@ -117,6 +117,19 @@ void makePdf(const QString& path, const PdfSpec& recipe)
             res.getKey("/Font").replaceKey("/F1", font);
             page.replaceKey("/Resources", res);
         }
+        if (recipe.uriLinks > 0) {
+            auto annots = QPDFObjectHandle::newArray();
+            for (int i = 1; i <= recipe.uriLinks; ++i) {
+                const std::string uri = "https://example.org/" + recipe.marker.toStdString() + "/" +
+                                        std::to_string(k) + "/" + std::to_string(i);
+                const int x = 20 + (i % 25) * 22, y = 40 + (i / 25) * 22;
+                annots.appendItem(pdf.makeIndirectObject(parse(
+                    "<< /Type /Annot /Subtype /Link /Border [0 0 0] /Rect [" + std::to_string(x) +
+                    " " + std::to_string(y) + " " + std::to_string(x + 20) + " " +
+                    std::to_string(y + 20) + "] /A << /S /URI /URI (" + uri + ") >> >>")));
+            }
+            page.replaceKey("/Annots", annots);
+        }
         dh.addPage(QPDFPageObjectHelper(page), false);
     }
 
@@ -157,6 +170,12 @@ void makePdf(const QString& path, const PdfSpec& recipe)
     QPDFWriter w(pdf);
     w.setOutputFilename(QFile::encodeName(path).constData());
     w.setStaticID(true);
+    if (recipe.objectStreams)
+        w.setObjectStreamMode(qpdf_o_generate);
+    if (recipe.uncompressed) {
+        w.setCompressStreams(false);
+        w.setDecodeLevel(qpdf_dl_generalized); // object streams too
+    }
     encrypt(w, recipe);
     w.write();
 }

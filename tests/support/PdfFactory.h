@@ -28,6 +28,10 @@ struct PdfSpec
     bool formField = false;       // page 1 carries an interactive text field
     bool link = false;            // page 1 links to the last page
     bool pageLabels = false;      // pages 1-2 are labelled i, ii; page 3 on 1, 2, ...
+    // Each page carries this many links, link i of page k to "https://example.org/<marker>/k/i".
+    int uriLinks = 0;
+    bool objectStreams = false; // objects packed in object streams, as most producers write
+    bool uncompressed = false;  // no stream compressed, so tests can edit the bytes
 };
 
 // Writes a PDF made to `recipe` at `path` (replacing any file there).

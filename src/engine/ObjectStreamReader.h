@@ -1,0 +1,60 @@
+#pragma once
+
+#include <qpdf/Buffer.hh>
+#include <qpdf/InputSource.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include <cstdint>
+#include <list>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace paginor {
+
+// Reads single objects out of object streams without putting them in the document's cache.
+//
+// qpdf parses every object of an object stream as soon as one of them is used and keeps them
+// all for the life of the document. A split into single pages uses most objects once (a
+// page's links, say), so keeping them makes memory grow with every page written. Objects read
+// here are direct copies, dropped once the output that needed them is written.
+class ObjectStreamReader
+{
+public:
+    // `known` are objects the document has parsed already (the page tree, on opening); their
+    // object streams are left to the document.
+    ObjectStreamReader(QPDF& pdf, const std::vector<QPDFObjGen>& known);
+
+    // Sets `value` to a direct copy of the object `og` and returns true when the object sits
+    // in an object stream the document has not parsed and is asked for the first time.
+    // Returns false, leaving `value` alone, when the object should come from the document:
+    // it is stored elsewhere, it was asked for before (it is shared, so worth keeping; its
+    // stream is left to the document from then on), or it cannot be read apart (the document
+    // then deals with the damage in its usual way). Never throws.
+    bool readOnce(QPDFObjGen og, QPDFObjectHandle& value);
+
+private:
+    struct Stream
+    {
+        int number = 0;
+        std::shared_ptr<Buffer> data;
+        std::shared_ptr<InputSource> input;
+        std::map<int, qpdf_offset_t> offsets; // object number -> where it starts in `data`
+    };
+    const Stream* stream(int number);
+
+    enum Flag : uint8_t
+    {
+        kUsed = 1,       // an object handed out once
+        kParsed = 2,     // an object stream the document holds parsed
+        kUnreadable = 4, // an object stream that did not read apart
+    };
+
+    QPDF& m_pdf;
+    std::vector<int> m_container; // object number -> its object stream, 0 when in none
+    std::vector<uint8_t> m_flags; // by object number
+    std::list<Stream> m_recent;   // the last few streams read, most recent first
+};
+
+} // namespace paginor
