@@ -32,6 +32,13 @@ const std::vector<HostileInput>& cases()
         rich.link = true;
         rich.formField = true;
         std::vector<HostileInput> out = hostileInputs(madeBytes(rich));
+        PdfSpec packed;
+        packed.marker = "packed";
+        packed.uriLinks = 120;
+        packed.objectStreams = true;
+        packed.uncompressed = true;
+        for (auto& in : objectStreamInputs(madeBytes(packed), packed.pages))
+            out.push_back(std::move(in));
         auto encrypted = [&](const char* name, Encryption e, const QString& user,
                              const QString& owner) {
             PdfSpec recipe;

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <random>
 #include <utility>
@@ -224,10 +225,7 @@ std::vector<HostileInput> hostileInputs(const std::string& goodPdf)
 
     // The tree's own counts are hints; the kids are what a reader must trust.
     const std::pair<const char*, const char*> counts[] = {
-        {"huge", "2147483647"},
-        {"zero", "0"},
-        {"negative", "-5"},
-        {"fraction", "1.5"}};
+        {"huge", "2147483647"}, {"zero", "0"}, {"negative", "-5"}, {"fraction", "1.5"}};
     for (const auto& [label, count] : counts) {
         RawParts parts;
         parts.count = count;
@@ -283,6 +281,42 @@ std::vector<HostileInput> hostileInputs(const std::string& goodPdf)
         add("made-flips-" + std::to_string(seed), flipBits(goodPdf, seed, bits), Verdict::Either);
         add("raw-flips-" + std::to_string(seed), flipBits(raw, seed + 100, bits), Verdict::Either);
     }
+    return out;
+}
+
+std::vector<HostileInput> objectStreamInputs(const std::string& packed, int pages)
+{
+    std::vector<HostileInput> out;
+    auto add = [&](std::string name, std::string bytes, Verdict verdict) {
+        out.push_back({std::move(name), std::move(bytes), verdict, pages, {}});
+    };
+    add("objstm-sound", packed, Verdict::Opens);
+    // The start of each object stream's data: its header of object numbers and offsets.
+    std::vector<size_t> headers;
+    for (size_t at = packed.find("/ObjStm"); at != std::string::npos;
+         at = packed.find("/ObjStm", at + 1)) {
+        const size_t data = packed.find("stream\n", at);
+        if (data != std::string::npos)
+            headers.push_back(data + 7);
+    }
+    for (size_t i = 0; i < headers.size() && i < 4; ++i) {
+        const std::string n = std::to_string(i + 1);
+        std::string bytes = packed;
+        for (size_t j = headers[i]; j < headers[i] + 24 && j < bytes.size(); ++j)
+            bytes[j] = 'x';
+        add("objstm-header-garbage-" + n, bytes, Verdict::Either);
+        // The second object's offset pointing elsewhere, the length kept.
+        bytes = packed;
+        size_t at = headers[i];
+        for (int token = 0; token < 3 && at < bytes.size(); ++token)
+            at = bytes.find(' ', bytes.find_first_not_of(' ', at));
+        for (++at; at < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes[at])); ++at)
+            bytes[at] = '9';
+        add("objstm-offset-lies-" + n, bytes, Verdict::Either);
+    }
+    for (unsigned seed = 1; seed <= 4; ++seed)
+        add("objstm-flips-" + std::to_string(seed), flipBits(packed, seed + 200, 4),
+            Verdict::Either);
     return out;
 }
 

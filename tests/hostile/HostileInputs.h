@@ -65,4 +65,8 @@ bool writeLargeRawPdf(const QString& path, int pages, const std::string& marker)
 // which owns the factory.
 std::vector<HostileInput> hostileInputs(const std::string& goodPdf);
 
+// Damage to the object streams of `packed`, a sound file of `pages` pages whose objects sit
+// in uncompressed object streams; the first input is `packed` itself.
+std::vector<HostileInput> objectStreamInputs(const std::string& packed, int pages);
+
 } // namespace paginor::test
