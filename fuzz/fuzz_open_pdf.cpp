@@ -50,8 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             abort();
         lib.PostOpenStep();
         const QString last = QString::number(total);
-        // Reversed, repeated and past-the-end items, as users type them.
-        for (const QString& list : {last + "-1,1", QStringLiteral("1,1,2-3,")}) {
+        // One page per file, as the per-page split writes it, then reversed, repeated and
+        // past-the-end items, as users type them.
+        for (const QString& list : {QStringLiteral("1"), QStringLiteral("2"), last + "-1,1",
+                                    QStringLiteral("1,1,2-3,")}) {
             if (!lib.OpenDocument(in, ""))
                 break;
             if (lib.PickPages(list) == 1) {
