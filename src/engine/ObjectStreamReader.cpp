@@ -4,6 +4,7 @@
 #include <qpdf/QPDFTokenizer.hh>
 #include <qpdf/QUtil.hh>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -20,43 +21,46 @@ constexpr size_t kRecentStreams = 4;
 ObjectStreamReader::ObjectStreamReader(QPDF& pdf, const std::vector<QPDFObjGen>& known) : m_pdf(pdf)
 {
     try {
-        for (const auto& [og, entry] : m_pdf.getXRefTable()) {
-            if (entry.getType() != 2 || og.getGen() != 0 || og.getObj() <= 0)
-                continue;
-            const auto id = size_t(og.getObj());
-            if (id >= m_container.size())
-                m_container.resize(id + 1, 0);
-            m_container[id] = entry.getObjStreamNumber();
-        }
+        // The table is ordered by object number, so the entries come out sorted.
+        for (const auto& [og, entry] : m_pdf.getXRefTable())
+            if (og.getGen() == 0 && og.getObj() > 0)
+                m_entries.push_back(
+                    {og.getObj(), entry.getType() == 2 ? entry.getObjStreamNumber() : 0, 0});
     } catch (const std::exception&) {
-        m_container.clear(); // everything comes from the document
+        m_entries.clear(); // everything comes from the document
     }
-    m_flags.assign(m_container.size(), 0);
     for (const auto& og : known) {
-        const auto id = size_t(og.getObj());
-        if (id < m_container.size() && size_t(m_container[id]) < m_flags.size())
-            m_flags[size_t(m_container[id])] |= kParsed;
+        const Entry* object = find(og.getObj());
+        if (Entry* stream = object ? find(object->container) : nullptr)
+            stream->flags |= kParsed;
     }
+}
+
+ObjectStreamReader::Entry* ObjectStreamReader::find(int id)
+{
+    auto at = std::lower_bound(m_entries.begin(), m_entries.end(), id,
+                               [](const Entry& e, int value) { return e.id < value; });
+    return at != m_entries.end() && at->id == id && id > 0 ? &*at : nullptr;
 }
 
 bool ObjectStreamReader::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     const int id = og.getObj();
-    if (og.getGen() != 0 || id <= 0 || size_t(id) >= m_container.size())
+    Entry* object = og.getGen() == 0 ? find(id) : nullptr;
+    Entry* container = object ? find(object->container) : nullptr;
+    if (!container || (container->flags & (kParsed | kUnreadable)))
         return false;
-    const int container = m_container[size_t(id)];
-    if (container <= 0 || size_t(container) >= m_flags.size() ||
-        (m_flags[size_t(container)] & (kParsed | kUnreadable)))
-        return false;
-    if (m_flags[size_t(id)] & kUsed) {
-        m_flags[size_t(container)] |= kParsed; // the document parses it on this use
+    if (object->flags & kUsed) {
+        container->flags |= kParsed; // the document parses it on this use
         return false;
     }
-    m_flags[size_t(id)] |= kUsed;
+    object->flags |= kUsed;
 
-    const Stream* s = stream(container);
-    if (!s)
+    const Stream* s = stream(container->id);
+    if (!s) {
+        container->flags |= kUnreadable;
         return false;
+    }
     const auto at = s->offsets.find(id);
     if (at == s->offsets.end())
         return false;
@@ -111,12 +115,11 @@ const ObjectStreamReader::Stream* ObjectStreamReader::stream(int number)
             if (where < 0 || where > (long long)(s.data->getSize()) - first)
                 throw std::runtime_error("bad object offset");
             // Objects replaced by later updates of the file are stored elsewhere.
-            if (objectNumber > 0 && size_t(objectNumber) < m_container.size() &&
-                m_container[size_t(objectNumber)] == number)
+            const Entry* member = find(objectNumber);
+            if (member && member->container == number)
                 s.offsets[objectNumber] = qpdf_offset_t(first + where);
         }
     } catch (const std::exception&) {
-        m_flags[size_t(number)] |= kUnreadable;
         return nullptr;
     }
     m_recent.push_front(std::move(s));

@@ -51,10 +51,19 @@ private:
         kUnreadable = 4, // an object stream that did not read apart
     };
 
+    // One per object of the cross-reference table, by object number. Kept sorted rather
+    // than indexed, since a damaged table may name any number up to 2^31.
+    struct Entry
+    {
+        int id = 0;
+        int container = 0; // its object stream, 0 when in none
+        uint8_t flags = 0;
+    };
+    Entry* find(int id);
+
     QPDF& m_pdf;
-    std::vector<int> m_container; // object number -> its object stream, 0 when in none
-    std::vector<uint8_t> m_flags; // by object number
-    std::list<Stream> m_recent;   // the last few streams read, most recent first
+    std::vector<Entry> m_entries;
+    std::list<Stream> m_recent; // the last few streams read, most recent first
 };
 
 } // namespace paginor
