@@ -310,6 +310,8 @@ std::vector<HostileInput> objectStreamInputs(const std::string& packed, int page
         size_t at = headers[i];
         for (int token = 0; token < 3 && at < bytes.size(); ++token)
             at = bytes.find(' ', bytes.find_first_not_of(' ', at));
+        if (at == std::string::npos)
+            continue;
         for (++at; at < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes[at])); ++at)
             bytes[at] = '9';
         add("objstm-offset-lies-" + n, bytes, Verdict::Either);
