@@ -12,8 +12,8 @@
 #include "merge/MergeJob.h"
 #include "merge/MergeList.h"
 #include "merge/PathParts.h"
-#include "split/Interaction.h"
-#include "split/Session.h"
+#include "jobs/Interaction.h"
+#include "jobs/Session.h"
 
 #include <QDir>
 #include <QElapsedTimer>

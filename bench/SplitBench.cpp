@@ -2,8 +2,8 @@
 
 #include "QuietInteraction.h"
 #include "engine/PDFLibrary.h"
-#include "split/Interaction.h"
-#include "split/Session.h"
+#include "jobs/Interaction.h"
+#include "jobs/Session.h"
 #include "split/SplitJob.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 // dialog's own buffer building, where every chosen PDF must come back as its row, in order.
 #include "SilentInteraction.h"
 #include "merge/MergeList.h"
-#include "split/Session.h"
+#include "jobs/Session.h"
 
 #include <QDir>
 #include <cstddef>

@@ -4,7 +4,7 @@
 #include "engine/PDFLibrary.h"
 #include "merge/MergeJob.h"
 #include "merge/MergeList.h"
-#include "split/Session.h"
+#include "jobs/Session.h"
 #include "split/SplitJob.h"
 
 #include <QCoreApplication>

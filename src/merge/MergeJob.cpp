@@ -2,9 +2,9 @@
 
 #include "engine/PDFLibrary.h"
 #include "merge/MergeList.h"
-#include "split/FileDialogs.h"
-#include "split/Interaction.h"
-#include "split/Session.h"
+#include "jobs/FileDialogs.h"
+#include "jobs/Interaction.h"
+#include "jobs/Session.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 #include "merge/MergeList.h"
 
 #include "merge/PathParts.h"
-#include "split/FileDialogs.h"
-#include "split/Interaction.h"
-#include "split/Session.h"
+#include "jobs/FileDialogs.h"
+#include "jobs/Interaction.h"
+#include "jobs/Session.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "split/SourcePassword.h"
 
 #include "engine/PDFLibrary.h"
-#include "split/Interaction.h"
-#include "split/Session.h"
+#include "jobs/Interaction.h"
+#include "jobs/Session.h"
 
 namespace paginor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "split/FileDialogs.h"
+#include "jobs/FileDialogs.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
 #include "settings/Product.h"
-#include "split/Interaction.h"
-#include "split/Session.h"
+#include "jobs/Interaction.h"
+#include "jobs/Session.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "split/SplitOptions.h"
 
-#include "split/Interaction.h"
+#include "jobs/Interaction.h"
 #include "split/NumberText.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "split/Session.h"
+#include "jobs/Session.h"
 #include "ui/PanelLayout.h"
 #include "ui/SkinEngine.h"
 #include "ui/WebLink.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "split/Interaction.h"
+#include "jobs/Interaction.h"
 
 #include <QPointer>
 

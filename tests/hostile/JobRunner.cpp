@@ -5,7 +5,7 @@
 #include "engine/PDFLibrary.h"
 #include "merge/MergeJob.h"
 #include "merge/MergeList.h"
-#include "split/Session.h"
+#include "jobs/Session.h"
 #include "split/SourcePassword.h"
 #include "split/SplitJob.h"
 #include "support/FakeInteraction.h"

@@ -3,7 +3,7 @@
 #include "hostile/HostileInputs.h"
 #include "hostile/JobRunner.h"
 #include "merge/MergeList.h"
-#include "split/Session.h"
+#include "jobs/Session.h"
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"
 

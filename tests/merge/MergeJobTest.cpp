@@ -2,7 +2,7 @@
 #include "QtPrinters.h"
 #include "engine/PDFLibrary.h"
 #include "merge/MergeList.h"
-#include "split/Session.h"
+#include "jobs/Session.h"
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"
 

@@ -1,7 +1,7 @@
 #include "merge/MergeList.h"
 #include "QtPrinters.h"
 #include "merge/PathParts.h"
-#include "split/Session.h"
+#include "jobs/Session.h"
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"
 

@@ -1,6 +1,6 @@
 #include "split/SourcePassword.h"
 #include "engine/PDFLibrary.h"
-#include "split/Session.h"
+#include "jobs/Session.h"
 #include "split/SplitJob.h"
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"

@@ -1,6 +1,6 @@
 #include "split/SplitJob.h"
 #include "engine/PDFLibrary.h"
-#include "split/Session.h"
+#include "jobs/Session.h"
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"
 

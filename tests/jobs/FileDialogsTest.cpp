@@ -1,5 +1,5 @@
-#include "split/FileDialogs.h"
-#include "split/Session.h"
+#include "jobs/FileDialogs.h"
+#include "jobs/Session.h"
 #include "support/FakeInteraction.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "split/FileDialogs.h"
+#include "jobs/FileDialogs.h"
 
-#include "split/Interaction.h"
-#include "split/Session.h"
+#include "jobs/Interaction.h"
+#include "jobs/Session.h"
 
 #include <QDir>
 
