@@ -10,6 +10,7 @@
 #include <exception>
 #include <fcntl.h>
 #include <memory>
+#include <new>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -111,8 +112,8 @@ void writeAtomically(const std::string& requested, const WriteOptions& options,
 
     std::FILE* file = nullptr;
     if (options.openStream) {
+        ::close(fd); // before the opener runs, which may throw
         file = options.openStream(guard.path);
-        ::close(fd);
     } else {
         file = ::fdopen(fd, "wb");
         if (!file)
@@ -125,7 +126,7 @@ void writeAtomically(const std::string& requested, const WriteOptions& options,
 
     bool ok = true;
     std::string why;
-    std::exception_ptr inputFailure;
+    std::exception_ptr inputFailure; // passed on as it is once the stream is closed
     try {
         produce(file);
     } catch (const EngineFailure& e) {
@@ -133,6 +134,10 @@ void writeAtomically(const std::string& requested, const WriteOptions& options,
         why = e.what();
         if (e.code() != EngineError::WriteFailed)
             inputFailure = std::current_exception();
+    } catch (const std::bad_alloc&) {
+        // Memory, not the disk: the caller must not be told the output could not be written.
+        ok = false;
+        inputFailure = std::current_exception();
     } catch (const std::exception& e) {
         ok = false;
         why = e.what();

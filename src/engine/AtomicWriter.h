@@ -31,7 +31,8 @@ struct WriteOptions
 // A new file gets the usual permissions (umask applied); a replaced file keeps its mode. The
 // target must be a regular file or not exist. On failure the temporary file is removed, the
 // target is untouched, and EngineFailure is thrown: WriteFailed, or the code `produce` threw
-// (InputChanged, or an input's own failure in a merge).
+// (InputChanged, or an input's own failure in a merge). std::bad_alloc from `produce`, and
+// anything the stream opener throws, pass through unchanged.
 void writeAtomically(const std::string& target, const WriteOptions& options,
                      const std::function<void(std::FILE*)>& produce);
 

@@ -234,10 +234,13 @@ int32_t PDFLibrary::MergePathList(const QString& listName, const QString& output
     for (const auto& path : list->second)
         inputs.push_back(localPath(path));
     MergeOutcome outcome;
-    m->guarded([&] {
-        outcome = mergeFiles(inputs, localPath(outputPath), m->writeOptions(), m->progress);
-        return true;
-    });
+    // Whatever else escapes the merge (qpdf finishing the output, memory) is a failure too,
+    // with no input to blame.
+    if (!m->guarded([&] {
+            outcome = mergeFiles(inputs, localPath(outputPath), m->writeOptions(), m->progress);
+            return true;
+        }))
+        return 0;
     if (outcome.error != EngineError::None) {
         m->failed(outcome.error);
         return outcome.joined;

@@ -76,7 +76,8 @@ public:
     // file opens with the empty password (owner-password-only files join; others fail at
     // their index). The output is written only when all were joined: on failure nothing new
     // appears at `outputPath`. When the output itself cannot be written, returns 0 with
-    // WriteFailed. An empty list returns 0 with EmptySelection. Works for thousands of inputs
+    // WriteFailed; any other failure without an input to blame returns 0 with its code.
+    // An empty list returns 0 with EmptySelection. Works for thousands of inputs
     // whatever the open-file limit. Progress reports (inputs done, total).
     int32_t MergePathList(const QString& listName, const QString& outputPath);
 
@@ -99,7 +100,8 @@ public:
     void setProgressHandler(ProgressHandler handler);
 
     // How the low-level writer obtains its output stream for a temporary file path. Tests
-    // hand in a failing stream (such as one on /dev/full). The default opens the path.
+    // hand in a failing stream (such as one on /dev/full), or an opener that throws. The
+    // default opens the path.
     using StreamOpener = std::function<std::FILE*(const std::string& tempPath)>;
     void setStreamOpener(StreamOpener opener);
 

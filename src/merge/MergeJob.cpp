@@ -1,10 +1,11 @@
 #include "merge/MergeJob.h"
 
+#include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
-#include "merge/MergeList.h"
 #include "jobs/FileDialogs.h"
 #include "jobs/Interaction.h"
 #include "jobs/Session.h"
+#include "merge/MergeList.h"
 
 #include <QFileInfo>
 
@@ -102,8 +103,9 @@ MergeResult MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringLi
 
     if (joined < n) {
         outcome.kind = MergeResult::Kind::Failed;
-        ui.message(failureText(engine, joined), Interaction::Icon::Critical,
-                   QStringLiteral("Error"));
+        const bool notWritten = engine.LastErrorNumber() == int32_t(EngineError::WriteFailed);
+        ui.message(notWritten ? writeFailureText(output) : failureText(engine, joined),
+                   Interaction::Icon::Critical, QStringLiteral("Error"));
         return outcome;
     }
     outcome.kind = MergeResult::Kind::Merged;
@@ -125,6 +127,12 @@ QString MergeJob::failureText(PDFLibrary& engine, int joined)
            QStringLiteral(" - ") + engine.PathListEntry(kListName, 1) + kCrLf +
            MergeList::NumberText(2) + QStringLiteral(" - ") + engine.PathListEntry(kListName, 2) +
            kCrLf + kCrLf + QStringLiteral("Please make sure they are NOT encrypted or damaged.");
+}
+
+QString MergeJob::writeFailureText(const QString& output)
+{
+    return QString::fromLatin1(kCanNotWritePdf) + output + kCrLf +
+           QString::fromLatin1(kCheckDiskAndFolder);
 }
 
 } // namespace paginor

@@ -11,6 +11,12 @@ class MergeList;
 class PDFLibrary;
 struct Session;
 
+// The failure message when the output cannot be written: this text and the output path, then
+// a line break and kCheckDiskAndFolder.
+inline const char* const kCanNotWritePdf = "Can not write the PDF file: ";
+inline const char* const kCheckDiskAndFolder =
+    "Please make sure the disk has space and the folder can be written to.";
+
 // What one run of the merge left behind.
 struct MergeResult
 {
@@ -43,7 +49,8 @@ public:
     bool IsListedFile(const QString& path) const;
 
     // Joins `paths` in order into `output` under the busy state, with progress 1, 70 and 100,
-    // and reports success or the first file that failed. The engine's list "TmpList" holds
+    // and reports success, the first file that failed, or an output that could not be
+    // written (kCanNotWritePdf, without blaming any input). The engine's list "TmpList" holds
     // `paths` afterwards. The output appears only when every file was joined; an existing file
     // there is replaced then and left intact otherwise. The window, the benchmark and the
     // command line all merge through this.
@@ -52,6 +59,9 @@ public:
 
     // The failure message when `joined` of the files in "TmpList" were joined.
     static QString failureText(PDFLibrary& engine, int joined);
+
+    // The failure message when every file was read but `output` could not be written.
+    static QString writeFailureText(const QString& output);
 
 private:
     PDFLibrary& m_engine;

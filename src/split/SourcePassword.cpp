@@ -1,5 +1,6 @@
 #include "split/SourcePassword.h"
 
+#include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/Interaction.h"
 #include "jobs/Session.h"
@@ -22,6 +23,17 @@ bool SourcePassword::TestPassword(const QString& FileName, const QString& Passwo
     return handle > 0 && isNumber && closed;
 }
 
+bool SourcePassword::passwordIsTheReason(const QString& path)
+{
+    if (m_engine.LastErrorNumber() == int32_t(EngineError::PasswordRequired))
+        return true;
+    // No password can open it, so asking for one would only send the user round in circles.
+    m_ui.message(QString::fromLatin1(kCanNotOpenFile) + path + QStringLiteral("\r\n") +
+                     QString::fromLatin1(kNotPdfOrDamaged),
+                 Interaction::Icon::Critical, QStringLiteral("Error"));
+    return false;
+}
+
 bool SourcePassword::AskSourcePassword(const QString& path)
 {
     const QString prompt = QStringLiteral("Please input the password for ") + path;
@@ -36,6 +48,10 @@ bool SourcePassword::AskSourcePassword(const QString& path)
             m_session.SourcePasswordFile = path;
             return true;
         }
+        if (!passwordIsTheReason(path)) {
+            m_session.SourcePassword.clear();
+            return false;
+        }
     }
 }
 
@@ -47,7 +63,7 @@ void SourcePassword::CmdBrowse_Click(QString& TextFile)
     TextFile = path;
     m_session.SourcePassword.clear();
     m_session.SourcePasswordFile.clear();
-    if (TestPassword(path, QString()))
+    if (TestPassword(path, QString()) || !passwordIsTheReason(path))
         return;
     AskSourcePassword(path);
 }

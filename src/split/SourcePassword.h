@@ -10,6 +10,11 @@ class Interaction;
 class PDFLibrary;
 struct Session;
 
+// The message for a source that cannot be opened at all: this text and the full path, then a
+// line break and kNotPdfOrDamaged.
+inline const char* const kCanNotOpenFile = "Can not open file: ";
+inline const char* const kNotPdfOrDamaged = "It is not a PDF file, or it is damaged.";
+
 // Choosing the split source and settling its password. The accepted password and the path it
 // belongs to live in Session::SourcePassword and Session::SourcePasswordFile.
 class SourcePassword
@@ -22,15 +27,22 @@ public:
     // file or one that is not a PDF fails with every password.
     bool TestPassword(const QString& FileName, const QString& Password);
 
+    // After TestPassword failed for `path`: true when the engine's reason is a missing or
+    // wrong password. Otherwise (unreadable, not a PDF, damaged) shows "Can not open file:
+    // <path>" and kNotPdfOrDamaged (critical, "Error") and returns false.
+    bool passwordIsTheReason(const QString& path);
+
     // Asks "Please input the password for <path>" ("Need password", masked, prefilled with
     // SourcePassword) until TestPassword accepts the answer; then SourcePasswordFile = path
     // and the result is true. An empty answer or Cancel leaves SourcePassword "" and returns
-    // false. Callers clear both session fields first.
+    // false, and so does a file that turns out unreadable (after its message). Callers clear
+    // both session fields first.
     bool AskSourcePassword(const QString& path);
 
     // "&Browse": asks for a source with the open dialog. On Cancel nothing changes. Otherwise
     // `TextFile` gets the path, both password fields are cleared, and when the file needs a
-    // password the prompt runs until it is accepted or given up.
+    // password the prompt runs until it is accepted or given up. A file that cannot be opened
+    // at all gets its message instead of the prompt; the path stays in `TextFile`.
     void CmdBrowse_Click(QString& TextFile);
 
 private:

@@ -55,6 +55,22 @@ private:
     bool m_busy = true;
 };
 
+// Shows the job's view of the inputs before each modal call for as long as it lives.
+class ShownScope
+{
+public:
+    ShownScope(HookedInteraction& ui, std::function<void()> show) : m_ui(ui)
+    {
+        m_ui.setBeforeModal(std::move(show));
+    }
+    ~ShownScope() { m_ui.setBeforeModal({}); }
+    ShownScope(const ShownScope&) = delete;
+    ShownScope& operator=(const ShownScope&) = delete;
+
+private:
+    HookedInteraction& m_ui;
+};
+
 // The first failure decides the code shown; a failure is never shown as code 0.
 void noteFailure(SplitRequest& request, int32_t code)
 {
@@ -78,8 +94,8 @@ bool sameFile(const QString& a, const QString& b)
 } // namespace
 
 SplitJob::SplitJob(PDFLibrary& engine, Session& session, Interaction& ui)
-    : m_engine(engine), m_session(session), m_ui(ui), m_password(engine, session, ui),
-      m_dialogs(session, ui)
+    : m_engine(engine), m_session(session), m_ui(ui), m_password(engine, session, m_ui),
+      m_dialogs(session, m_ui)
 {
 }
 
@@ -105,6 +121,10 @@ void SplitJob::CmdBrowse_Click(QString& TextFile)
     if (m_running)
         return;
     FlagUp up(m_running);
+    ShownScope shown(m_ui, [this, &TextFile] {
+        if (m_inputsShown)
+            m_inputsShown(TextFile, nullptr);
+    });
     m_password.CmdBrowse_Click(TextFile);
 }
 
@@ -115,6 +135,10 @@ void SplitJob::run(SplitRequest& request)
         return;
     }
     FlagUp up(m_running);
+    ShownScope shown(m_ui, [this, &request] {
+        if (m_inputsShown)
+            m_inputsShown(request.TextFile, &request.options);
+    });
     request.focus = OptionField::None;
     request.errorCode = 0;
     request.written.clear();
@@ -129,10 +153,8 @@ void SplitJob::run(SplitRequest& request)
         request.outcome = SplitRequest::Outcome::NoSource;
         return;
     }
-    if (!settlePassword(source)) {
-        request.outcome = SplitRequest::Outcome::PasswordRefused;
+    if (!settlePassword(source, request.outcome))
         return;
-    }
     const ValidationResult valid = ValidateSplitInputs(request.options, m_ui);
     if (!valid.goOn) {
         request.focus = valid.focus;
@@ -164,14 +186,19 @@ void SplitJob::run(SplitRequest& request)
     }
 }
 
-bool SplitJob::settlePassword(const QString& source)
+bool SplitJob::settlePassword(const QString& source, SplitRequest::Outcome& refusal)
 {
     if (m_password.TestPassword(source, QString()))
         return true;
+    if (!m_password.passwordIsTheReason(source)) {
+        refusal = SplitRequest::Outcome::Unreadable;
+        return false;
+    }
     if (m_session.SourcePasswordFile.compare(source, Qt::CaseInsensitive) == 0)
         return true;
     m_session.SourcePassword.clear();
     m_session.SourcePasswordFile.clear();
+    refusal = SplitRequest::Outcome::PasswordRefused;
     return m_password.AskSourcePassword(source);
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "jobs/HookedInteraction.h"
 #include "split/SourcePassword.h"
 #include "split/SplitOptions.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 namespace paginor {
 
@@ -21,6 +23,7 @@ struct SplitRequest
         HeldOff,         // another split was running; nothing was done
         NoSource,        // no existing source file; the open dialog was offered
         PasswordRefused, // the password prompt was given up
+        Unreadable,      // the source is not a PDF, is damaged or cannot be read; it was said
         InvalidOptions,  // the options were refused; see `focus`
         Cancelled,       // the save dialog was cancelled
         Succeeded,       // every output file was written
@@ -48,7 +51,8 @@ public:
 
     // Runs one split to its end. Checks the source (an existing plain file that is not
     // hidden; otherwise "Please select the source file" and the open dialog) and settles its
-    // password, validates the options, asks for the output, then writes the files with the
+    // password (a source that no password opens gets "Can not open file: <path>" and ends
+    // the job), validates the options, asks for the output, then writes the files with the
     // busy state on and "Please wait..." as status, and per file in the pages-per-file mode
     // "Splitting page: <list>, please wait...". Ends with "PDF file has been successfully
     // splitted." when every output was written, else "Split failed\r\nError code: N". While a
@@ -61,6 +65,12 @@ public:
     // True from the start of run() or CmdBrowse_Click() to its end.
     bool running() const { return m_running; }
 
+    // Called before every message, prompt and dialog of run() and CmdBrowse_Click() with the
+    // source text and option boxes as the job holds them then (`options` is null for
+    // "&Browse"), so that what the job has rewritten shows while the user is asked.
+    using InputsShown = std::function<void(const QString& TextFile, const SplitOptions* options)>;
+    void setInputsShown(InputsShown shown) { m_inputsShown = std::move(shown); }
+
     // The file of one part in the pages-per-file mode: the chosen path with ".pdf" (any
     // letter case) removed from its file name, then " Page ", the page list and ".pdf".
     static QString partFileName(const QString& chosenPath, const QString& pageList);
@@ -69,17 +79,19 @@ public:
     static QString infoText();
 
 private:
-    bool settlePassword(const QString& source);
+    // True when the source opens with SourcePassword; otherwise `refusal` says why not.
+    bool settlePassword(const QString& source, SplitRequest::Outcome& refusal);
     QString chooseOutput(const QString& source, SplitMode mode);
     void produce(SplitRequest& request, const QString& source, const QString& output);
     bool writePart(const QString& pageList, const QString& target, SplitRequest& request);
 
     PDFLibrary& m_engine;
     Session& m_session;
-    Interaction& m_ui;
+    HookedInteraction m_ui; // the caller's, with InputsShown before each modal call
     SourcePassword m_password;
     FileDialogs m_dialogs;
     bool m_running = false;
+    InputsShown m_inputsShown;
 };
 
 } // namespace paginor

@@ -146,6 +146,11 @@ TEST_F(CliTest, RefusalsAndFailuresExitWithOneAndTheJobsText)
         {{"merge", source, source, dir.path("BOOK.pdf").replace("BOOK", "book")},
          "Can not overwrite the PDF file. Please input a new file name"},
         {{"merge", out, source, damaged}, "Can not merge file: 002 - " + damaged},
+        {{"split", "--odd", damaged, out},
+         "Can not open file: " + damaged + "\nIt is not a PDF file, or it is damaged.\n"},
+        {{"merge", dir.path("no such folder/x.pdf"), source, source},
+         "Can not write the PDF file: " + dir.path("no such folder/x.pdf") +
+             "\nPlease make sure the disk has space and the folder can be written to.\n"},
     };
     for (const Case& c : cases) {
         const CliRun r = cli(c.args, withoutPassword());

@@ -66,6 +66,8 @@ QString splitOutcome(SplitRequest::Outcome o)
         return "no source";
     case SplitRequest::Outcome::PasswordRefused:
         return "password refused";
+    case SplitRequest::Outcome::Unreadable:
+        return "unreadable";
     case SplitRequest::Outcome::InvalidOptions:
         return "invalid options";
     case SplitRequest::Outcome::Cancelled:

@@ -35,6 +35,11 @@ inline const QString kSplitOk = QStringLiteral("PDF file has been successfully s
 inline const QString kSplitFailed = QStringLiteral("Split failed\r\nError code: ");
 inline const QString kMergeOk = QStringLiteral("PDF file has been successfully merged.");
 inline const QString kMergeFailed = QStringLiteral("Can not merge file: ");
+inline const QString kCanNotOpen = QStringLiteral("Can not open file: ");
+inline const QString kNotPdfOrDamaged = QStringLiteral("It is not a PDF file, or it is damaged.");
+inline const QString kCanNotWrite = QStringLiteral("Can not write the PDF file: ");
+inline const QString kCheckDisk =
+    QStringLiteral("Please make sure the disk has space and the folder can be written to.");
 } // namespace text
 
 // Hooks a test may set on the child's engine before the job runs (a failing stream opener).

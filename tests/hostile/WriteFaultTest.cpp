@@ -126,10 +126,8 @@ TEST_P(WriteFaultTest, MergeFailsAndKeepsWhatWasThere)
     const auto before = folderSnapshot(dir.root());
     const JobReport r = runMerge({source, other}, output, setup);
     ASSERT_TRUE(r.child.ok()) << r.describe();
-    // No input is to blame, so both are named, as when nothing could be joined.
-    EXPECT_EQ(r.messages,
-              QStringList{text::kMergeFailed + "\r\n001 - " + source + "\r\n002 - " + other +
-                          "\r\n\r\nPlease make sure they are NOT encrypted or damaged."})
+    // No input is to blame: the output is named.
+    EXPECT_EQ(r.messages, QStringList{text::kCanNotWrite + output + "\r\n" + text::kCheckDisk})
         << r.describe();
     EXPECT_TRUE(r.idle);
     expectNothingChanged(before);

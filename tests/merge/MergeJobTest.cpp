@@ -9,7 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <new>
+#include <qpdf/QPDFExc.hh>
+#include <stdexcept>
 
 using namespace paginor;
 using namespace paginor::test;
@@ -257,4 +261,63 @@ TEST_F(MergeJobTest, ThousandthFileIsNamedWithAllDigits)
     ASSERT_EQ(ui.messageTexts().size(), 1);
     EXPECT_TRUE(
         ui.messageTexts()[0].startsWith("Can not merge file: 1000 - " + dir.path("last.pdf")));
+}
+
+// Failures that are no input's fault. An output that cannot be written is named as such; any
+// other exception inside the engine (qpdf while the output is finished, memory) is a failure
+// too, never a success. Nothing is written either way and a file already there stays.
+TEST_F(MergeJobTest, FailuresOfTheOutputOrTheEngineItselfAreFailures)
+{
+    using Opener = PDFLibrary::StreamOpener;
+    const struct
+    {
+        const char* name;
+        Opener opener;
+        bool unwritable;
+    } faults[] = {
+        {"disk full", [](const std::string&) { return std::fopen("/dev/full", "wb"); }, true},
+        {"qpdf",
+         [](const std::string&) -> std::FILE* {
+             throw QPDFExc(qpdf_e_damaged_pdf, "out.pdf", "", 0, "finishing the output");
+         },
+         false},
+        {"runtime", [](const std::string&) -> std::FILE* { throw std::runtime_error("x"); }, false},
+        {"memory", [](const std::string&) -> std::FILE* { throw std::bad_alloc(); }, false},
+    };
+    PdfSpec withForm;
+    withForm.formField = true; // joined through a full copy rather than streamed
+    const QString out = dir.path("out.pdf");
+    for (const bool forms : {false, true}) {
+        makePdf(out, PdfSpec{});
+        const std::string oldBytes = fileBytes(out);
+        const QStringList inputs = {make(forms ? "fa" : "a", 2, forms ? withForm : PdfSpec{}),
+                                    make(forms ? "fb" : "b", 1)};
+        const std::string firstBytes = fileBytes(inputs[0]);
+        const QStringList before = QDir(dir.root()).entryList(QDir::Files | QDir::Hidden);
+        for (const auto& f : faults) {
+            SCOPED_TRACE(std::string(f.name) + (forms ? ", forms" : ""));
+            engine.setStreamOpener(f.opener);
+            ui.calls.clear();
+            const MergeResult r = MergeJob::merge(engine, ui, inputs, out);
+            EXPECT_EQ(r.kind, MergeResult::Kind::Failed);
+            EXPECT_EQ(r.joined, 0);
+            const QString text = f.unwritable
+                                     ? kCanNotWritePdf + out + "\r\n" + kCheckDiskAndFolder
+                                     : "Can not merge file: \r\n001 - " + inputs[0] + "\r\n002 - " +
+                                           inputs[1] +
+                                           "\r\n\r\nPlease make sure they are NOT encrypted "
+                                           "or damaged.";
+            ASSERT_EQ(ui.messageTexts(), QStringList{text});
+            EXPECT_EQ(ui.callsOf("message")[0].icon, Interaction::Icon::Critical);
+            EXPECT_EQ(ui.callsOf("message")[0].title, "Error");
+            EXPECT_NE(engine.LastErrorNumber(), 0);
+            EXPECT_TRUE(ui.idle());
+            EXPECT_EQ(fileBytes(out), oldBytes);
+            EXPECT_EQ(fileBytes(inputs[0]), firstBytes);
+            EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files | QDir::Hidden), before);
+        }
+        // The injected fault is what failed: without it the same merge succeeds.
+        engine.setStreamOpener({});
+        EXPECT_EQ(MergeJob::merge(engine, ui, inputs, out).kind, MergeResult::Kind::Merged);
+    }
 }

@@ -123,18 +123,60 @@ TEST_F(PasswordTest, BrowseOutcomes)
     }
 }
 
-TEST_F(PasswordTest, DamagedFileKeepsPromptingUntilCancel)
+// A file no password can open is said to be broken, once, on "&Browse" and on "&Split"; only
+// a protected one gets the prompt.
+TEST_F(PasswordTest, UnreadableSourceIsSaidOnceAndNeverPromptedFor)
 {
-    const QString bad = damaged();
-    ui.dialogs.push_back({bad});
-    ui.inputs = {QString("a"), QString("b"), QString("c"), std::nullopt};
-    QString textFile;
-    password.CmdBrowse_Click(textFile);
-    ASSERT_EQ(prompts().size(), 4u);
-    EXPECT_EQ(prompts()[3].prefill, "c");
-    EXPECT_EQ(textFile, bad);
-    EXPECT_EQ(session.SourcePasswordFile, "");
-    EXPECT_TRUE(ui.messageTexts().isEmpty());
+    const QString truncated = dir.path("truncated.pdf");
+    const std::string whole = fileBytes(make("whole.pdf", "", Encryption::None));
+    QFile cut(truncated);
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.data(), qint64(whole.size() / 2));
+    cut.close();
+    const QString text = dir.path("notes.pdf");
+    QFile notes(text);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("Shopping list\n- milk\n- bread\n");
+    notes.close();
+
+    const struct
+    {
+        QString path;
+        bool locked;
+    } cases[] = {{truncated, false}, {text, false}, {damaged(), false}, {locked(), true}};
+    for (const auto& c : cases) {
+        const std::string bytes = fileBytes(c.path);
+        const QStringList said{kCanNotOpenFile + c.path + "\r\n" + kNotPdfOrDamaged};
+        for (const bool browse : {true, false}) {
+            SCOPED_TRACE(c.path.toStdString() + (browse ? " browse" : " split"));
+            ui.calls.clear();
+            ui.dialogs.clear();
+            session = Session();
+            QString textFile;
+            if (browse) {
+                ui.dialogs.push_back({c.path});
+                password.CmdBrowse_Click(textFile);
+            } else {
+                SplitRequest r;
+                r.TextFile = " " + c.path + " ";
+                job.run(r);
+                textFile = r.TextFile;
+                EXPECT_EQ(r.outcome, c.locked ? SplitRequest::Outcome::PasswordRefused
+                                              : SplitRequest::Outcome::Unreadable);
+                EXPECT_TRUE(ui.callsOf("dialog").empty()); // no save dialog
+            }
+            EXPECT_EQ(textFile, c.path);
+            EXPECT_EQ(prompts().size(), c.locked ? 1u : 0u);
+            EXPECT_EQ(ui.messageTexts(), c.locked ? QStringList() : said);
+            for (const auto& m : ui.callsOf("message")) {
+                EXPECT_EQ(m.icon, Interaction::Icon::Critical);
+                EXPECT_EQ(m.title, "Error");
+            }
+            EXPECT_EQ(session.SourcePassword, "");
+            EXPECT_EQ(session.SourcePasswordFile, "");
+            EXPECT_EQ(fileBytes(c.path), bytes);
+        }
+    }
 }
 
 TEST_F(PasswordTest, SplitReusesThePasswordOfItsFileIgnoringCase)

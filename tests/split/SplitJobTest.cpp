@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <new>
 #include <qpdf/QPDF.hh>
+#include <stdexcept>
 
 using namespace paginor;
 using namespace paginor::test;
@@ -216,6 +219,34 @@ TEST_F(SplitJobTest, NothingSelectedOrUnopenableSourceFailsWithTheEngineCode)
     EXPECT_TRUE(ui.messageTexts()[0].startsWith("Split failed\r\nError code: "));
     EXPECT_NE(ui.messageTexts()[0], "Split failed\r\nError code: 0");
     EXPECT_TRUE(ui.idle());
+}
+
+// An exception inside the engine while a part is written fails the split with its code and
+// leaves nothing behind, in both writers (the second source has a form field).
+TEST_F(SplitJobTest, AnExceptionWhileWritingIsAFailure)
+{
+    const QString plain = source(3);
+    PdfSpec withForm;
+    withForm.formField = true;
+    makePdf(dir.path("form.pdf"), withForm);
+    const QStringList before = QDir(dir.root()).entryList(QDir::Files | QDir::Hidden);
+    const PDFLibrary::StreamOpener throwers[] = {
+        [](const std::string&) -> std::FILE* { throw std::runtime_error("x"); },
+        [](const std::string&) -> std::FILE* {
+            throw std::bad_alloc();
+        }};
+    for (const QString& in : {plain, dir.path("form.pdf")}) {
+        for (const auto& thrower : throwers) {
+            engine.setStreamOpener(thrower);
+            ui.calls.clear();
+            const SplitRequest r = split(in, SplitMode::OddPages, dir.path("odd.pdf"));
+            EXPECT_EQ(r.outcome, Outcome::Failed);
+            ASSERT_EQ(ui.messageTexts().size(), 1);
+            EXPECT_TRUE(ui.messageTexts()[0].startsWith("Split failed\r\nError code: "));
+            EXPECT_NE(ui.messageTexts()[0], "Split failed\r\nError code: 0");
+            EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files | QDir::Hidden), before);
+        }
+    }
 }
 
 TEST_F(SplitJobTest, MissingSourceOffersTheOpenDialogAndStops)

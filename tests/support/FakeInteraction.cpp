@@ -12,6 +12,8 @@ Interaction::Reply FakeInteraction::message(const QString& text, Icon icon, cons
     c.title = title;
     c.buttons = buttons;
     calls.push_back(c);
+    if (onModal)
+        onModal(c);
     if (replies.empty()) {
         ++unscripted;
         return buttons == Buttons::YesNo ? Reply::No : Reply::Ok;
@@ -29,6 +31,8 @@ bool FakeInteraction::inputBox(const QString& prompt, const QString& title, QStr
     c.title = title;
     c.prefill = text;
     calls.push_back(c);
+    if (onModal)
+        onModal(c);
     if (inputs.empty()) {
         ++unscripted;
         return false;
@@ -48,6 +52,8 @@ QStringList FakeInteraction::fileDialog(const FileDialogRequest& request)
     c.text = request.filterName;
     c.dialog = request;
     calls.push_back(c);
+    if (onModal)
+        onModal(c);
     if (dialogs.empty()) {
         ++unscripted;
         return {};

@@ -34,6 +34,7 @@ public:
     std::deque<std::optional<QString>> inputs;    // input-box answers; nullopt = Cancel
     std::deque<QStringList> dialogs;              // file-dialog answers; empty = Cancel
     std::function<void()> onYield;                // runs inside every yield()
+    std::function<void(const Call&)> onModal;     // runs inside every message, input, dialog
     int unscripted = 0;
 
     Reply message(const QString& text, Icon icon, const QString& title, Buttons buttons) override;
