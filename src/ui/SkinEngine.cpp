@@ -76,6 +76,15 @@ QString fillTemplate(QString sheet, const QMap<QString, QString>& colours)
     return sheet;
 }
 
+// Whether a style sheet set on the widget or one of its parents styles it.
+bool ownSheetApplies(const QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (!w->styleSheet().isEmpty())
+            return true;
+    return false;
+}
+
 } // namespace
 
 bool readSkinScheme(const QString& stylePath, const QString& name, SkinScheme& out)
@@ -182,6 +191,24 @@ void SkinEngine::restorePlainLook()
     if (app->style()->name().compare(m_plainStyle, Qt::CaseInsensitive) != 0)
         QApplication::setStyle(m_plainStyle);
     QApplication::setPalette(m_plainPalette);
+
+    // Taking the sheet down can leave a widget marked as styled by it (the widget asked the
+    // sheet's style for a metric after it had been unpolished). Such a widget no longer takes
+    // its parent's palette and keeps the skin's colours, so the mark goes wherever no sheet of
+    // the widget's own applies, and every widget takes the plain palette again, parents first.
+    for (const QPointer<QWidget>& window : std::as_const(m_windows)) {
+        if (!window)
+            continue;
+        QList<QWidget*> widgets{window.data()};
+        widgets += window->findChildren<QWidget*>();
+        for (QWidget* w : std::as_const(widgets))
+            if (!ownSheetApplies(w))
+                w->setAttribute(Qt::WA_StyleSheet, false);
+        for (QWidget* w : std::as_const(widgets)) {
+            QEvent change(QEvent::ApplicationPaletteChange);
+            QCoreApplication::sendEvent(w, &change);
+        }
+    }
 }
 
 } // namespace paginor

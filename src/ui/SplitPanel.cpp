@@ -108,6 +108,14 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     connect(CmdSplit, &QPushButton::clicked, this, &SplitPanel::CmdSplit_Click);
     connect(CmdExit, &QPushButton::clicked, this, &SplitPanel::exitClicked);
 
+    // What the job rewrites shows before it asks anything, not only once it has ended.
+    m_job.setInputsShown([this](const QString& file, const SplitOptions* shown) {
+        if (TextFile->text() != file)
+            TextFile->setText(file);
+        if (shown)
+            showOptions(*shown);
+    });
+
     for (QLineEdit* edit : {TextEvery, TextFrom, TextTo, TextCustom}) {
         // Composed input would slip past the keystroke filter.
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -191,10 +199,13 @@ namespace {
 // the two that leave the text alone, copy and select all.
 bool keyAllowed(const QKeyEvent* key, bool custom)
 {
-    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab ||
-        key->key() == Qt::Key_Backtab)
+    const bool combined = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    // Backspace with Ctrl or Alt is no plain Backspace: it deletes a word or undoes.
+    if (key->key() == Qt::Key_Backspace)
+        return !(combined || (key->modifiers() & Qt::AltModifier));
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
         return true;
-    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+    if (combined) {
         if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll))
             return true;
         // Ctrl with a character key makes a control code; with Left, Home and the like it moves.
@@ -235,6 +246,17 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
                                : edit == TextFrom || edit == TextTo ? SplitMode::PageRange
                                                                     : SplitMode::CustomPages;
         OptionRange[size_t(mode)]->setChecked(true);
+        // The line edit selects everything when Tab or a shortcut brings the focus; the custom
+        // box keeps its caret where it was instead.
+        if (edit == TextCustom && !edit->hasSelectedText() &&
+            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+             reason == Qt::ShortcutFocusReason)) {
+            const int caret = edit->cursorPosition();
+            static_cast<QObject*>(edit)->event(event);
+            edit->deselect();
+            edit->setCursorPosition(caret);
+            return true;
+        }
         // After the click that brought the focus has placed the caret.
         if (edit != TextCustom)
             QTimer::singleShot(0, edit, [edit] {

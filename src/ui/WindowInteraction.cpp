@@ -115,16 +115,39 @@ void WindowInteraction::runWhileYielding(const std::function<void()>& work)
 
 void WindowInteraction::pushCursor()
 {
-    if (m_cursorDepth++ == 0)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (m_cursorDepth++ > 0)
+        return;
+    QWidget* anchor = m_panel ? m_panel.data() : m_tabStrip.data();
+    if (!anchor)
+        return;
+    QWidget* window = anchor->window();
+    m_savedCursors.push_back({window, window->cursor(), window->testAttribute(Qt::WA_SetCursor)});
+    // A pointer of a widget's own (the text boxes' I-beam) would hide the hourglass, and a
+    // disabled widget with one shows the plain arrow, so they inherit the window's meanwhile.
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() == window && w->testAttribute(Qt::WA_SetCursor)) {
+            m_savedCursors.push_back({w, w->cursor(), true});
+            w->unsetCursor();
+        }
+    }
+    window->setCursor(Qt::WaitCursor);
 }
 
 void WindowInteraction::popCursor()
 {
     if (m_cursorDepth == 0)
         return;
-    if (--m_cursorDepth == 0)
-        QApplication::restoreOverrideCursor();
+    if (--m_cursorDepth > 0)
+        return;
+    for (const SavedCursor& saved : m_savedCursors) {
+        if (!saved.widget)
+            continue;
+        if (saved.own)
+            saved.widget->setCursor(saved.cursor);
+        else
+            saved.widget->unsetCursor();
+    }
+    m_savedCursors.clear();
 }
 
 } // namespace paginor

@@ -2,7 +2,9 @@
 
 #include "jobs/Interaction.h"
 
+#include <QCursor>
 #include <QPointer>
+#include <vector>
 
 class QLabel;
 class QProgressBar;
@@ -13,6 +15,7 @@ namespace paginor {
 // The window's side of the interaction seam for one job panel: the status label, the busy
 // state of that panel and the tab strip, the hourglass, the merge progress bar, and yielding.
 // The modal prompts are passed on to `prompter` (the real dialogs, or a scripted fake).
+// The hourglass covers the panel's window only, so message boxes keep the normal pointer.
 class WindowInteraction : public Interaction
 {
 public:
@@ -46,6 +49,14 @@ private:
     QPointer<QLabel> m_status;
     QPointer<QProgressBar> m_progress;
     int m_cursorDepth = 0;
+    // While the hourglass shows: its window and the pointers put aside for it.
+    struct SavedCursor
+    {
+        QPointer<QWidget> widget;
+        QCursor cursor;
+        bool own = false; // set on the widget itself, not inherited
+    };
+    std::vector<SavedCursor> m_savedCursors;
     bool m_busy = false;
     bool m_wait = false;
 };

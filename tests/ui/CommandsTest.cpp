@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -169,6 +170,52 @@ TEST_F(CommandsTest, SkinCommandReappliesTheCurrentSkinAndAMissingHelpFileShowsN
     window->commandBars()->action(ID_CONTENTS)->trigger();
     EXPECT_TRUE(m_opened.isEmpty());
     EXPECT_TRUE(m_fake.calls.empty());
+}
+
+// What the window looks like: the application's style, sheet and palette, and every widget's
+// own sheet and palette, in the order the window holds them.
+QStringList lookOf(QWidget& window)
+{
+    auto colours = [](const QPalette& p) {
+        QString out;
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Disabled})
+            for (int r = 0; r < QPalette::NColorRoles; ++r)
+                out += p.color(g, QPalette::ColorRole(r)).name(QColor::HexArgb);
+        return out;
+    };
+    QStringList look{QApplication::style()->name(), qApp->styleSheet(),
+                     colours(QApplication::palette())};
+    for (QWidget* w : window.findChildren<QWidget*>())
+        look << QString(w->metaObject()->className()) + " " + w->objectName() + " " +
+                    w->styleSheet() + " " + colours(w->palette());
+    return look;
+}
+
+// "&No Skin" takes the window back to the look it has when it starts without a skin.
+TEST_F(CommandsTest, NoSkinAfterAnySkinLooksLikeAFreshWindow)
+{
+    WriteSetting("Skin", "5");
+    QStringList fresh;
+    {
+        auto window = open();
+        QApplication::processEvents();
+        fresh = lookOf(*window);
+    }
+    resetLook();
+    WriteSetting("Skin", "0"); // started with a skin, as most users do
+    auto window = open();
+    for (int id : {ID_BLUE, ID_LIGHTBLUE, ID_AQUA, ID_SILVER, ID_BLACK}) {
+        SCOPED_TRACE(id);
+        window->CommandBars1_Execute(id);
+        QApplication::processEvents();
+        EXPECT_NE(lookOf(*window), fresh);
+        window->CommandBars1_Execute(ID_NOSKIN);
+        QApplication::processEvents();
+        const QStringList look = lookOf(*window);
+        ASSERT_EQ(look.size(), fresh.size());
+        for (int i = 0; i < look.size(); ++i)
+            EXPECT_EQ(look[i].toStdString(), fresh[i].toStdString());
+    }
 }
 
 TEST_F(CommandsTest, CheckMarkFollowsTheSkinNumber)

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace paginor::test {
@@ -51,6 +53,57 @@ TEST_F(SkinTest, ShippedSchemesAreCompleteAndLookDifferent)
     }
     EXPECT_EQ(windows.size(), 5);
     EXPECT_EQ(sheets.size(), 5);
+}
+
+// The contrast ratio of two colours by their relative luminance, from 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every state of every control stays readable in every scheme: each indicator against what
+// it is drawn on (the panels sit on "pane").
+TEST_F(SkinTest, EveryStateStandsOutInEveryScheme)
+{
+    const struct
+    {
+        const char* fg;
+        const char* bg;
+        const char* what;
+    } pairs[] = {
+        {"indicatorRing", "pane", "unchecked radio button"},
+        {"indicatorRing", "indicator", "radio button ring"},
+        {"accent", "indicator", "checked radio button dot"},
+        {"accent", "pane", "focused box or radio button"},
+        {"Highlight", "pane", "focus frame"},
+        {"Disabled", "Window", "disabled text, box and radio button"},
+        {"Disabled", "pane", "disabled label"},
+        {"HighlightedText", "Highlight", "selected row or menu entry"},
+        {"Highlight", "Base", "selected row among the others"},
+        {"WindowText", "pane", "label"},
+        {"Text", "Base", "text in a box"},
+        {"ButtonText", "Button", "button caption"},
+    };
+    for (const char* name : kSchemes) {
+        SkinScheme scheme;
+        ASSERT_TRUE(readSkinScheme(kStyles, name, scheme));
+        EXPECT_TRUE(scheme.styleSheet.contains("QRadioButton::indicator:checked")) << name;
+        for (const auto& p : pairs) {
+            const QColor fg(scheme.colours.value(p.fg));
+            const QColor bg(scheme.colours.value(p.bg));
+            ASSERT_TRUE(fg.isValid() && bg.isValid()) << name << ": " << p.fg << "/" << p.bg;
+            EXPECT_GE(contrast(fg, bg), 3.0) << name << ": " << p.what;
+        }
+    }
 }
 
 TEST_F(SkinTest, FileFormatOfOurOwn)

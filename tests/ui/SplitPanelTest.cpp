@@ -69,6 +69,11 @@ TEST_F(SplitPanelTest, KeystrokeFilter)
     QTest::keyClick(panel.TextEvery, Qt::Key_Delete);
     EXPECT_EQ(panel.TextEvery->text(), "2");
 
+    // Ctrl+Backspace would delete a word: dropped.
+    typed(panel.TextCustom, "1,23");
+    QTest::keyClick(panel.TextCustom, Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(panel.TextCustom->text(), "1,23");
+
     // Ctrl+V is dropped; the edit control's own paste (Shift+Insert) passes unfiltered.
     QApplication::clipboard()->setText("4x");
     for (QLineEdit* box : {panel.TextEvery, panel.TextCustom}) {
@@ -104,6 +109,16 @@ TEST_F(SplitPanelTest, FocusSelectsTheModeAndTheNumberText)
     QApplication::processEvents();
     EXPECT_EQ(mode(), 4);
     EXPECT_FALSE(panel.TextCustom->hasSelectedText());
+
+    // Nor does Tab select its text: the caret stays where it was.
+    for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::BacktabFocusReason}) {
+        panel.TextFrom->setFocus();
+        panel.TextCustom->setCursorPosition(3);
+        panel.TextCustom->setFocus(reason);
+        QApplication::processEvents();
+        EXPECT_FALSE(panel.TextCustom->hasSelectedText());
+        EXPECT_EQ(panel.TextCustom->cursorPosition(), 3);
+    }
 
     // Choosing a mode button does not move the focus into its box.
     QTest::mouseClick(panel.OptionRange[0], Qt::LeftButton, {},
@@ -150,4 +165,33 @@ TEST_F(SplitPanelTest, SplitWritesBackTheBoxesMovesTheFocusAndHoldsOffWhileRunni
     EXPECT_TRUE(QFileInfo::exists(dir.path("out Page 3-4.pdf")));
     EXPECT_FALSE(panel.jobRunning());
     EXPECT_EQ(finished.count(), 2);
+}
+
+// The trimmed path and the normalised numbers show while the user is asked, not only after.
+TEST_F(SplitPanelTest, WhatTheJobRewritesShowsBeforeItAsks)
+{
+    paginor::test::TempDir dir;
+    const QString in = dir.path("in.pdf");
+    paginor::test::makePdf(in, {});
+    paginor::test::PdfSpec lockedRecipe;
+    lockedRecipe.encryption = paginor::test::Encryption::Aes_256;
+    lockedRecipe.userPassword = "pw";
+    lockedRecipe.ownerPassword = "owner";
+    const QString locked = dir.path("locked.pdf");
+    paginor::test::makePdf(locked, lockedRecipe);
+    QStringList seen;
+    ui.onModal = [&](const FakeInteraction::Call& c) {
+        seen << c.kind + " " + panel.TextFile->text() + " " + panel.TextFrom->text() + "-" +
+                    panel.TextTo->text();
+    };
+
+    panel.TextFile->setText("  " + in + "  ");
+    panel.OptionRange[1]->setChecked(true);
+    panel.TextFrom->setText("007");
+    panel.TextTo->setText("");
+    panel.CmdSplit_Click(); // the save dialog is cancelled
+    ui.dialogs.push_back({locked});
+    panel.CmdBrowse_Click(); // and so is the password prompt
+    EXPECT_EQ(seen, QStringList({"dialog " + in + " 7-0", "dialog " + in + " 7-0",
+                                 "input " + locked + " 7-0"}));
 }

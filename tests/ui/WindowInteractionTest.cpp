@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QThread>
 #include <atomic>
@@ -34,21 +35,28 @@ protected:
 
 TEST_F(WindowInteractionTest, BusyDisablesPanelAndTabsWithTheHourglassAndBack)
 {
+    // The hourglass covers the panel's window, its text boxes included, and nothing else:
+    // another window (a message box) keeps the normal pointer.
+    auto* box = new QLineEdit(&m_panel);
+    QWidget other;
     m_ui.setBusy(true);
     EXPECT_FALSE(m_panel.isEnabled());
     EXPECT_FALSE(m_tabs.isEnabled());
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(m_panel.cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(box->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(other.cursor().shape(), Qt::ArrowCursor);
     // The wait cursor alone, nested inside busy, keeps the hourglass until both end.
     m_ui.setWaitCursor(true);
     m_ui.setBusy(false);
     EXPECT_TRUE(m_panel.isEnabled());
     EXPECT_TRUE(m_tabs.isEnabled());
-    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(m_panel.cursor().shape(), Qt::WaitCursor);
     m_ui.setWaitCursor(false);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(m_panel.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(box->cursor().shape(), Qt::IBeamCursor);
     m_ui.setWaitCursor(false); // an extra "off" does not unbalance anything
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(m_panel.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(WindowInteractionTest, StatusAndProgress)
