@@ -2,10 +2,10 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
+#include "merge/MergeList.h"
 #include "jobs/FileDialogs.h"
 #include "jobs/Interaction.h"
 #include "jobs/Session.h"
-#include "merge/MergeList.h"
 
 #include <QFileInfo>
 
