@@ -21,7 +21,7 @@ struct SplitRequest
         HeldOff,         // another split was running; nothing was done
         NoSource,        // no existing source file; the open dialog was offered
         PasswordRefused, // the password prompt was given up
-        InvalidOptions,  // the options were refused; see `focus`
+        InvalidOptions,  // the options were refused, or no bookmark has the level; see `focus`
         Cancelled,       // the save dialog was cancelled
         Succeeded,       // every output file was written
         Failed,          // something was not written; see `errorCode`
@@ -50,9 +50,12 @@ public:
     // hidden; otherwise "Please select the source file" and the open dialog) and settles its
     // password, validates the options, asks for the output, then writes the files with the
     // busy state on and "Please wait..." as status, and per file in the pages-per-file mode
-    // "Splitting page: <list>, please wait...". Ends with "PDF file has been successfully
-    // splitted." when every output was written, else "Split failed\r\nError code: N". While a
-    // split runs, a further call returns at once with HeldOff. The source is never written over.
+    // "Splitting page: <list>, please wait...". At bookmarks, a source without bookmarks of
+    // the level gets "This PDF has no bookmarks at level <n>" before the save dialog; each
+    // bookmark's part is then written as a pages-per-file part is. Ends with "PDF file has been
+    // successfully splitted." when every output was written, else "Split failed\r\nError code: N".
+    // While a split runs, a further call returns at once with HeldOff. The source is never written
+    // over.
     void run(SplitRequest& request);
 
     // "&Browse" (see SourcePassword::CmdBrowse_Click); does nothing while running().
@@ -71,6 +74,7 @@ public:
 private:
     bool settlePassword(const QString& source);
     QString chooseOutput(const QString& source, SplitMode mode);
+    bool bookmarksAtLevel(const QString& source, SplitRequest& request);
     void produce(SplitRequest& request, const QString& source, const QString& output);
     bool writePart(const QString& pageList, const QString& target, SplitRequest& request);
 
