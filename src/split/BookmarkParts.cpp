@@ -56,11 +56,11 @@ std::vector<BookmarkPart> bookmarkParts(const std::vector<BookmarkLevel>& bookma
 
 QString titleForFileName(const QString& title)
 {
-    QString text = title;
+    // Trimmed first, so a line break that ends a title goes with the blanks.
+    QString text = title.trimmed();
     for (QChar& c : text)
         if (forbidden(c))
             c = u'_';
-    text = text.trimmed();
     // Characters, not UTF-16 units: a letter outside the basic plane counts once.
     int end = 0;
     for (int count = 0; end < text.size() && count < kTitleLength; ++count)
