@@ -2,9 +2,9 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
+#include "settings/Product.h"
 #include "jobs/Interaction.h"
 #include "jobs/Session.h"
-#include "settings/Product.h"
 #include "split/BookmarkParts.h"
 
 #include <QDir>
