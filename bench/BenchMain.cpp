@@ -2,6 +2,7 @@
 // other tools. Usage:
 //   paginor-bench merge OUTPUT INPUT...
 //   paginor-bench split every N SOURCE OUTPUT | split range FROM-TO SOURCE OUTPUT
+//   paginor-bench split bookmarks LEVEL SOURCE OUTPUT | parts LEVEL SOURCE
 //   paginor-bench list COUNT INPUT...
 // merge prints "joined N of M" and exits 0 when every input was joined; list adds the inputs
 // (all of one folder) over and over as one multi-selection until COUNT rows are listed, and
@@ -76,6 +77,8 @@ int main(int argc, char** argv)
         return runList(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "split") == 0)
         return runSplitBench(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "parts") == 0)
+        return runPartsBench(argc, argv);
     std::fprintf(stderr, "usage: paginor-bench merge OUTPUT INPUT...\n");
     return 2;
 }

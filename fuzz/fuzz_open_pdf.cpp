@@ -49,6 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (total < 0)
             abort();
         lib.PostOpenStep();
+        // Outlines that loop or lead anywhere, as a split at bookmarks reads them.
+        std::vector<paginor::BookmarkLevel> marks;
+        lib.readBookmarks(marks);
+        for (const auto& mark : marks)
+            if (mark.level < 1 || mark.page < paginor::BookmarkLevel::kNowhere ||
+                mark.page >= total)
+                abort();
         const QString last = QString::number(total);
         // One page per file, as the per-page split writes it, then reversed, repeated and
         // past-the-end items, as users type them.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace paginor::cli {
 
@@ -18,6 +19,13 @@ CommandLine refuse(const QString& why)
     line.command = CommandLine::Command::Usage;
     line.error = why;
     return line;
+}
+
+// A bookmark level as the option box takes it: digits only.
+bool isLevel(const QString& text)
+{
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // Reads `count` values after the option at `i`; false when they are missing.
@@ -57,8 +65,8 @@ CommandLine parseSplit(const QStringList& args)
             continue;
         }
         if (modeSeen)
-            return refuse(
-                QStringLiteral("give exactly one of --every, --range, --odd, --even, --pages"));
+            return refuse(QStringLiteral(
+                "give exactly one of --every, --range, --odd, --even, --pages, --bookmarks"));
         modeSeen = true;
         SplitOptions& o = line.options;
         if (word == QLatin1String("--every") && takeValues(args, i, 1, values)) {
@@ -75,19 +83,44 @@ CommandLine parseSplit(const QStringList& args)
         } else if (word == QLatin1String("--pages") && takeValues(args, i, 1, values)) {
             o.mode = SplitMode::CustomPages;
             o.TextCustom = values.at(0);
+        } else if (word == QLatin1String("--bookmarks") && takeValues(args, i, 1, values) &&
+                   isLevel(values.at(0))) {
+            o.mode = SplitMode::Bookmarks;
+            o.TextLevel = values.at(0);
         } else {
             return refuse(QStringLiteral("unknown option or missing value: %1").arg(word));
         }
     }
     if (!modeSeen)
-        return refuse(
-            QStringLiteral("split needs one of --every, --range, --odd, --even, --pages"));
+        return refuse(QStringLiteral(
+            "split needs one of --every, --range, --odd, --even, --pages, --bookmarks"));
     if (positional.size() != 2)
         return refuse(QStringLiteral("split needs SOURCE and OUTPUT"));
     // The source goes in as typed, so the job trims and checks it as it would a typed path.
     const QString& source = positional.at(0);
     line.source = source.trimmed().isEmpty() ? source : absolute(source.trimmed());
     line.output = absolute(positional.at(1));
+    return line;
+}
+
+// The words of `outline`: SOURCE, and --password PW before it.
+CommandLine parseOutline(const QStringList& args)
+{
+    CommandLine line;
+    line.command = CommandLine::Command::Outline;
+    int i = 1;
+    if (i < args.size() && args.at(i) == QLatin1String("--password")) {
+        if (i + 1 >= args.size())
+            return refuse(QStringLiteral("--password takes one value, once"));
+        line.hasPassword = true;
+        line.password = args.at(i + 1);
+        i += 2;
+    }
+    if (i < args.size() && args.at(i) == QLatin1String("--"))
+        ++i;
+    if (i + 1 != args.size() || args.at(i).trimmed().isEmpty())
+        return refuse(QStringLiteral("outline needs SOURCE"));
+    line.source = absolute(args.at(i).trimmed());
     return line;
 }
 
@@ -136,6 +169,8 @@ CommandLine parseCommandLine(const QStringList& args)
         return parseSplit(args);
     if (first == QLatin1String("merge"))
         return parseMerge(args);
+    if (first == QLatin1String("outline"))
+        return parseOutline(args);
     return refuse(QStringLiteral("unknown command: %1").arg(first));
 }
 
@@ -148,12 +183,18 @@ QString usageText()
         "  paginor-cli split --odd           SOURCE OUTPUT\n"
         "  paginor-cli split --even          SOURCE OUTPUT\n"
         "  paginor-cli split --pages LIST    SOURCE OUTPUT\n"
+        "  paginor-cli split --bookmarks LEVEL SOURCE OUTPUT\n"
         "  paginor-cli merge OUTPUT INPUT INPUT [INPUT ...]\n"
+        "  paginor-cli outline SOURCE\n"
         "  paginor-cli --help | --version\n"
         "\n"
         "split also takes --password PW; the variable PAGINOR_PASSWORD serves too. Without\n"
         "either, a protected source is asked for on the terminal.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
+        "With --bookmarks LEVEL one part per bookmark of that level (1 = the top), written as\n"
+        "\"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
+        "level, page number (- when it leads nowhere) and title, separated by tabs; it takes\n"
+        "--password PW as split does.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"
         "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 }

@@ -17,12 +17,14 @@ struct CommandLine
         Version, // --version
         Split,
         Merge,
+        Outline, // print the source's bookmarks
     };
     Command command = Command::Usage;
     QString error; // why the words were refused, for Usage
 
     // split: the mode and its boxes as the option panel would hold them.
     SplitOptions options;
+    // split and outline: the source file and its password.
     QString source;
     bool hasPassword = false; // --password was given (it may be "")
     QString password;

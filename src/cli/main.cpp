@@ -2,9 +2,10 @@
 #include "cli/CommandLine.h"
 #include "cli/TerminalInteraction.h"
 #include "engine/PDFLibrary.h"
+#include "jobs/Session.h"
 #include "merge/MergeJob.h"
 #include "merge/MergeList.h"
-#include "jobs/Session.h"
+#include "split/SourcePassword.h"
 #include "split/SplitJob.h"
 
 #include <QCoreApplication>
@@ -47,6 +48,42 @@ int runSplit(const CommandLine& line)
     }
 }
 
+// Prints "level<TAB>page<TAB>title" per bookmark, "-" for a page it leads nowhere.
+int runOutline(const CommandLine& line)
+{
+    PDFLibrary engine;
+    Session session;
+    TerminalInteraction ui(QString(), line.hasPassword, line.password);
+    if (!QFileInfo(line.source).isFile()) {
+        ui.message(QStringLiteral("Please select the source file"), Interaction::Icon::Critical,
+                   QStringLiteral("Error"), Interaction::Buttons::Ok);
+        return 1;
+    }
+    SourcePassword password(engine, session, ui);
+    if (!password.TestPassword(line.source, QString()) && !password.AskSourcePassword(line.source))
+        return 1;
+    std::vector<BookmarkLevel> marks;
+    if (!engine.OpenDocument(line.source, session.SourcePassword) || !engine.readBookmarks(marks)) {
+        printTo(stderr, QStringLiteral("Can not read the bookmarks\r\nError code: %1\n")
+                            .arg(engine.LastErrorNumber()));
+        return 1;
+    }
+    QString text;
+    for (const BookmarkLevel& mark : marks) {
+        QString title = mark.title; // a line break in a title would start a false line
+        for (QChar& c : title)
+            if (c.category() == QChar::Other_Control)
+                c = u' ';
+        text += QStringLiteral("%1\t%2\t%3\n")
+                    .arg(mark.level)
+                    .arg(mark.page == BookmarkLevel::kNowhere ? QStringLiteral("-")
+                                                              : QString::number(mark.page + 1))
+                    .arg(title);
+    }
+    printTo(stdout, text);
+    return 0;
+}
+
 int runMerge(const CommandLine& line)
 {
     PDFLibrary engine;
@@ -82,8 +119,9 @@ int main(int argc, char** argv)
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     CommandLine line = parseCommandLine(args);
-    if (line.command == CommandLine::Command::Split && !line.hasPassword &&
-        qEnvironmentVariableIsSet("PAGINOR_PASSWORD")) {
+    if ((line.command == CommandLine::Command::Split ||
+         line.command == CommandLine::Command::Outline) &&
+        !line.hasPassword && qEnvironmentVariableIsSet("PAGINOR_PASSWORD")) {
         line.hasPassword = true;
         line.password = qEnvironmentVariable("PAGINOR_PASSWORD");
     }
@@ -98,6 +136,8 @@ int main(int argc, char** argv)
         return runSplit(line);
     case CommandLine::Command::Merge:
         return runMerge(line);
+    case CommandLine::Command::Outline:
+        return runOutline(line);
     case CommandLine::Command::Usage:
         break;
     }

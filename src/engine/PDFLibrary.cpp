@@ -193,6 +193,17 @@ bool PDFLibrary::WriteToFile(const QString& path)
     });
 }
 
+bool PDFLibrary::readBookmarks(std::vector<BookmarkLevel>& bookmarks)
+{
+    bookmarks.clear();
+    if (!m->current)
+        return m->failed(EngineError::NoDocument);
+    return m->guarded([&] {
+        bookmarks = m->current->source->bookmarkLevels();
+        return true;
+    });
+}
+
 int32_t PDFLibrary::DocumentIdAt(int32_t index)
 {
     if (index == 1 && m->current)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BookmarkLevels.h"
 #include "engine/EngineError.h"
 
 #include <QString>
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace paginor {
 
@@ -55,6 +57,12 @@ public:
     // not exist yet; a folder or device fails with WriteFailed. A source changed in place
     // since it was opened fails with InputChanged.
     bool WriteToFile(const QString& path);
+
+    // Sets `bookmarks` to the outline of the file the current document was opened from, in
+    // outline order, with pages counted in that file (not in a selection made since). The
+    // outline is read once per opened file. Returns false when there is no current document
+    // or its outline cannot be read.
+    bool readBookmarks(std::vector<BookmarkLevel>& bookmarks);
 
     // Returns the id of the index-th document held (index from 1), or 0 when there is none.
     int32_t DocumentIdAt(int32_t index);

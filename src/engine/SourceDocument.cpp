@@ -208,6 +208,13 @@ QPDFPageLabelDocumentHelper& SourceDocument::labelHelper()
     return *m_labels;
 }
 
+const std::vector<BookmarkLevel>& SourceDocument::bookmarkLevels()
+{
+    if (!m_bookmarks)
+        m_bookmarks = std::make_unique<std::vector<BookmarkLevel>>(readBookmarkLevels(*m_pdf));
+    return *m_bookmarks;
+}
+
 void SourceDocument::resolveAll(bool readStreams)
 {
     // Everything the pages reach, the way a writer walks it; outlines, name trees and the like

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BookmarkLevels.h"
 #include "engine/InputFile.h"
 #include "engine/ObjectStreamReader.h"
 
@@ -73,6 +74,8 @@ public:
     bool hasPageLabels();
     // The page-label helper, built on first use.
     QPDFPageLabelDocumentHelper& labelHelper();
+    // The outline as a list of levels, titles and pages, read on first use.
+    const std::vector<BookmarkLevel>& bookmarkLevels();
 
     // Parses every object the pages reach now rather than on first use; with `readStreams`
     // also reads those streams' stored data into memory, for takeStreamData().
@@ -107,6 +110,7 @@ private:
     bool m_hasForm = false;
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
     std::unique_ptr<QPDFPageLabelDocumentHelper> m_labels;
+    std::unique_ptr<std::vector<BookmarkLevel>> m_bookmarks;
     std::string m_version;
     int m_extension = 0;
     std::map<QPDFObjGen, std::shared_ptr<Buffer>> m_streamData;

@@ -5,6 +5,7 @@
 #include "settings/Product.h"
 #include "jobs/Interaction.h"
 #include "jobs/Session.h"
+#include "split/BookmarkParts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -161,6 +162,8 @@ void SplitJob::run(SplitRequest& request)
         request.outcome = SplitRequest::Outcome::InvalidOptions;
         return;
     }
+    if (request.options.mode == SplitMode::Bookmarks && !bookmarksAtLevel(source, request))
+        return;
     const QString output = chooseOutput(source, request.options.mode);
     if (output.isEmpty()) {
         request.outcome = SplitRequest::Outcome::Cancelled;
@@ -207,7 +210,8 @@ QString SplitJob::chooseOutput(const QString& source, SplitMode mode)
     for (;;) {
         const QString output = m_dialogs.ChooseOutputPdf();
         // Replacing the source with a part of itself would lose it.
-        if (output.isEmpty() || mode == SplitMode::EveryN || !sameFile(output, source))
+        if (output.isEmpty() || mode == SplitMode::EveryN || mode == SplitMode::Bookmarks ||
+            !sameFile(output, source))
             return output;
         m_ui.message(QStringLiteral("Can not overwrite the PDF file. Please input a new file name"),
                      Interaction::Icon::Critical, kError);
@@ -229,21 +233,37 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
     if (!opened)
         return;
 
-    const QStringList lists = BuildPageLists(request.options, pageTotal);
-    if (lists.isEmpty()) {
+    // Each part's page list and file.
+    std::vector<std::pair<QString, QString>> parts;
+    if (request.options.mode == SplitMode::Bookmarks) {
+        std::vector<BookmarkLevel> marks;
+        if (!m_engine.readBookmarks(marks)) {
+            noteFailure(request, m_engine.LastErrorNumber());
+            return;
+        }
+        const auto found =
+            bookmarkParts(marks, bookmarkLevel(request.options.TextLevel), pageTotal);
+        for (size_t i = 0; i < found.size(); ++i)
+            parts.emplace_back(found[i].pageList(),
+                               bookmarkPartFileName(output, int(i + 1), found[i].title));
+    } else {
+        const QStringList lists = BuildPageLists(request.options, pageTotal);
+        if (!lists.isEmpty() && request.options.mode != SplitMode::EveryN) {
+            m_ui.runWhileYielding([&] { writePart(lists.first(), output, request); });
+            return;
+        }
+        for (const QString& list : lists)
+            parts.emplace_back(list, partFileName(output, list));
+    }
+    if (parts.empty()) {
         noteFailure(request, int32_t(EngineError::EmptySelection));
         return;
     }
 
-    if (request.options.mode != SplitMode::EveryN) {
-        m_ui.runWhileYielding([&] { writePart(lists.first(), output, request); });
-        return;
-    }
-    for (const QString& list : lists) {
+    for (const auto& [list, target] : parts) {
         m_ui.setStatus(QStringLiteral("Splitting page: ") + list +
                        QStringLiteral(", please wait..."));
         m_ui.yield();
-        const QString target = partFileName(output, list);
         // Reopening the unchanged source with the same password reuses what was parsed.
         m_ui.runWhileYielding([&] {
             if (!m_engine.OpenDocument(source, password)) {
@@ -258,6 +278,29 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
             writePart(list, target, request);
         });
     }
+}
+
+bool SplitJob::bookmarksAtLevel(const QString& source, SplitRequest& request)
+{
+    const int32_t level = bookmarkLevel(request.options.TextLevel);
+    bool found = true; // a source the engine cannot open fails later, as in the other modes
+    m_ui.setWaitCursor(true);
+    m_ui.runWhileYielding([&] {
+        if (!m_engine.OpenDocument(source, m_session.SourcePassword))
+            return;
+        std::vector<BookmarkLevel> marks;
+        if (m_engine.readBookmarks(marks))
+            found = !bookmarkParts(marks, level, m_engine.GetPageTotal()).empty();
+        m_engine.DropDocument(m_engine.DocumentIdAt(1));
+    });
+    m_ui.setWaitCursor(false);
+    if (found)
+        return true;
+    m_ui.message(QString::fromUtf8(kNoBookmarksAtLevel) + request.options.TextLevel,
+                 Interaction::Icon::Exclamation, kError);
+    request.focus = OptionField::TextLevel;
+    request.outcome = SplitRequest::Outcome::InvalidOptions;
+    return false;
 }
 
 bool SplitJob::writePart(const QString& pageList, const QString& target, SplitRequest& request)

@@ -24,7 +24,7 @@ struct SplitRequest
         NoSource,        // no existing source file; the open dialog was offered
         PasswordRefused, // the password prompt was given up
         Unreadable,      // the source is not a PDF, is damaged or cannot be read; it was said
-        InvalidOptions,  // the options were refused; see `focus`
+        InvalidOptions,  // the options were refused, or no bookmark has the level; see `focus`
         Cancelled,       // the save dialog was cancelled
         Succeeded,       // every output file was written
         Failed,          // something was not written; see `errorCode`
@@ -54,9 +54,12 @@ public:
     // password (a source that no password opens gets "Can not open file: <path>" and ends
     // the job), validates the options, asks for the output, then writes the files with the
     // busy state on and "Please wait..." as status, and per file in the pages-per-file mode
-    // "Splitting page: <list>, please wait...". Ends with "PDF file has been successfully
-    // splitted." when every output was written, else "Split failed\r\nError code: N". While a
-    // split runs, a further call returns at once with HeldOff. The source is never written over.
+    // "Splitting page: <list>, please wait...". At bookmarks, a source without bookmarks of
+    // the level gets "This PDF has no bookmarks at level <n>" before the save dialog; each
+    // bookmark's part is then written as a pages-per-file part is. Ends with "PDF file has been
+    // successfully splitted." when every output was written, else "Split failed\r\nError code: N".
+    // While a split runs, a further call returns at once with HeldOff. The source is never written
+    // over.
     void run(SplitRequest& request);
 
     // "&Browse" (see SourcePassword::CmdBrowse_Click); does nothing while running().
@@ -82,6 +85,7 @@ private:
     // True when the source opens with SourcePassword; otherwise `refusal` says why not.
     bool settlePassword(const QString& source, SplitRequest::Outcome& refusal);
     QString chooseOutput(const QString& source, SplitMode mode);
+    bool bookmarksAtLevel(const QString& source, SplitRequest& request);
     void produce(SplitRequest& request, const QString& source, const QString& output);
     bool writePart(const QString& pageList, const QString& target, SplitRequest& request);
 

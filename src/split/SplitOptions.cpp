@@ -30,6 +30,11 @@ int32_t pagesPerFile(const QString& textEvery)
     return int32_t(n);
 }
 
+int32_t bookmarkLevel(const QString& textLevel)
+{
+    return pagesPerFile(textLevel); // the same whole number from 1 on
+}
+
 ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui)
 {
     switch (options.mode) {
@@ -50,6 +55,14 @@ ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui)
             ui.message(QStringLiteral("Please input the page number"),
                        Interaction::Icon::Exclamation, QStringLiteral("Error"));
             return {false, OptionField::TextCustom};
+        }
+        break;
+    case SplitMode::Bookmarks:
+        options.TextLevel = normaliseNumberText(options.TextLevel);
+        if (bookmarkLevel(options.TextLevel) == 0) {
+            ui.message(QStringLiteral("Please input a valid number"),
+                       Interaction::Icon::Exclamation, QStringLiteral("Error"));
+            return {false, OptionField::TextLevel};
         }
         break;
     case SplitMode::OddPages:
@@ -83,6 +96,8 @@ QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal)
         return {everyOther(2, pageTotal)};
     case SplitMode::CustomPages:
         return {options.TextCustom.trimmed()};
+    case SplitMode::Bookmarks:
+        break;
     }
     return {};
 }

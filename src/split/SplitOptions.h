@@ -8,7 +8,7 @@ namespace paginor {
 
 class Interaction;
 
-// The five ways to cut a source, in the order of the option buttons.
+// The ways to cut a source, in the order of the option buttons.
 enum class SplitMode
 {
     EveryN = 0,  // one file per run of n pages
@@ -16,6 +16,7 @@ enum class SplitMode
     OddPages,    // one file: 1,3,5,...
     EvenPages,   // one file: 2,4,6,...
     CustomPages, // one file: the user's page list
+    Bookmarks,   // one file per bookmark of the level in TextLevel
 };
 
 // The option boxes that can receive the focus.
@@ -26,6 +27,7 @@ enum class OptionField
     TextFrom,
     TextTo,
     TextCustom,
+    TextLevel,
 };
 
 // What the option panel holds: the selected mode and the texts of its four boxes. The
@@ -37,6 +39,7 @@ struct SplitOptions
     QString TextFrom = QStringLiteral("1");
     QString TextTo = QStringLiteral("10");
     QString TextCustom = QStringLiteral("1,3,10-25,30-47");
+    QString TextLevel = QStringLiteral("1");
 };
 
 struct ValidationResult
@@ -51,17 +54,23 @@ struct ValidationResult
 // - EveryN and TextEvery is not a whole number from 1 to 2147483647 once rounded half to even
 //   ("Please input a valid number", focus TextEvery);
 // - CustomPages and TextCustom is empty or blank ("Please input the page number", focus
-//   TextCustom).
+//   TextCustom);
+// - Bookmarks and TextLevel, rewritten like TextEvery, is no level from 1 on (the same message
+//   as TextEvery, focus TextLevel).
 ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui);
 
 // The page-list texts of the output files for a source of `pageTotal` pages, in order; one per
 // file. EveryN gives "1-n", "(n+1)-(2n)", ... while the start is at most pageTotal, the last
 // end not cut back; PageRange "from-to" as the boxes hold them; Odd/EvenPages every such page
 // up to pageTotal, each followed by ","; CustomPages the box's text without surrounding
-// blanks. Expects options that passed ValidateSplitInputs.
+// blanks; Bookmarks nothing, its parts come from the source's outline. Expects options that
+// passed ValidateSplitInputs.
 QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal);
 
 // The pages-per-file count of TextEvery, or 0 when it is not a usable count.
 int32_t pagesPerFile(const QString& textEvery);
+
+// The bookmark level of TextLevel, or 0 when it is not a usable level.
+int32_t bookmarkLevel(const QString& textLevel);
 
 } // namespace paginor

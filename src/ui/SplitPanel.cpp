@@ -43,9 +43,10 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
 
     Frame1 = named(new QGroupBox(tr("Split Options")), "Frame1");
     OptionRangeGroup = new QButtonGroup(this);
-    const char* captions[] = {"Every", "Save page range: from", "Save odd pages", "Save even pages",
-                              "Save custom pages:"};
-    for (int i = 0; i < 5; ++i) {
+    const char* captions[] = {
+        "Every",           "Save page range: from", "Save odd pages",
+        "Save even pages", "Save custom pages:",    "Split at bookmarks of level"};
+    for (int i = 0; i < int(OptionRange.size()); ++i) {
         OptionRange[i] = new QRadioButton(tr(captions[i]));
         OptionRange[i]->setObjectName(QStringLiteral("OptionRange_%1").arg(i));
         OptionRangeGroup->addButton(OptionRange[i], i);
@@ -58,6 +59,7 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     Label5 = named(new QLabel(tr("to")), "Label5");
     TextTo = numberBox("TextTo", "10");
     TextCustom = named(new QLineEdit(QStringLiteral("1,3,10-25,30-47")), "TextCustom");
+    TextLevel = numberBox("TextLevel", "1");
 
     auto* options = new QGridLayout(Frame1);
     options->setHorizontalSpacing(8);
@@ -73,6 +75,8 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     options->addWidget(OptionRange[3], 3, 0, 1, 5);
     options->addWidget(OptionRange[4], 4, 0);
     options->addWidget(TextCustom, 4, 1, 1, 4);
+    options->addWidget(OptionRange[5], 5, 0);
+    options->addWidget(TextLevel, 5, 1);
     options->setColumnStretch(4, 1);
 
     CmdSplit = named(new QPushButton(tr("&Split")), "CmdSplit");
@@ -116,7 +120,7 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
             showOptions(*shown);
     });
 
-    for (QLineEdit* edit : {TextEvery, TextFrom, TextTo, TextCustom}) {
+    for (QLineEdit* edit : {TextEvery, TextFrom, TextTo, TextCustom, TextLevel}) {
         // Composed input would slip past the keystroke filter.
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         edit->installEventFilter(this);
@@ -131,19 +135,22 @@ bool SplitPanel::jobRunning() const
 SplitOptions SplitPanel::options() const
 {
     SplitOptions o;
-    o.mode = SplitMode(std::clamp(OptionRangeGroup->checkedId(), 0, 4));
+    o.mode = SplitMode(std::clamp(OptionRangeGroup->checkedId(), 0, int(OptionRange.size()) - 1));
     o.TextEvery = TextEvery->text();
     o.TextFrom = TextFrom->text();
     o.TextTo = TextTo->text();
     o.TextCustom = TextCustom->text();
+    o.TextLevel = TextLevel->text();
     return o;
 }
 
 void SplitPanel::showOptions(const SplitOptions& o)
 {
     // Only rewrite what changed, so the caret and selection of the others stay.
-    const std::pair<QLineEdit*, QString> boxes[] = {
-        {TextEvery, o.TextEvery}, {TextFrom, o.TextFrom}, {TextTo, o.TextTo}};
+    const std::pair<QLineEdit*, QString> boxes[] = {{TextEvery, o.TextEvery},
+                                                    {TextFrom, o.TextFrom},
+                                                    {TextTo, o.TextTo},
+                                                    {TextLevel, o.TextLevel}};
     for (const auto& [edit, text] : boxes)
         if (edit->text() != text)
             edit->setText(text);
@@ -160,6 +167,8 @@ QLineEdit* SplitPanel::box(OptionField field) const
         return TextTo;
     case OptionField::TextCustom:
         return TextCustom;
+    case OptionField::TextLevel:
+        return TextLevel;
     case OptionField::None:
         break;
     }
@@ -227,8 +236,8 @@ bool keyAllowed(const QKeyEvent* key, bool custom)
 bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    const bool option =
-        edit && (edit == TextEvery || edit == TextFrom || edit == TextTo || edit == TextCustom);
+    const bool option = edit && (edit == TextEvery || edit == TextFrom || edit == TextTo ||
+                                 edit == TextCustom || edit == TextLevel);
     if (!option)
         return QWidget::eventFilter(watched, event);
 
@@ -244,6 +253,7 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
             return QWidget::eventFilter(watched, event);
         const SplitMode mode = edit == TextEvery                    ? SplitMode::EveryN
                                : edit == TextFrom || edit == TextTo ? SplitMode::PageRange
+                               : edit == TextLevel                  ? SplitMode::Bookmarks
                                                                     : SplitMode::CustomPages;
         OptionRange[size_t(mode)]->setChecked(true);
         // The line edit selects everything when Tab or a shortcut brings the focus; the custom

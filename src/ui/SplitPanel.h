@@ -18,7 +18,7 @@ class Interaction;
 class PDFLibrary;
 struct Session;
 
-// The split panel `PicCleavo`: the source file, the five split modes and the split button.
+// The split panel `PicCleavo`: the source file, the six split modes and the split button.
 // It uses the window's one engine, session texts and interaction; it owns none of them.
 class SplitPanel : public QWidget
 {
@@ -34,14 +34,15 @@ public:
 
     // The controls, named as the window's designer named them (also their objectName).
     QGroupBox* Frame1 = nullptr; // "Split Options"
-    std::array<QRadioButton*, 5> OptionRange{};
-    QButtonGroup* OptionRangeGroup = nullptr; // ids 0 to 4, the split mode
+    std::array<QRadioButton*, 6> OptionRange{};
+    QButtonGroup* OptionRangeGroup = nullptr; // ids 0 to 5, the split mode
     QLineEdit* TextEvery = nullptr;
     QLabel* Label3 = nullptr; // "pages per file"
     QLineEdit* TextFrom = nullptr;
     QLabel* Label5 = nullptr; // "to"
     QLineEdit* TextTo = nullptr;
     QLineEdit* TextCustom = nullptr;
+    QLineEdit* TextLevel = nullptr;
     QLabel* Label2 = nullptr; // "File name:"
     QLineEdit* TextFile = nullptr;
     QPushButton* CmdBrowse = nullptr;

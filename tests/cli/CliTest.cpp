@@ -1,3 +1,4 @@
+#include "support/OutlineFactory.h"
 #include "support/PdfFactory.h"
 
 #include <QFile>
@@ -100,6 +101,26 @@ TEST_F(CliTest, SplitEveryNamesThePartsAfterTheOutput)
     EXPECT_FALSE(QFile::exists(dir.path("Report.PDF")));
 }
 
+TEST_F(CliTest, OutlineListsWhatASplitAtBookmarksWrites)
+{
+    const QString book = makeChapterBook(dir, "chapters.pdf");
+    CliRun r = cli({"outline", book});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), int(chapterOutline().size()));
+    EXPECT_EQ(lines[0], "1\t2\tIntro: A/B\\C");
+    EXPECT_EQ(lines[4], "2\t-\tLost");
+    EXPECT_EQ(lines[5], "2\t4\tSame page"); // a tab in a title would split the line
+    EXPECT_EQ(lines[8], QString::fromUtf8("1\t6\t日本語 \"quoted\"|pipe"));
+
+    r = cli({"split", "--bookmarks", "1", book, dir.path("Book.pdf")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const auto all = pageContents(book);
+    EXPECT_EQ(pageContents(dir.path("Book 02 Chapter _ 2_.pdf")), pagesOf(all, {4, 5}));
+    EXPECT_EQ(pageContents(dir.path(QString::fromUtf8("Book 03 日本語 _quoted__pipe.pdf"))),
+              pagesOf(all, {6, 7}));
+}
+
 TEST_F(CliTest, MergeJoinsInOrderAndReplacesAnExistingOutput)
 {
     const QString other = dir.path("other.pdf");
@@ -141,6 +162,7 @@ TEST_F(CliTest, RefusalsAndFailuresExitWithOneAndTheJobsText)
         {{"split", "--every", "0.4", source, out}, "Please input a valid number"},
         {{"split", "--pages", " ", source, out}, "Please input the page number"},
         {{"split", "--pages", "9", source, out}, "Split failed\nError code: "},
+        {{"split", "--bookmarks", "2", source, out}, "This PDF has no bookmarks at level 2"},
         {{"split", "--odd", dir.path("missing.pdf"), out}, "Please select the source file"},
         {{"merge", out, source}, "Please add more PDF files"},
         {{"merge", source, source, dir.path("BOOK.pdf").replace("BOOK", "book")},
@@ -215,6 +237,10 @@ TEST(CliUsage, ExitStatusesOfTheWordsThemselves)
         {{"split", "--every"}, 2, true},
         {{"split", "--range", "1", "a.pdf", "b.pdf"}, 2, true},
         {{"merge", "--fast", "a.pdf", "b.pdf"}, 2, true},
+        {{"split", "--bookmarks", "none", "a.pdf", "b.pdf"}, 2, true},
+        {{"split", "--bookmarks=1", "a.pdf", "b.pdf"}, 2, true},
+        {{"outline"}, 2, true},
+        {{"outline", "a.pdf", "b.pdf"}, 2, true},
         {{"--help"}, 0, false},
         {{"--version"}, 0, false},
     };

@@ -88,24 +88,27 @@ TEST(SplitOptions, CountsThatAreNotAWholePositiveNumberAreRefused)
         {"007", "7", true},
         {"2147483647", "2147483647", true},
     };
-    for (const auto& c : cases) {
-        FakeInteraction ui;
-        SplitOptions o;
-        o.mode = SplitMode::EveryN;
-        o.TextEvery = c.text;
-        ValidationResult r = ValidateSplitInputs(o, ui);
-        EXPECT_EQ(o.TextEvery, c.normalised) << c.text;
-        EXPECT_EQ(r.goOn, c.ok) << c.text;
-        if (c.ok) {
-            EXPECT_TRUE(ui.calls.empty());
-            continue;
+    // The pages-per-file count and the bookmark level follow the same rule.
+    for (const bool level : {false, true})
+        for (const auto& c : cases) {
+            FakeInteraction ui;
+            SplitOptions o;
+            o.mode = level ? SplitMode::Bookmarks : SplitMode::EveryN;
+            QString& box = level ? o.TextLevel : o.TextEvery;
+            box = c.text;
+            ValidationResult r = ValidateSplitInputs(o, ui);
+            EXPECT_EQ(box, c.normalised) << c.text;
+            EXPECT_EQ(r.goOn, c.ok) << c.text;
+            if (c.ok) {
+                EXPECT_TRUE(ui.calls.empty());
+                continue;
+            }
+            EXPECT_EQ(r.focus, level ? OptionField::TextLevel : OptionField::TextEvery);
+            ASSERT_EQ(ui.calls.size(), 1u) << c.text;
+            EXPECT_EQ(ui.calls[0].text, "Please input a valid number");
+            EXPECT_EQ(ui.calls[0].icon, Interaction::Icon::Exclamation);
+            EXPECT_EQ(ui.calls[0].title, "Error");
         }
-        EXPECT_EQ(r.focus, OptionField::TextEvery);
-        ASSERT_EQ(ui.calls.size(), 1u) << c.text;
-        EXPECT_EQ(ui.calls[0].text, "Please input a valid number");
-        EXPECT_EQ(ui.calls[0].icon, Interaction::Icon::Exclamation);
-        EXPECT_EQ(ui.calls[0].title, "Error");
-    }
 }
 
 TEST(SplitOptions, OtherModesCheckOnlyWhatTheyUse)

@@ -54,11 +54,12 @@ TEST_F(SplitPanelTest, StartsWithThePageRangeAndItsDefaults)
     EXPECT_EQ(panel.TextFrom->text(), "1");
     EXPECT_EQ(panel.TextTo->text(), "10");
     EXPECT_EQ(panel.TextCustom->text(), "1,3,10-25,30-47");
+    EXPECT_EQ(panel.TextLevel->text(), "1");
 }
 
 TEST_F(SplitPanelTest, KeystrokeFilter)
 {
-    for (QLineEdit* box : {panel.TextEvery, panel.TextFrom, panel.TextTo})
+    for (QLineEdit* box : {panel.TextEvery, panel.TextFrom, panel.TextTo, panel.TextLevel})
         EXPECT_EQ(typed(box, "1a .,-2;x9"), "129") << box->objectName().toStdString();
     EXPECT_EQ(typed(panel.TextCustom, "1a .,-2;x9 "), "1,-29");
 
@@ -103,6 +104,11 @@ TEST_F(SplitPanelTest, FocusSelectsTheModeAndTheNumberText)
     QApplication::processEvents();
     EXPECT_EQ(mode(), 1);
     EXPECT_EQ(panel.TextFrom->selectedText(), "1");
+
+    QTest::mouseClick(panel.TextLevel, Qt::LeftButton, {}, QPoint(4, 4));
+    QApplication::processEvents();
+    EXPECT_EQ(mode(), 5);
+    EXPECT_EQ(panel.TextLevel->selectedText(), "1");
 
     // The custom box selects its mode only; the caret stays where the click put it.
     QTest::mouseClick(panel.TextCustom, Qt::LeftButton, {}, QPoint(4, 4));

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "engine/BookmarkLevels.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace paginor {
+
+// The message for a source without bookmarks of the chosen level; the level follows it.
+inline constexpr char kNoBookmarksAtLevel[] = "This PDF has no bookmarks at level ";
+
+// One output file of a split at bookmarks: its pages (from 1, both included) and the title
+// of the bookmark that names it.
+struct BookmarkPart
+{
+    QString title;
+    int32_t first = 1;
+    int32_t last = 1;
+
+    // "first-last", or the one page number: the page list and the status text of the part.
+    QString pageList() const;
+};
+
+// The parts of a source of `pageTotal` pages split at its bookmarks of `level`, in page order.
+// A part runs from its bookmark's page to the page before the next one's, the last to the end;
+// pages before the first bookmark join the first part. Bookmarks that lead nowhere (or past the
+// last page) are ignored; of several on one page, the first in outline order names the part.
+// Empty when no bookmark of that level leads to a page.
+std::vector<BookmarkPart> bookmarkParts(const std::vector<BookmarkLevel>& bookmarks, int32_t level,
+                                        int32_t pageTotal);
+
+// A bookmark title made fit for a file name: \ / : * ? " < > | and control characters become
+// "_", blanks at both ends go, and it is cut to 80 characters.
+QString titleForFileName(const QString& title);
+
+// The file of part `number` (from 1): the chosen path with ".pdf" (any letter case) removed
+// from its file name, " ", the number as two digits at least, " " and the title made fit for a
+// file name, then ".pdf"; without the second blank when that title is empty. The title is cut
+// further where the whole file name would pass 255 bytes, which no file system takes.
+QString bookmarkPartFileName(const QString& chosenPath, int number, const QString& title);
+
+} // namespace paginor
