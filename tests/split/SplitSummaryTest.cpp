@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <gtest/gtest.h>
-#include <map>
 #include <memory>
 
 using namespace paginor;
