@@ -51,7 +51,7 @@ protected:
     // Waits for the line to read `expected`; fails with what it reads after a generous wait.
     void expectLine(const std::string& expected) const
     {
-        QTest::qWaitFor([&] { return summary() == expected; }, 10000);
+        (void)QTest::qWaitFor([&] { return summary() == expected; }, 10000);
         EXPECT_EQ(summary(), expected);
     }
     void type(QWidget* box, const QString& keys)
