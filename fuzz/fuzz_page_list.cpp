@@ -106,8 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto samePast = [](const PageSpan& x, const PageSpan& y) {
         return x.first == y.first && x.last == y.last;
     };
-    if (wellFormed && !std::equal(got.pastEnd.begin(), got.pastEnd.end(), past.begin(),
-                                  past.end(), samePast))
+    if (wellFormed &&
+        !std::equal(got.pastEnd.begin(), got.pastEnd.end(), past.begin(), past.end(), samePast))
         abort();
     for (int32_t p : got.pages)
         if (p < 0 || p >= total)
