@@ -38,8 +38,10 @@ int64_t number(std::string_view s)
     return v >= 1 && v <= INT32_MAX ? v : -1;
 }
 
-// The rules read literally: false for a malformed list.
-bool expected(std::string_view text, int64_t total, std::vector<int32_t>& pages)
+// The rules read literally: false for a malformed list, with `bad` its first refused item;
+// `past` gets what the items name past the last page.
+bool expected(std::string_view text, int64_t total, std::vector<int32_t>& pages, std::string& bad,
+              std::vector<PageSpan>& past)
 {
     std::vector<std::string_view> items;
     for (size_t start = 0;;) {
@@ -55,10 +57,15 @@ bool expected(std::string_view text, int64_t total, std::vector<int32_t>& pages)
         const size_t dash = item.find('-');
         const int64_t a = number(item.substr(0, dash));
         const int64_t b = dash == item.npos ? a : number(item.substr(dash + 1));
+        bad = std::string(trimmed(item));
         if (a < 0 || b < 0)
             return false;
-        if (a > total)
+        if (a > total) {
+            past.push_back({int32_t(a), int32_t(b)});
             continue;
+        }
+        if (b > total)
+            past.push_back({int32_t(total + 1), int32_t(b)});
         if (b >= a)
             for (int64_t p = a; p <= std::min(b, total); ++p)
                 pages.push_back(int32_t(p - 1));
@@ -83,9 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const PageListResult got = parsePageList(text, total);
 
     std::vector<int32_t> want;
-    const bool wellFormed = expected(text, total, want);
+    std::string bad;
+    std::vector<PageSpan> past;
+    const bool wellFormed = expected(text, total, want, bad, past);
     if (!wellFormed) {
-        if (got.error != EngineError::BadPageList || !got.pages.empty())
+        if (got.error != EngineError::BadPageList || !got.pages.empty() || got.badItem != bad ||
+            !got.pastEnd.empty())
             abort();
     } else if (want.empty()) {
         if (got.error != EngineError::EmptySelection || !got.pages.empty())
@@ -93,6 +103,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else if (got.error != EngineError::None || got.pages != want) {
         abort();
     }
+    const auto samePast = [](const PageSpan& x, const PageSpan& y) {
+        return x.first == y.first && x.last == y.last;
+    };
+    if (wellFormed &&
+        !std::equal(got.pastEnd.begin(), got.pastEnd.end(), past.begin(), past.end(), samePast))
+        abort();
     for (int32_t p : got.pages)
         if (p < 0 || p >= total)
             abort();

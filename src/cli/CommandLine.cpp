@@ -56,6 +56,10 @@ CommandLine parseSplit(const QStringList& args)
             optionsEnded = true;
             continue;
         }
+        if (word == QLatin1String("--dry-run")) {
+            line.dryRun = true;
+            continue;
+        }
         QStringList values;
         if (word == QLatin1String("--password")) {
             if (line.hasPassword || !takeValues(args, i, 1, values))
@@ -188,6 +192,8 @@ QString usageText()
         "  paginor-cli outline SOURCE\n"
         "  paginor-cli --help | --version\n"
         "\n"
+        "split --dry-run prints the page count, each file it would write with its page count,\n"
+        "and what lies past the end; it writes nothing.\n"
         "split also takes --password PW; the variable PAGINOR_PASSWORD serves too. Without\n"
         "either, a protected source is asked for on the terminal.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"

@@ -28,6 +28,7 @@ struct CommandLine
     QString source;
     bool hasPassword = false; // --password was given (it may be "")
     QString password;
+    bool dryRun = false; // --dry-run: tell what the split would write, write nothing
 
     // split and merge: the output file; merge: the inputs in order.
     QString output;

@@ -1,5 +1,6 @@
 // paginor-cli: the split and merge jobs of the window, driven from a terminal.
 #include "cli/CommandLine.h"
+#include "cli/DryRun.h"
 #include "cli/TerminalInteraction.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/Session.h"
@@ -26,6 +27,8 @@ void printTo(std::FILE* stream, const QString& text)
 
 int runSplit(const CommandLine& line)
 {
+    if (line.dryRun)
+        return dryRunSplit(line);
     PDFLibrary engine;
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password);

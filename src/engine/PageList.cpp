@@ -41,8 +41,9 @@ std::optional<int64_t> pageNumber(std::string_view s)
 }
 
 // Appends the pages of one item; false when the item is malformed or the selection too long.
-bool appendItem(std::string_view item, int64_t total, std::vector<int32_t>& pages)
+bool appendItem(std::string_view item, int64_t total, PageListResult& result)
 {
+    std::vector<int32_t>& pages = result.pages;
     const auto dash = item.find('-');
     const auto first = pageNumber(item.substr(0, dash));
     if (!first)
@@ -54,9 +55,13 @@ bool appendItem(std::string_view item, int64_t total, std::vector<int32_t>& page
             return false;
         last = *second;
     }
-    if (*first > total)
+    if (*first > total) {
+        result.pastEnd.push_back({int32_t(*first), int32_t(last)});
         return true;
+    }
     const int64_t step = last >= *first ? 1 : -1;
+    if (last > total)
+        result.pastEnd.push_back({int32_t(total + 1), int32_t(last)});
     last = std::min(last, total);
     const size_t count = size_t((last - *first) * step + 1);
     if (pages.size() + count > kMaxSelectedPages)
@@ -81,8 +86,10 @@ PageListResult parsePageList(std::string_view text, int32_t pageTotal)
         if (comma == std::string_view::npos)
             comma = text.size();
         const auto item = text.substr(start, comma - start);
-        if (!trim(item).empty() && !appendItem(item, total, result.pages)) {
+        if (!trim(item).empty() && !appendItem(item, total, result)) {
             result.pages.clear();
+            result.pastEnd.clear();
+            result.badItem = std::string(trim(item));
             result.error = EngineError::BadPageList;
             return result;
         }

@@ -3,16 +3,28 @@
 #include "engine/EngineError.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace paginor {
+
+// Pages an item names, numbered from 1 and in the item's direction ("37-999", or 40 alone).
+struct PageSpan
+{
+    int32_t first = 0;
+    int32_t last = 0;
+};
 
 // The outcome of reading a page-list text: zero-based page indices in list order, or an error.
 struct PageListResult
 {
     EngineError error = EngineError::None;
     std::vector<int32_t> pages;
+    // BadPageList: the first item refused, blanks around it removed.
+    std::string badItem;
+    // What the items named past the last page and so left out, in list order.
+    std::vector<PageSpan> pastEnd;
 };
 
 // Most pages one list may select; longer selections are refused as malformed instead of

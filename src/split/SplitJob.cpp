@@ -106,6 +106,12 @@ QString SplitJob::infoText()
            QString::fromLatin1(kMakerWebSite) + u')';
 }
 
+bool SplitJob::isSource(const QString& path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isFile() && !info.isHidden();
+}
+
 QString SplitJob::partFileName(const QString& chosenPath, const QString& pageList)
 {
     // Only the file name loses its ".pdf": a folder such as "Scans.pdf.d" stays as it is.
@@ -146,8 +152,7 @@ void SplitJob::run(SplitRequest& request)
 
     const QString source = request.TextFile.trimmed();
     request.TextFile = source;
-    const QFileInfo sourceInfo(source);
-    if (source.isEmpty() || !sourceInfo.isFile() || sourceInfo.isHidden()) {
+    if (!isSource(source)) {
         m_ui.message(QStringLiteral("Please select the source file"), Interaction::Icon::Critical,
                      kError);
         m_password.CmdBrowse_Click(request.TextFile);

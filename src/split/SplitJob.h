@@ -78,6 +78,10 @@ public:
     // letter case) removed from its file name, then " Page ", the page list and ".pdf".
     static QString partFileName(const QString& chosenPath, const QString& pageList);
 
+    // True when `path` names what the split takes as its source: an existing plain file that
+    // is not hidden.
+    static bool isSource(const QString& path);
+
     // The text of document-information entries 5 and 6 of every output.
     static QString infoText();
 

@@ -1,4 +1,5 @@
 #include "ui/SplitPanel.h"
+#include "ui/SplitSummaryView.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -97,11 +98,15 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     buttonRow->addWidget(CmdSplit);
     buttonRow->addWidget(CmdExit);
 
+    m_summary = new SplitSummaryView(*this, session);
+    LabelSummary = m_summary->label();
+
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(12, 10, 12, 10);
     column->setSpacing(10);
     column->addLayout(fileRow);
     column->addWidget(Frame1);
+    column->addWidget(LabelSummary);
     column->addStretch(1);
     column->addLayout(buttonRow);
 

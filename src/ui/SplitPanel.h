@@ -16,6 +16,7 @@ namespace paginor {
 
 class Interaction;
 class PDFLibrary;
+class SplitSummaryView;
 struct Session;
 
 // The split panel `PicCleavo`: the source file, the six split modes and the split button.
@@ -49,6 +50,7 @@ public:
     QPushButton* CmdSplit = nullptr;
     QPushButton* CmdExit = nullptr;
     QLabel* LabelStatu = nullptr;
+    QLabel* LabelSummary = nullptr; // what "&Split" will write (see SplitSummaryView)
 
 public Q_SLOTS:
     // Chooses the source file and settles its password; ignored while jobRunning().
@@ -71,6 +73,7 @@ private:
     QLineEdit* box(OptionField field) const;
 
     SplitJob m_job;
+    SplitSummaryView* m_summary = nullptr;
 };
 
 } // namespace paginor

@@ -1,6 +1,7 @@
 #include "support/OutlineFactory.h"
 #include "support/PdfFactory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -119,6 +120,42 @@ TEST_F(CliTest, OutlineListsWhatASplitAtBookmarksWrites)
     EXPECT_EQ(pageContents(dir.path("Book 02 Chapter _ 2_.pdf")), pagesOf(all, {4, 5}));
     EXPECT_EQ(pageContents(dir.path(QString::fromUtf8("Book 03 日本語 _quoted__pipe.pdf"))),
               pagesOf(all, {6, 7}));
+}
+
+TEST_F(CliTest, DryRunTellsWhatTheSplitWouldWriteAndWritesNothing)
+{
+    const QString out = dir.path("Report.pdf");
+    const auto part = [&](const char* pages) {
+        return dir.path(QString("Report Page ") + pages);
+    };
+    struct Case
+    {
+        QStringList mode;
+        int status;
+        QString out;
+        QString err;
+    };
+    const std::vector<Case> cases = {
+        {{"--every", "2"},
+         0,
+         "5 pages\n" + part("1-2.pdf: 2 pages\n") + part("3-4.pdf: 2 pages\n") +
+             part("5-6.pdf: 1 page\n"),
+         ""},
+        {{"--pages", "1,7-9"},
+         0,
+         "5 pages\n" + out + ": 1 page\nPast the end, so left out: 7-9.\n",
+         ""},
+        {{"--range", "6", "9"}, 1, "5 pages\nPages 6-9 are past the end.\n", "Writes no file.\n"},
+        {{"--pages", "1,x"}, 1, "5 pages\n", "This page list is not valid: x\n"},
+        {{"--every", "0"}, 1, "5 pages\n", "Please input a valid number\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = cli(QStringList{"split", "--dry-run"} << c.mode << source << out);
+        EXPECT_EQ(r.status, c.status) << c.mode.join(' ').toStdString();
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, c.err);
+    }
+    EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files), QStringList{"book.pdf"});
 }
 
 TEST_F(CliTest, MergeJoinsInOrderAndReplacesAnExistingOutput)

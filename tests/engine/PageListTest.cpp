@@ -77,3 +77,29 @@ TEST(PageList, HugeSelectionsAreRefusedNotExhaustingMemory)
     EXPECT_EQ(result.error, EngineError::BadPageList);
     EXPECT_TRUE(result.pages.empty());
 }
+
+TEST(PageList, NamesTheRefusedItemAndWhatLiesPastTheEnd)
+{
+    struct Told
+    {
+        const char* text;
+        int total;
+        const char* badItem;
+        const char* pastEnd; // "first-last" per span, joined by ","
+    };
+    const Told cases[] = {
+        {"5-999", 36, "", "37-999"},  {"1,50-60, 40 ,36-37", 36, "", "50-60,40-40,37-37"},
+        {"999-5,3", 36, "", "999-5"}, // starts past the end: all of it is left out
+        {"20-5", 36, "", ""},         {"1,3, x-2 ,0", 36, "x-2", ""},
+        {"40,0", 36, "0", ""}, // a refused list reports nothing left out
+    };
+    for (const auto& c : cases) {
+        const auto result = parsePageList(c.text, c.total);
+        std::string spans;
+        for (const auto& s : result.pastEnd)
+            spans +=
+                (spans.empty() ? "" : ",") + std::to_string(s.first) + '-' + std::to_string(s.last);
+        EXPECT_EQ(result.badItem, c.badItem) << c.text;
+        EXPECT_EQ(spans, c.pastEnd) << c.text;
+    }
+}

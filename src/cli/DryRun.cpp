@@ -1,0 +1,75 @@
+#include "cli/DryRun.h"
+
+#include "cli/TerminalInteraction.h"
+#include "engine/PDFLibrary.h"
+#include "jobs/Session.h"
+#include "split/PageCountProbe.h"
+#include "split/SourcePassword.h"
+#include "split/SplitSummary.h"
+
+#include <cstdio>
+
+namespace paginor::cli {
+
+namespace {
+
+void printLine(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = (text + u'\n').toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+int dryRunSplit(const CommandLine& line)
+{
+    PDFLibrary engine;
+    Session session;
+    TerminalInteraction ui(line.output, line.hasPassword, line.password);
+    const QString source = line.source.trimmed();
+    SourceCount count = countPages(engine, source, QString());
+    if (count.state == SourceCount::State::Protected) {
+        SourcePassword password(engine, session, ui);
+        if (!password.AskSourcePassword(source))
+            return 1;
+        count = countPages(engine, source, session.SourcePassword);
+    }
+    switch (count.state) {
+    case SourceCount::State::Unreadable:
+        printLine(stderr, QStringLiteral("Please select the source file"));
+        return 1;
+    case SourceCount::State::Protected:
+        printLine(stderr, QString::fromLatin1(kProtectedSourceText));
+        return 1;
+    case SourceCount::State::Damaged:
+        printLine(stderr, QString::fromLatin1(kDamagedSourceText));
+        return 1;
+    case SourceCount::State::Counted:
+        break;
+    }
+
+    const SplitPlan plan = planSplit(line.options, count.pageTotal);
+    printLine(stdout, pagesText(count.pageTotal));
+    if (!plan.refusal.isEmpty()) {
+        printLine(stderr, plan.refusal);
+        return 1;
+    }
+    for (size_t i = 0; i < plan.parts.size(); ++i)
+        printLine(stdout, plannedPath(plan, i, line.output) + QStringLiteral(": ") +
+                              pagesText(plan.parts[i].pageCount));
+    const QString remark = remarkText(plan);
+    if (plan.listRefused) {
+        printLine(stderr, remark);
+        return 1;
+    }
+    if (!remark.isEmpty())
+        printLine(stdout, remark);
+    if (plan.parts.empty()) {
+        printLine(stderr, QString::fromLatin1(kWritesNoFileText));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace paginor::cli

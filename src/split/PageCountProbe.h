@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace paginor {
+
+class PDFLibrary;
+
+// What the engine's probe makes of a split source.
+struct SourceCount
+{
+    enum class State
+    {
+        Unreadable, // no file the split would take as its source
+        Counted,    // opened: pageTotal holds its page count
+        Protected,  // needs a password other than the one given
+        Damaged,    // not a PDF, damaged, or made in a way the engine cannot read
+    };
+    State state = State::Unreadable;
+    int32_t pageTotal = 0;
+};
+
+// What the split panel's summary line and the dry run say of a source that was not counted.
+inline const char* const kProtectedSourceText =
+    "Protected: the page count shows once the password is given";
+inline const char* const kDamagedSourceText = "Not a PDF file, or damaged";
+
+// Opens `path` with `password` through the engine's probe (ProbeOpen, ProbeInfo item 20,
+// ProbeClose) and says what came of it. A path the split would not take as its source (see
+// SplitJob::isSource) is Unreadable without being opened.
+SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& password);
+
+// Counts a source's pages on a thread of its own, with an engine instance of its own, so that
+// neither typing nor the window's engine ever waits for a large file. The answers of the last
+// few files are kept: asking again about an unchanged file parses nothing.
+class PageCountProbe : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PageCountProbe(QObject* parent = nullptr);
+    // Waits for a count under way to end.
+    ~PageCountProbe() override;
+
+    // Asks for the page count of `path` opened with `password`. The answer comes as counted(),
+    // later, on this object's thread. A request not yet taken up is replaced by a newer one.
+    void request(const QString& path, const QString& password);
+
+    // How many files the probe has parsed so far.
+    int parsed() const { return m_parsed; }
+
+Q_SIGNALS:
+    void counted(const QString& path, const QString& password, const paginor::SourceCount& count);
+
+private:
+    struct Request
+    {
+        QString path;
+        QString password;
+    };
+    void work();
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::optional<Request> m_pending;
+    bool m_stop = false;
+    std::thread m_thread;
+    std::atomic<int> m_parsed{0};
+};
+
+} // namespace paginor

@@ -1,0 +1,191 @@
+#include "split/SplitSummary.h"
+
+#include "engine/PageList.h"
+#include "jobs/Interaction.h"
+#include "split/SplitJob.h"
+
+namespace paginor {
+
+namespace {
+
+const QString kNotValid = QStringLiteral("This page list is not valid: ");
+const QString kLeftOut = QStringLiteral("Past the end, so left out: ");
+const QChar kEllipsis(0x2026);
+
+// More runs than this make a description longer than it helps.
+constexpr size_t kMaxRuns = 3;
+// Items past the end named before the rest go unnamed.
+constexpr qsizetype kMaxPastEnd = 3;
+
+// Keeps the option check's message instead of showing it.
+class MessageKeeper : public Interaction
+{
+public:
+    QString text;
+    Reply message(const QString& t, Icon, const QString&, Buttons) override
+    {
+        if (text.isEmpty())
+            text = t;
+        return Reply::Ok;
+    }
+    bool inputBox(const QString&, const QString&, QString&) override { return false; }
+    QStringList fileDialog(const FileDialogRequest&) override { return {}; }
+    void setStatus(const QString&) override {}
+    void setBusy(bool) override {}
+    void setWaitCursor(bool) override {}
+    void setProgress(int) override {}
+    void yield() override {}
+    void runWhileYielding(const std::function<void()>& work) override { work(); }
+};
+
+QString spanText(int64_t first, int64_t last)
+{
+    return first == last ? QString::number(first)
+                         : QString::number(first) + u'-' + QString::number(last);
+}
+
+// Zero-based pages as runs of neighbours in either direction, "5-36" or "12-3,40";
+// "" when there are more than kMaxRuns.
+QString runsText(const std::vector<int32_t>& pages)
+{
+    QStringList runs;
+    size_t start = 0;
+    while (start < pages.size()) {
+        size_t end = start;
+        if (end + 1 < pages.size()) {
+            const int64_t step = int64_t(pages[end + 1]) - pages[end];
+            if (step == 1 || step == -1)
+                while (end + 1 < pages.size() && int64_t(pages[end + 1]) - pages[end] == step)
+                    ++end;
+        }
+        if (size_t(runs.size()) == kMaxRuns)
+            return QString();
+        runs << spanText(int64_t(pages[start]) + 1, int64_t(pages[end]) + 1);
+        start = end + 1;
+    }
+    return runs.join(u',');
+}
+
+QString partName(const PlannedPart& part)
+{
+    return QStringLiteral("Page ") + part.pageList;
+}
+
+// The files of a mode that writes several, named as the split names them: the first two and
+// the last. A further mode that writes named files (such as one file per bookmark) lists its
+// names here too.
+QString namesText(const SplitPlan& plan)
+{
+    const auto& parts = plan.parts;
+    QStringList names;
+    for (size_t i = 0; i < parts.size() && i < 2; ++i)
+        names << partName(parts[i]);
+    QString text = names.join(QStringLiteral(", "));
+    if (parts.size() > 3)
+        text += QStringLiteral(", ") + kEllipsis + u' ' + partName(parts.back());
+    else if (parts.size() == 3)
+        text += QStringLiteral(", ") + partName(parts.back());
+    const PlannedPart& last = parts.back();
+    if (last.cutShort && !last.holds.isEmpty())
+        text += QStringLiteral(" (holds ") + last.holds + u')';
+    return text;
+}
+
+} // namespace
+
+QString pagesText(int64_t count)
+{
+    return QString::number(count) +
+           (count == 1 ? QStringLiteral(" page") : QStringLiteral(" pages"));
+}
+
+SplitPlan planSplit(const SplitOptions& options, int32_t pageTotal)
+{
+    SplitPlan plan;
+    plan.mode = options.mode;
+    plan.pageTotal = pageTotal;
+    // The check rewrites the number boxes; the page lists are built from what it leaves.
+    SplitOptions checked = options;
+    MessageKeeper keeper;
+    if (!ValidateSplitInputs(checked, keeper).goOn) {
+        plan.refusal = keeper.text;
+        return plan;
+    }
+    const QStringList lists = BuildPageLists(checked, pageTotal);
+    for (const QString& list : lists) {
+        const PageListResult read = parsePageList(list.toStdString(), pageTotal);
+        if (read.error == EngineError::BadPageList) {
+            plan.listRefused = true;
+            plan.badItem = QString::fromStdString(read.badItem);
+            plan.parts.clear();
+            plan.pastEnd.clear();
+            return plan;
+        }
+        // The single file's leftovers are told apart; a part's show in its own description.
+        if (checked.mode != SplitMode::EveryN)
+            for (const PageSpan& span : read.pastEnd)
+                plan.pastEnd << spanText(span.first, span.last);
+        if (read.pages.empty())
+            continue;
+        PlannedPart part;
+        part.pageList = list;
+        part.pageCount = int32_t(read.pages.size());
+        part.holds = runsText(read.pages);
+        part.cutShort = !read.pastEnd.empty();
+        plan.parts.push_back(std::move(part));
+    }
+    return plan;
+}
+
+QString remarkText(const SplitPlan& plan)
+{
+    if (plan.listRefused)
+        return kNotValid + plan.badItem;
+    if (plan.pastEnd.isEmpty())
+        return QString();
+    if (plan.mode == SplitMode::PageRange) {
+        const QString& span = plan.pastEnd.first();
+        return span.contains(u'-')
+                   ? QStringLiteral("Pages ") + span + QStringLiteral(" are past the end.")
+                   : QStringLiteral("Page ") + span + QStringLiteral(" is past the end.");
+    }
+    QString named = plan.pastEnd.mid(0, kMaxPastEnd).join(QStringLiteral(", "));
+    if (plan.pastEnd.size() > kMaxPastEnd)
+        named += QStringLiteral(", ") + kEllipsis;
+    return kLeftOut + named + u'.';
+}
+
+QString summaryText(const SplitPlan& plan)
+{
+    QString text = pagesText(plan.pageTotal) + QStringLiteral(". ");
+    if (!plan.refusal.isEmpty())
+        return text + plan.refusal + u'.';
+    if (plan.listRefused)
+        return text + remarkText(plan);
+    if (plan.parts.empty()) {
+        text += QString::fromLatin1(kWritesNoFileText);
+    } else if (plan.mode == SplitMode::EveryN) {
+        const size_t files = plan.parts.size();
+        text += QStringLiteral("Writes %1 %2: ")
+                    .arg(files)
+                    .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files")) +
+                namesText(plan) + u'.';
+    } else {
+        const PlannedPart& part = plan.parts.front();
+        text += QStringLiteral("Writes 1 file with ") + pagesText(part.pageCount);
+        if (plan.mode == SplitMode::PageRange && !part.holds.isEmpty())
+            text += QStringLiteral(" (") + part.holds + u')';
+        text += u'.';
+    }
+    const QString remark = remarkText(plan);
+    return remark.isEmpty() ? text : text + u' ' + remark;
+}
+
+QString plannedPath(const SplitPlan& plan, size_t index, const QString& chosenPath)
+{
+    if (plan.mode == SplitMode::EveryN && index < plan.parts.size())
+        return SplitJob::partFileName(chosenPath, plan.parts[index].pageList);
+    return chosenPath;
+}
+
+} // namespace paginor
