@@ -27,6 +27,9 @@ struct CommandLine
     bool hasPassword = false; // --password was given (it may be "")
     QString password;
 
+    // merge: every --password given, in order; each is tried on every protected input.
+    QStringList passwords;
+
     // split and merge: the output file; merge: the inputs in order.
     QString output;
     QStringList inputs;
