@@ -166,7 +166,7 @@ TEST(Merge, AnInputRemovedDuringTheMergeIsBlamedAndNothingIsWritten)
         SCOPED_TRACE(forms ? "forms" : "plain");
         TempDir dir;
         QStringList inputs;
-        for (int i = 0; i < 240; ++i) {
+        for (int i = 0; i < 300; ++i) {
             PdfSpec recipe = plain(1, QString("m%1").arg(i));
             recipe.formField = forms;
             inputs << makeFile(dir, QString("m%1.pdf").arg(i), recipe);
