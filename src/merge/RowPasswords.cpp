@@ -89,10 +89,11 @@ bool RowPasswords::settle(QStringList& passwords)
             return true;
         }
 
-        lock.tested = false;
-        lock.isProtected = found == Found::NeedsPassword || !password.isEmpty();
-        m_list.setLock(i, lock);
         if (found == Found::NeedsPassword) {
+            // The lock shows while the box asks.
+            lock.tested = false;
+            lock.isProtected = true;
+            m_list.setLock(i, lock);
             m_ui.setBusy(false);
             const bool given = askPassword(m_ui, path, password, [&](const QString& answer) {
                 return testPassword(m_engine, path, answer);
@@ -102,6 +103,7 @@ bool RowPasswords::settle(QStringList& passwords)
                 return false;
         }
         lock.tested = true;
+        lock.isProtected = !password.isEmpty();
         lock.password = password;
         lock.stamp = stamp;
         m_list.setLock(i, lock);
