@@ -140,6 +140,13 @@ CommandLine parseMerge(const QStringList& args)
             optionsEnded = true;
             continue;
         }
+        if (!optionsEnded && word == QLatin1String("--password")) {
+            QStringList values;
+            if (!takeValues(args, i, 1, values))
+                return refuse(QStringLiteral("--password takes one value"));
+            line.passwords << values.at(0);
+            continue;
+        }
         if (!optionsEnded && word.startsWith(QLatin1String("--")))
             return refuse(QStringLiteral("merge takes no option: %1").arg(word));
         positional << word;
@@ -196,6 +203,8 @@ QString usageText()
         "and what lies past the end; it writes nothing.\n"
         "split also takes --password PW; the variable PAGINOR_PASSWORD serves too. Without\n"
         "either, a protected source is asked for on the terminal.\n"
+        "merge tries every --password given (or PAGINOR_PASSWORD) on each protected input and\n"
+        "asks on the terminal for one that none of them opens.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
         "With --bookmarks LEVEL one part per bookmark of that level (1 = the top), written as\n"
         "\"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"

@@ -30,6 +30,9 @@ struct CommandLine
     QString password;
     bool dryRun = false; // --dry-run: tell what the split would write, write nothing
 
+    // merge: every --password given, in order; each is tried on every protected input.
+    QStringList passwords;
+
     // split and merge: the output file; merge: the inputs in order.
     QString output;
     QStringList inputs;

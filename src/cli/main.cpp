@@ -109,6 +109,7 @@ int runMerge(const CommandLine& line)
     for (const QString& input : line.inputs)
         list.AddListRow(input);
     MergeJob job(engine, session, ui, list);
+    job.setKnownPasswords(line.passwords);
     const MergeResult outcome = job.CmdMerge_Click();
     ui.progress(QString());
     return outcome.kind == MergeResult::Kind::Merged ? 0 : 1;
@@ -128,6 +129,9 @@ int main(int argc, char** argv)
         line.hasPassword = true;
         line.password = qEnvironmentVariable("PAGINOR_PASSWORD");
     }
+    if (line.command == CommandLine::Command::Merge && line.passwords.isEmpty() &&
+        qEnvironmentVariableIsSet("PAGINOR_PASSWORD"))
+        line.passwords << qEnvironmentVariable("PAGINOR_PASSWORD");
     switch (line.command) {
     case CommandLine::Command::Help:
         printTo(stdout, usageText());

@@ -58,7 +58,7 @@ struct NeedsFullCopy
 class Merge
 {
 public:
-    Merge(const std::vector<std::string>& inputs, const WriteOptions& options,
+    Merge(const std::vector<MergeInput>& inputs, const WriteOptions& options,
           const std::function<void(int, int)>& progress)
         : m_inputs(inputs), m_options(options), m_progress(progress)
     {
@@ -95,7 +95,7 @@ private:
             // A source that could not be read while writing is that input's failure.
             if (!inputFailed)
                 for (size_t i = 0; i < m_inputs.size(); ++i)
-                    if (!e.file().empty() && m_inputs[i] == e.file())
+                    if (!e.file().empty() && m_inputs[i].path == e.file())
                         m_outcome.joined = int32_t(i);
         }
     }
@@ -104,11 +104,11 @@ private:
     std::shared_ptr<SourceDocument> open(size_t i, bool reopening)
     {
         try {
-            auto source = SourceDocument::open(m_inputs[i], QString(), reopening);
+            auto source = SourceDocument::open(m_inputs[i].path, m_inputs[i].password, reopening);
             // A file without a page (its page tree unreadable) would vanish from the output
             // while the merge reported success.
             if (source->pageCount() <= 0)
-                throw EngineFailure(EngineError::NotPdfOrDamaged, "no pages", m_inputs[i]);
+                throw EngineFailure(EngineError::NotPdfOrDamaged, "no pages", m_inputs[i].path);
             return source;
         } catch (const std::exception& e) {
             failAt(i, e);
@@ -120,7 +120,7 @@ private:
         if (isWriteError(e))
             throw;
         m_failedInput = int32_t(i);
-        throw EngineFailure(inputError(e), e.what(), m_inputs[i]);
+        throw EngineFailure(inputError(e), e.what(), m_inputs[i].path);
     }
 
     void report(int done, int total)
@@ -182,7 +182,7 @@ private:
     // data of files up to kPrefetchBytes is read as well.
     std::shared_ptr<SourceDocument> parsed(size_t i)
     {
-        auto source = SourceDocument::open(m_inputs[i], QString(), false);
+        auto source = SourceDocument::open(m_inputs[i].path, m_inputs[i].password, false);
         source->resolveAll(source->identity().size <= kPrefetchBytes);
         return source;
     }
@@ -226,7 +226,7 @@ private:
                         [&](std::FILE* file) { writeWithQpdf(builder.pdf(), file, options); });
     }
 
-    const std::vector<std::string>& m_inputs;
+    const std::vector<MergeInput>& m_inputs;
     WriteOptions m_options;
     std::function<void(int, int)> m_progress;
     MergeOutcome m_outcome;
@@ -245,7 +245,7 @@ size_t openFileBudget()
     return soft > used ? (soft - used) / 2 : 0;
 }
 
-MergeOutcome mergeFiles(const std::vector<std::string>& inputs, const std::string& output,
+MergeOutcome mergeFiles(const std::vector<MergeInput>& inputs, const std::string& output,
                         const WriteOptions& writeOptions,
                         const std::function<void(int, int)>& progress)
 {

@@ -3,6 +3,7 @@
 #include "engine/AtomicWriter.h"
 #include "engine/EngineError.h"
 
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,13 +17,20 @@ struct MergeOutcome
     EngineError error = EngineError::None;
 };
 
-// Joins `inputs` in order into one document written atomically at `output`. Every input is
-// opened with the empty password, so files with only an owner password join like others.
+// One file to join and the password it opens with ("" = none).
+struct MergeInput
+{
+    std::string path;
+    QString password;
+};
+
+// Joins `inputs` in order into one document written atomically at `output`. Each input is
+// opened with its own password; with "" files with only an owner password join like others.
 // Stops at the first input that fails to open or copy; the output is written only when all
 // were joined. A failed write reports the input it could not read, or 0 joined when no input
 // is to blame. Above the open-file budget, inputs are held open only while being read.
 // `progress` gets (done, total) on the calling thread.
-MergeOutcome mergeFiles(const std::vector<std::string>& inputs, const std::string& output,
+MergeOutcome mergeFiles(const std::vector<MergeInput>& inputs, const std::string& output,
                         const WriteOptions& writeOptions,
                         const std::function<void(int, int)>& progress);
 

@@ -62,7 +62,7 @@ struct PDFLibrary::Impl
     int32_t nextDocumentId = 1;
     std::unique_ptr<Document> current;
     SourceCache cache;
-    std::map<QString, std::vector<QString>> lists;
+    std::map<QString, std::vector<std::pair<QString, QString>>> lists; // (path, password)
     std::map<int32_t, Probe> probes;
     int32_t nextProbe = 1;
     ProgressHandler progress;
@@ -230,9 +230,10 @@ void PDFLibrary::NewPathList(const QString& listName)
     m->lists[listName].clear();
 }
 
-bool PDFLibrary::AppendToPathList(const QString& listName, const QString& path)
+bool PDFLibrary::AppendToPathList(const QString& listName, const QString& path,
+                                  const QString& password)
 {
-    m->lists[listName].push_back(path);
+    m->lists[listName].emplace_back(path, password);
     return true;
 }
 
@@ -241,9 +242,9 @@ int32_t PDFLibrary::MergePathList(const QString& listName, const QString& output
     const auto list = m->lists.find(listName);
     if (list == m->lists.end())
         return m->failed(EngineError::UnknownList), 0;
-    std::vector<std::string> inputs;
-    for (const auto& path : list->second)
-        inputs.push_back(localPath(path));
+    std::vector<MergeInput> inputs;
+    for (const auto& [path, password] : list->second)
+        inputs.push_back({localPath(path), password});
     MergeOutcome outcome;
     // Whatever else escapes the merge (qpdf finishing the output, memory) is a failure too,
     // with no input to blame.
@@ -267,7 +268,7 @@ QString PDFLibrary::PathListEntry(const QString& listName, int32_t index)
         return m->failed(EngineError::UnknownList), QString();
     if (index < 1 || size_t(index) > list->second.size())
         return m->failed(EngineError::BadArgument), QString();
-    return list->second[size_t(index) - 1];
+    return list->second[size_t(index) - 1].first;
 }
 
 int32_t PDFLibrary::ProbeOpen(const QString& path, const QString& password)

@@ -2,10 +2,11 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
-#include "merge/MergeList.h"
 #include "jobs/FileDialogs.h"
 #include "jobs/Interaction.h"
 #include "jobs/Session.h"
+#include "merge/MergeList.h"
+#include "merge/RowPasswords.h"
 
 #include <QFileInfo>
 
@@ -15,6 +16,9 @@ namespace {
 
 const QString kListName = QStringLiteral("TmpList");
 const QString kCrLf = QStringLiteral("\r\n");
+// The second line of the success message when an input was opened with its password.
+const QString kProtectedMerged =
+    QStringLiteral("The protected files were merged without their passwords.");
 
 // Leaves the busy state however the job ends.
 class BusyScope
@@ -64,7 +68,16 @@ MergeResult MergeJob::CmdMerge_Click()
     }
     if (output.isEmpty())
         return outcome;
-    return merge(m_engine, m_ui, m_list.fullPaths(), output);
+    // The password tests and prompts come before any writing, with the panel already disabled.
+    BusyScope busy(m_ui);
+    RowPasswords rowPasswords(m_engine, m_ui, m_list);
+    rowPasswords.setKnownPasswords(m_knownPasswords);
+    QStringList passwords;
+    if (!rowPasswords.settle(passwords)) {
+        outcome.output = output;
+        return outcome;
+    }
+    return joinWhileBusy(m_engine, m_ui, m_list.fullPaths(), output, passwords);
 }
 
 bool MergeJob::IsListedFile(const QString& path) const
@@ -85,16 +98,25 @@ bool MergeJob::IsListedFile(const QString& path) const
 }
 
 MergeResult MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
-                            const QString& output)
+                            const QString& output, const QStringList& passwords)
+{
+    BusyScope busy(ui);
+    return joinWhileBusy(engine, ui, paths, output, passwords);
+}
+
+MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+                                    const QString& output, const QStringList& passwords)
 {
     MergeResult outcome;
     outcome.output = output;
-    BusyScope busy(ui);
 
     const int n = int(paths.size());
     engine.NewPathList(kListName);
-    for (const QString& path : paths)
-        engine.AppendToPathList(kListName, path);
+    bool unlocked = false;
+    for (int i = 0; i < n; ++i) {
+        engine.AppendToPathList(kListName, paths.at(i), passwords.value(i));
+        unlocked = unlocked || !passwords.value(i).isEmpty();
+    }
     ui.setProgress(70);
 
     int joined = 0;
@@ -111,8 +133,10 @@ MergeResult MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringLi
     outcome.kind = MergeResult::Kind::Merged;
     ui.setProgress(100);
     engine.DropDocument(engine.DocumentIdAt(1));
-    ui.message(QStringLiteral("PDF file has been successfully merged."),
-               Interaction::Icon::Information, QStringLiteral("OK"));
+    QString text = QStringLiteral("PDF file has been successfully merged.");
+    if (unlocked)
+        text += kCrLf + kProtectedMerged;
+    ui.message(text, Interaction::Icon::Information, QStringLiteral("OK"));
     return outcome;
 }
 

@@ -23,7 +23,7 @@ struct MergeResult
     enum class Kind
     {
         TooFewFiles, // fewer than two rows: the add dialog was shown instead
-        Cancelled,   // the save dialog was cancelled
+        Cancelled,   // the save dialog or a password prompt was cancelled; nothing was written
         Merged,      // the output was written
         Failed,      // a file could not be joined; nothing new is at the output path
     };
@@ -41,8 +41,12 @@ public:
 
     // The whole command. With fewer than two rows it says so and runs the add dialog instead.
     // Otherwise it asks for the output path, refusing any listed file until another path or
-    // Cancel is given, then joins the rows as merge() does.
+    // Cancel is given, settles each row's password (RowPasswords; asking the user for those it
+    // does not know), then joins the rows as merge() does.
     MergeResult CmdMerge_Click();
+
+    // Passwords tried on every protected row before the user is asked.
+    void setKnownPasswords(const QStringList& passwords) { m_knownPasswords = passwords; }
 
     // True when `path` names the same file as a row: the texts are equal ignoring letter
     // case, or both resolve to the same existing file. "" matches nothing.
@@ -50,12 +54,14 @@ public:
 
     // Joins `paths` in order into `output` under the busy state, with progress 1, 70 and 100,
     // and reports success, the first file that failed, or an output that could not be
-    // written (kCanNotWritePdf, without blaming any input). The engine's list "TmpList" holds
-    // `paths` afterwards. The output appears only when every file was joined; an existing file
-    // there is replaced then and left intact otherwise. The window, the benchmark and the
+    // written (kCanNotWritePdf, without blaming any input). Path i opens with `passwords` i
+    // (missing or "" = none); the output is not encrypted, and when any input needed a password
+    // the success message says so. The engine's list "TmpList" holds `paths` afterwards. The
+    // output appears only when every file was joined; an existing file there is replaced then
+    // and left intact otherwise. The window, the benchmark and the
     // command line all merge through this.
     static MergeResult merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
-                             const QString& output);
+                             const QString& output, const QStringList& passwords = {});
 
     // The failure message when `joined` of the files in "TmpList" were joined.
     static QString failureText(PDFLibrary& engine, int joined);
@@ -64,10 +70,15 @@ public:
     static QString writeFailureText(const QString& output);
 
 private:
+    // merge() once the busy state has been entered.
+    static MergeResult joinWhileBusy(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+                                     const QString& output, const QStringList& passwords);
+
     PDFLibrary& m_engine;
     Session& m_session;
     Interaction& m_ui;
     MergeList& m_list;
+    QStringList m_knownPasswords;
 };
 
 } // namespace paginor

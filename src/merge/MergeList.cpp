@@ -157,6 +157,16 @@ QVector<int> MergeList::selectedRows() const
     return out;
 }
 
+void MergeList::setLock(int index, const RowLock& lock)
+{
+    if (index < 0 || index >= rowCount())
+        return;
+    const bool shown = m_rows[index].lock.isProtected;
+    m_rows[index].lock = lock;
+    if (shown != lock.isProtected)
+        Q_EMIT lockChanged(index);
+}
+
 void MergeList::RemoveSelectedRows()
 {
     if (m_rows.isEmpty())
@@ -198,6 +208,7 @@ bool MergeList::moveCurrent(int step)
     std::swap(a.fileName, b.fileName);
     std::swap(a.path, b.path);
     std::swap(a.sizeText, b.sizeText);
+    std::swap(a.lock, b.lock);
     // Each file keeps its own selection, so a selected neighbour does not lose it.
     std::swap(a.selected, b.selected);
     m_current = q;

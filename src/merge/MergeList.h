@@ -1,5 +1,7 @@
 #pragma once
 
+#include "merge/RowLock.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -12,7 +14,8 @@ class Interaction;
 struct Session;
 
 // One row of the merge list: exactly the four texts the list shows, plus whether the row is
-// selected. The full path is not kept; it is rebuilt from `path` and `fileName`.
+// selected and what its password test found. The full path is not kept; it is rebuilt from
+// `path` and `fileName`.
 struct MergeRow
 {
     QString number;   // "No.": the position as "001", ..., "999", "1000"
@@ -20,6 +23,7 @@ struct MergeRow
     QString path;     // "Path": the folder without a trailing separator ("" for "/a.pdf")
     QString sizeText; // "File Size": "1,234 KB"
     bool selected = false;
+    RowLock lock; // moves with the file
 };
 
 // The ordered list of PDFs to join, in merge order. It is what the merge panel shows: the
@@ -73,6 +77,10 @@ public:
     int currentRow() const { return m_current; }
     QVector<int> selectedRows() const;
 
+    // Records what the password test of row `index` found; signals lockChanged when the row's
+    // lock symbol appears or goes.
+    void setLock(int index, const RowLock& lock);
+
     // Removes every selected row and renumbers; nothing is selected afterwards, and there is
     // no current row. An empty list or an empty selection changes nothing.
     void RemoveSelectedRows();
@@ -90,6 +98,8 @@ Q_SIGNALS:
     void rowsChanged(int first, int last);
     // Rows were removed: everything must be read again.
     void listReset();
+    // Row `index` became known as protected, or no longer is.
+    void lockChanged(int index);
 
 private:
     bool moveCurrent(int step);

@@ -3,6 +3,7 @@
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/Interaction.h"
+#include "jobs/PasswordPrompt.h"
 #include "jobs/Session.h"
 
 namespace paginor {
@@ -16,11 +17,7 @@ bool SourcePassword::TestPassword(const QString& FileName, const QString& Passwo
 {
     // Called directly, not through runWhileYielding: the panel is not disabled at this point,
     // and letting events through would let another job reach the engine meanwhile.
-    const int32_t handle = m_engine.ProbeOpen(FileName, Password);
-    bool isNumber = false;
-    m_engine.ProbeInfo(handle, 20).toInt(&isNumber);
-    const bool closed = m_engine.ProbeClose(handle);
-    return handle > 0 && isNumber && closed;
+    return testPassword(m_engine, FileName, Password);
 }
 
 bool SourcePassword::passwordIsTheReason(const QString& path)
@@ -36,23 +33,15 @@ bool SourcePassword::passwordIsTheReason(const QString& path)
 
 bool SourcePassword::AskSourcePassword(const QString& path)
 {
-    const QString prompt = QStringLiteral("Please input the password for ") + path;
-    for (;;) {
-        QString answer = m_session.SourcePassword;
-        if (!m_ui.inputBox(prompt, QStringLiteral("Need password"), answer))
-            answer.clear();
-        m_session.SourcePassword = answer;
-        if (answer.isEmpty())
-            return false;
-        if (TestPassword(path, answer)) {
-            m_session.SourcePasswordFile = path;
-            return true;
-        }
-        if (!passwordIsTheReason(path)) {
-            m_session.SourcePassword.clear();
-            return false;
-        }
-    }
+    const auto judge = [&](const QString& answer) {
+        if (TestPassword(path, answer))
+            return PasswordCheck::Accepted;
+        return passwordIsTheReason(path) ? PasswordCheck::Wrong : PasswordCheck::Unusable;
+    };
+    if (askPassword(m_ui, path, m_session.SourcePassword, judge) != PasswordCheck::Accepted)
+        return false;
+    m_session.SourcePasswordFile = path;
+    return true;
 }
 
 void SourcePassword::CmdBrowse_Click(QString& TextFile)

@@ -1,5 +1,7 @@
 #include "ui/MergePanel.h"
 
+#include "ui/LockIcon.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QProgressBar>
@@ -111,6 +113,12 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     });
     connect(&m_list, &MergeList::rowsChanged, this, &MergePanel::showRows);
     connect(&m_list, &MergeList::listReset, this, &MergePanel::showAll);
+    // Only the symbol: the model's selection is not current while a merge runs.
+    connect(&m_list, &MergeList::lockChanged, this, [this](int row) {
+        if (row < m_shown)
+            LvPDF->topLevelItem(row)->setIcon(1, m_list.row(row).lock.isProtected ? lockIcon()
+                                                                                  : QIcon());
+    });
 }
 
 bool MergePanel::jobRunning() const
@@ -200,6 +208,7 @@ void MergePanel::showRows(int first, int last)
         item->setText(1, row.fileName);
         item->setText(2, row.path);
         item->setText(3, row.sizeText);
+        item->setIcon(1, row.lock.isProtected ? lockIcon() : QIcon());
         item->setSelected(row.selected);
     }
     const int current = m_list.currentRow();
@@ -222,6 +231,8 @@ QTreeWidgetItem* MergePanel::newItem(int row) const
     const MergeRow& r = m_list.row(row);
     auto* item = new QTreeWidgetItem({r.number, r.fileName, r.path, r.sizeText});
     item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+    if (r.lock.isProtected)
+        item->setIcon(1, lockIcon());
     return item;
 }
 

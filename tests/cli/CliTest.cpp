@@ -257,6 +257,58 @@ TEST_F(CliTest, PasswordFromOptionOrEnvironmentButNeverAsked)
     EXPECT_FALSE(QFile::exists(dir.path("d.pdf")));
 }
 
+TEST_F(CliTest, MergeTriesEveryPasswordGivenAndNamesAnInputNoneOpens)
+{
+    auto lockedFile = [&](const QString& name, const QString& password) {
+        PdfSpec recipe;
+        recipe.pages = 1;
+        recipe.marker = name;
+        recipe.encryption = Encryption::Rc4_128;
+        recipe.userPassword = password;
+        recipe.ownerPassword = "owner";
+        makePdf(dir.path(name), recipe);
+        return dir.path(name);
+    };
+    const QString one = lockedFile("one.pdf", "pw-one");
+    const QString two = lockedFile("two.pdf", "pw-two");
+    const QString out = dir.path("out.pdf");
+    struct Case
+    {
+        QStringList options;
+        QString environment; // PAGINOR_PASSWORD; "" = unset
+        int status;
+        QString text; // on standard output when merged, else on standard error
+    };
+    const QString unlocked =
+        "PDF file has been successfully merged.\nThe protected files were merged without their "
+        "passwords.";
+    const std::vector<Case> cases = {
+        {{"--password", "pw-two", "--password", "pw-one"}, "", 0, unlocked},
+        {{"--password", "pw-one"},
+         "pw-two",
+         1,
+         "Need password: Please input the password for " + two},
+        {{}, "pw-one", 1, two},
+        {{}, "", 1, "Need password: Please input the password for " + one},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString() + " / " + c.environment.toStdString());
+        QProcessEnvironment env = withoutPassword();
+        if (!c.environment.isEmpty())
+            env.insert("PAGINOR_PASSWORD", c.environment);
+        const CliRun r =
+            cli(QStringList{"merge"} + c.options + QStringList{out, one, source, two}, env);
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        EXPECT_TRUE((c.status == 0 ? r.out : r.err).contains(c.text))
+            << r.out.toStdString() << r.err.toStdString();
+        EXPECT_EQ(QFile::exists(out), c.status == 0);
+        if (c.status == 0) {
+            EXPECT_EQ(pageContents(out).size(), 7u);
+            QFile::remove(out);
+        }
+    }
+}
+
 TEST(CliUsage, ExitStatusesOfTheWordsThemselves)
 {
     struct Case

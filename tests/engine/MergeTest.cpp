@@ -95,6 +95,43 @@ TEST(Merge, StopsAtTheFirstFailureAndWritesNothing)
     EXPECT_EQ(lib.LastErrorNumber(), int32_t(EngineError::UnknownList));
 }
 
+TEST(Merge, EachEntryOpensWithItsOwnPassword)
+{
+    // With form fields every input is read before writing, and past the open-file budget the
+    // later ones are reopened: they must open with their own password again.
+    for (bool forms : {false, true}) {
+        SCOPED_TRACE(forms ? "forms" : "plain");
+        TempDir dir;
+        PdfSpec a = plain(1, "a");
+        a.encryption = Encryption::Aes_128; // cheap to open, unlike 256-bit keys
+        a.userPassword = "pa";
+        a.ownerPassword = "owner";
+        a.formField = forms;
+        PdfSpec b = plain(1, "b");
+        b.encryption = Encryption::Rc4_128;
+        b.userPassword = "pb";
+        b.ownerPassword = "owner";
+        const QString pa = makeFile(dir, "a.pdf", a);
+        const QString pb = makeFile(dir, "b.pdf", b);
+        PDFLibrary lib;
+        lib.NewPathList("L");
+        for (int i = 0; i < 240; ++i)
+            lib.AppendToPathList("L", i % 2 ? pb : pa, i % 2 ? "pb" : "pa");
+        FileLimit limit(256);
+        ASSERT_EQ(lib.MergePathList("L", dir.path("out.pdf")), 240);
+        const auto texts = pageTexts(dir.path("out.pdf"));
+        ASSERT_EQ(texts.size(), 240u);
+        EXPECT_EQ(texts[238], "a page 1");
+        EXPECT_EQ(texts[239], "b page 1");
+        EXPECT_EQ(lib.PathListEntry("L", 2), pb);
+
+        lib.AppendToPathList("L", pa, "wrong");
+        EXPECT_EQ(lib.MergePathList("L", dir.path("bad.pdf")), 240);
+        EXPECT_EQ(lib.LastErrorNumber(), int32_t(EngineError::PasswordRequired));
+        EXPECT_FALSE(QFile::exists(dir.path("bad.pdf")));
+    }
+}
+
 TEST(Merge, ThousandsOfInputsUnderALowOpenFileLimit)
 {
     TempDir dir;

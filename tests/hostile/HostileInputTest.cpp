@@ -262,14 +262,27 @@ TEST_P(HostileInputTest, EveryJobEndsCleanly)
     // A merge with a good file on either side, over a file already at the output path.
     {
         Scene scene(input.bytes);
-        const JobReport r = runMerge({scene.first, scene.input, scene.last}, scene.existing);
+        std::vector<std::optional<QString>> answers;
+        if (locked)
+            answers = {QString("wrong"), input.password};
+        const JobReport r =
+            runMerge({scene.first, scene.input, scene.last}, scene.existing, {}, {}, answers);
         ASSERT_TRUE(r.child.ok()) << r.describe();
         EXPECT_TRUE(r.idle);
+        if (locked)
+            EXPECT_EQ(r.prompts, 2) << r.describe(); // a wrong answer, then the right one
+        if (r.messages.isEmpty() && !locked) {
+            // Damage that reads as a wrong password is asked for; unanswered, nothing is written.
+            EXPECT_GT(r.prompts, 0) << r.describe();
+            EXPECT_FALSE(opens);
+            EXPECT_EQ(scene.changed(), QStringList());
+            return;
+        }
         ASSERT_EQ(r.messages.size(), 1) << r.describe();
         const QString failure = text::kMergeFailed + "002 - " + scene.input +
                                 "\r\nPlease make sure it is NOT encrypted or damaged.";
-        if (r.messages.first() == text::kMergeOk) {
-            EXPECT_TRUE(opens) << "a file the password check refused was merged";
+        if (r.messages.first() == text::kMergeOk + (locked ? text::kMergeUnlocked : QString())) {
+            EXPECT_TRUE(opens || locked) << "a file the password check refused was merged";
             EXPECT_EQ(scene.changed(), QStringList{"existing.pdf"});
             if (input.verdict != Verdict::Either) {
                 const auto merged = pageContents(scene.existing);

@@ -145,7 +145,7 @@ JobReport runSplit(const QString& source, const SplitOptions& options, const QSt
 }
 
 JobReport runMerge(const QStringList& inputs, const QString& output, const EngineSetup& setup,
-                   const ChildLimits& limits)
+                   const ChildLimits& limits, const std::vector<std::optional<QString>>& answers)
 {
     return decode(runInChild(
         [&] {
@@ -159,6 +159,8 @@ JobReport runMerge(const QStringList& inputs, const QString& output, const Engin
             list.AddPdfFiles();
             ui.calls.clear();
             ui.dialogs.push_back({output});
+            for (const auto& a : answers)
+                ui.inputs.push_back(a);
             MergeJob job(engine, session, ui, list);
             const MergeResult outcome = job.CmdMerge_Click();
             return encode(ui, mergeOutcome(outcome.kind));

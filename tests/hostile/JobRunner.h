@@ -34,6 +34,8 @@ namespace text {
 inline const QString kSplitOk = QStringLiteral("PDF file has been successfully splitted.");
 inline const QString kSplitFailed = QStringLiteral("Split failed\r\nError code: ");
 inline const QString kMergeOk = QStringLiteral("PDF file has been successfully merged.");
+inline const QString kMergeUnlocked =
+    QStringLiteral("\r\nThe protected files were merged without their passwords.");
 inline const QString kMergeFailed = QStringLiteral("Can not merge file: ");
 inline const QString kCanNotOpen = QStringLiteral("Can not open file: ");
 inline const QString kNotPdfOrDamaged = QStringLiteral("It is not a PDF file, or it is damaged.");
@@ -55,9 +57,11 @@ JobReport runSplit(const QString& source, const SplitOptions& options, const QSt
                    const std::vector<std::optional<QString>>& answers = {},
                    const EngineSetup& setup = {}, const ChildLimits& limits = {});
 
-// "&Add" of `inputs` then "&Merge" into `output`.
+// "&Add" of `inputs` then "&Merge" into `output`. Password prompts are answered with `answers`
+// in turn (nullopt = Cancel), then cancelled.
 JobReport runMerge(const QStringList& inputs, const QString& output, const EngineSetup& setup = {},
-                   const ChildLimits& limits = {});
+                   const ChildLimits& limits = {},
+                   const std::vector<std::optional<QString>>& answers = {});
 
 // The options of each split mode as the hostile suite uses them.
 std::vector<std::pair<std::string, SplitOptions>> everySplitMode();

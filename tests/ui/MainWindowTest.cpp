@@ -2,6 +2,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/UpdateReminder.h"
 #include "support/FakeInteraction.h"
+#include "support/PdfFactory.h"
 #include "ui/FormMain.h"
 #include "ui/MergePanel.h"
 #include "ui/SplitPanel.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -249,6 +251,56 @@ TEST_F(MainWindowTest, WindowWithoutAnEngineSaysSoAndStillWorks)
     window.findChild<QPushButton*>("CmdExit2")->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(ReadSetting("Skin"), "0");
+}
+
+TEST_F(MainWindowTest, MergedPasswordsShowALockAndAreWrittenNowhere)
+{
+    storeReminder(QDate::currentDate());
+    QTemporaryDir files;
+    const QByteArray password = "pw-never-written-6148";
+    QStringList paths;
+    for (const char* name : {"locked.pdf", "plain.pdf", "also-locked.pdf"}) {
+        PdfSpec recipe;
+        recipe.pages = 1;
+        recipe.marker = name;
+        if (QByteArray(name).contains("locked")) {
+            recipe.encryption = Encryption::Aes_128;
+            recipe.userPassword = password;
+            recipe.ownerPassword = "owner";
+        }
+        paths << QDir::toNativeSeparators(files.filePath(name));
+        makePdf(paths.last(), recipe);
+    }
+    const QString out = QDir::toNativeSeparators(files.filePath("out.pdf"));
+    auto window = open();
+    window->show();
+    window->TabStrip1->setCurrentIndex(1);
+    MergePanel& panel = *window->mergePanel();
+    m_fake.dialogs = {paths, {out}};
+    m_fake.inputs = {QString(password)};
+    panel.CmdAdd->click();
+    panel.CmdMerge->click();
+    EXPECT_EQ(m_fake.callsOf("input").size(), 1u);
+    ASSERT_TRUE(QFile::exists(out));
+
+    auto locks = [&] {
+        QList<bool> shown;
+        for (int i = 0; i < panel.LvPDF->topLevelItemCount(); ++i)
+            shown << !panel.LvPDF->topLevelItem(i)->icon(1).isNull();
+        return shown;
+    };
+    EXPECT_EQ(locks(), QList<bool>({true, false, true}));
+    // The lock moves with its file.
+    panel.LvPDF->setCurrentItem(panel.LvPDF->topLevelItem(0));
+    panel.CmdDown->click();
+    EXPECT_EQ(locks(), QList<bool>({false, true, true}));
+
+    window->findChild<QPushButton*>("CmdExit2")->click();
+    for (const QString& written : {out, m_settings.file()}) {
+        QFile f(written);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << written.toStdString();
+        EXPECT_FALSE(f.readAll().contains(password)) << written.toStdString();
+    }
 }
 
 } // namespace

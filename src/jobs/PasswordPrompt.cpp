@@ -1,0 +1,46 @@
+#include "jobs/PasswordPrompt.h"
+
+#include "engine/EngineError.h"
+#include "engine/PDFLibrary.h"
+#include "jobs/Interaction.h"
+
+namespace paginor {
+
+bool testPassword(PDFLibrary& engine, const QString& path, const QString& password)
+{
+    const int32_t handle = engine.ProbeOpen(path, password);
+    bool isNumber = false;
+    engine.ProbeInfo(handle, 20).toInt(&isNumber);
+    const bool closed = engine.ProbeClose(handle);
+    return handle > 0 && isNumber && closed;
+}
+
+PasswordCheck judgePassword(PDFLibrary& engine, const QString& path, const QString& password)
+{
+    if (testPassword(engine, path, password))
+        return PasswordCheck::Accepted;
+    return engine.LastErrorNumber() == int32_t(EngineError::PasswordRequired)
+               ? PasswordCheck::Wrong
+               : PasswordCheck::Unusable;
+}
+
+PasswordCheck askPassword(Interaction& ui, const QString& path, QString& password,
+                          const std::function<PasswordCheck(const QString&)>& judge)
+{
+    const QString prompt = QString::fromUtf8(kPasswordPrompt) + path;
+    for (;;) {
+        QString answer = password;
+        if (!ui.inputBox(prompt, QString::fromUtf8(kPasswordTitle), answer))
+            answer.clear();
+        password = answer;
+        if (answer.isEmpty())
+            return PasswordCheck::Cancelled;
+        const PasswordCheck check = judge(answer);
+        if (check == PasswordCheck::Unusable)
+            password.clear();
+        if (check != PasswordCheck::Wrong)
+            return check;
+    }
+}
+
+} // namespace paginor
