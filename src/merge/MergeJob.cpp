@@ -1,10 +1,11 @@
 #include "merge/MergeJob.h"
 
 #include "engine/PDFLibrary.h"
-#include "merge/MergeList.h"
 #include "jobs/FileDialogs.h"
 #include "jobs/Interaction.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
+#include "merge/MergeList.h"
 
 #include <QFileInfo>
 
@@ -47,7 +48,7 @@ MergeResult MergeJob::CmdMerge_Click()
 {
     MergeResult outcome;
     if (m_list.rowCount() < 2) {
-        m_ui.message(QStringLiteral("Please add more PDF files"), Interaction::Icon::Information,
+        m_ui.message(QString::fromLatin1(kMsgAddMoreFiles), Interaction::Icon::Information,
                      QStringLiteral("Paginor"));
         m_list.AddPdfFiles();
         outcome.kind = MergeResult::Kind::TooFewFiles;
@@ -57,8 +58,8 @@ MergeResult MergeJob::CmdMerge_Click()
     FileDialogs dialogs(m_session, m_ui);
     QString output = dialogs.ChooseOutputPdf();
     while (IsListedFile(output)) {
-        m_ui.message(QStringLiteral("Can not overwrite the PDF file. Please input a new file name"),
-                     Interaction::Icon::Critical, QStringLiteral("Error"));
+        m_ui.message(QString::fromLatin1(kMsgCanNotOverwrite), Interaction::Icon::Critical,
+                     QStringLiteral("Error"));
         output = dialogs.ChooseOutputPdf();
     }
     if (output.isEmpty())
@@ -109,22 +110,22 @@ MergeResult MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringLi
     outcome.kind = MergeResult::Kind::Merged;
     ui.setProgress(100);
     engine.DropDocument(engine.DocumentIdAt(1));
-    ui.message(QStringLiteral("PDF file has been successfully merged."),
-               Interaction::Icon::Information, QStringLiteral("OK"));
+    ui.message(QString::fromLatin1(kMsgMergeSucceeded), Interaction::Icon::Information,
+               QStringLiteral("OK"));
     return outcome;
 }
 
 QString MergeJob::failureText(PDFLibrary& engine, int joined)
 {
     if (joined > 0) {
-        return QStringLiteral("Can not merge file: ") + MergeList::NumberText(joined + 1) +
+        return QString::fromLatin1(kMsgCanNotMerge) + MergeList::NumberText(joined + 1) +
                QStringLiteral(" - ") + engine.PathListEntry(kListName, joined + 1) + kCrLf +
-               QStringLiteral("Please make sure it is NOT encrypted or damaged.");
+               QString::fromLatin1(kMsgMergeCheckOne);
     }
-    return QStringLiteral("Can not merge file: ") + kCrLf + MergeList::NumberText(1) +
+    return QString::fromLatin1(kMsgCanNotMerge) + kCrLf + MergeList::NumberText(1) +
            QStringLiteral(" - ") + engine.PathListEntry(kListName, 1) + kCrLf +
            MergeList::NumberText(2) + QStringLiteral(" - ") + engine.PathListEntry(kListName, 2) +
-           kCrLf + kCrLf + QStringLiteral("Please make sure they are NOT encrypted or damaged.");
+           kCrLf + kCrLf + QString::fromLatin1(kMsgMergeCheckTwo);
 }
 
 } // namespace paginor

@@ -2,6 +2,7 @@
 
 #include "engine/PDFLibrary.h"
 #include "jobs/Interaction.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
 
 namespace paginor {
@@ -24,7 +25,7 @@ bool SourcePassword::TestPassword(const QString& FileName, const QString& Passwo
 
 bool SourcePassword::AskSourcePassword(const QString& path)
 {
-    const QString prompt = QStringLiteral("Please input the password for ") + path;
+    const QString prompt = QString::fromLatin1(kMsgPasswordPrompt) + path;
     for (;;) {
         QString answer = m_session.SourcePassword;
         if (!m_ui.inputBox(prompt, QStringLiteral("Need password"), answer))
@@ -41,7 +42,11 @@ bool SourcePassword::AskSourcePassword(const QString& path)
 
 void SourcePassword::CmdBrowse_Click(QString& TextFile)
 {
-    const QString path = m_dialogs.ChoosePdfToOpen();
+    useSource(m_dialogs.ChoosePdfToOpen(), TextFile);
+}
+
+void SourcePassword::useSource(const QString& path, QString& TextFile)
+{
     if (path.isEmpty())
         return;
     TextFile = path;

@@ -2,9 +2,10 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
-#include "settings/Product.h"
 #include "jobs/Interaction.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
+#include "settings/Product.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ public:
     explicit BusyState(Interaction& ui) : m_ui(ui)
     {
         m_ui.yield();
-        m_ui.setStatus(QStringLiteral("Please wait..."));
+        m_ui.setStatus(QString::fromLatin1(kMsgPleaseWait));
         m_ui.setBusy(true);
     }
     ~BusyState() { leave(); }
@@ -108,6 +109,14 @@ void SplitJob::CmdBrowse_Click(QString& TextFile)
     m_password.CmdBrowse_Click(TextFile);
 }
 
+void SplitJob::useSource(const QString& path, QString& TextFile)
+{
+    if (m_running)
+        return;
+    FlagUp up(m_running);
+    m_password.useSource(path, TextFile);
+}
+
 void SplitJob::run(SplitRequest& request)
 {
     if (m_running) {
@@ -123,8 +132,7 @@ void SplitJob::run(SplitRequest& request)
     request.TextFile = source;
     const QFileInfo sourceInfo(source);
     if (source.isEmpty() || !sourceInfo.isFile() || sourceInfo.isHidden()) {
-        m_ui.message(QStringLiteral("Please select the source file"), Interaction::Icon::Critical,
-                     kError);
+        m_ui.message(QString::fromLatin1(kMsgSelectSource), Interaction::Icon::Critical, kError);
         m_password.CmdBrowse_Click(request.TextFile);
         request.outcome = SplitRequest::Outcome::NoSource;
         return;
@@ -154,13 +162,12 @@ void SplitJob::run(SplitRequest& request)
         noteFailure(request, int32_t(EngineError::Internal));
     if (request.errorCode != 0) {
         request.outcome = SplitRequest::Outcome::Failed;
-        m_ui.message(QStringLiteral("Split failed\r\nError code: ") +
-                         QString::number(request.errorCode),
+        m_ui.message(QString::fromLatin1(kMsgSplitFailed) + QString::number(request.errorCode),
                      Interaction::Icon::Critical, kError);
     } else {
         request.outcome = SplitRequest::Outcome::Succeeded;
-        m_ui.message(QStringLiteral("PDF file has been successfully splitted."),
-                     Interaction::Icon::Information, QStringLiteral("OK"));
+        m_ui.message(QString::fromLatin1(kMsgSplitSucceeded), Interaction::Icon::Information,
+                     QStringLiteral("OK"));
     }
 }
 
@@ -182,8 +189,7 @@ QString SplitJob::chooseOutput(const QString& source, SplitMode mode)
         // Replacing the source with a part of itself would lose it.
         if (output.isEmpty() || mode == SplitMode::EveryN || !sameFile(output, source))
             return output;
-        m_ui.message(QStringLiteral("Can not overwrite the PDF file. Please input a new file name"),
-                     Interaction::Icon::Critical, kError);
+        m_ui.message(QString::fromLatin1(kMsgCanNotOverwrite), Interaction::Icon::Critical, kError);
     }
 }
 
@@ -213,8 +219,8 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
         return;
     }
     for (const QString& list : lists) {
-        m_ui.setStatus(QStringLiteral("Splitting page: ") + list +
-                       QStringLiteral(", please wait..."));
+        m_ui.setStatus(QString::fromLatin1(kMsgSplittingPage) + list +
+                       QString::fromLatin1(kMsgSplittingPageEnd));
         m_ui.yield();
         const QString target = partFileName(output, list);
         // Reopening the unchanged source with the same password reuses what was parsed.
