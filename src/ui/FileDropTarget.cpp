@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
@@ -71,7 +72,7 @@ QString FileDropTarget::acceptablePath(const QMimeData* mime) const
 {
     const QStringList files = localFilesOf(mime);
     if (files.size() != 1 || !MergeList::HasPdfExtension(files.first()) ||
-        !(m_allowed && m_allowed()))
+        !QFileInfo(files.first()).isFile() || !(m_allowed && m_allowed()))
         return QString();
     return files.first();
 }

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <cstdio>
 
@@ -115,7 +116,12 @@ void openLaunchFiles(FormMain& window, const QStringList& files)
     const QFileInfo first(paths.first());
     if (paths.size() == 1 && !first.isDir() && MergeList::HasPdfExtension(first.fileName())) {
         window.TabStrip1->setCurrentIndex(0);
-        window.splitPanel()->openSource(paths.first());
+        // A name that is no file is only filled in: "&Split" then says what is wrong, where
+        // the password check would ask for a password of a file that is not there.
+        if (first.isFile())
+            window.splitPanel()->openSource(paths.first());
+        else
+            window.splitPanel()->TextFile->setText(paths.first());
         return;
     }
     window.TabStrip1->setCurrentIndex(1);

@@ -36,7 +36,8 @@ QString launchUsage();
 int answerLaunch(const LaunchRequest& request, const QString& programFolder);
 
 // Opens files named on the command line (or by a file manager's "Open with"): one PDF is
-// chosen on the split panel as "&Browse" would choose it; several files, a folder or a file
+// chosen on the split panel as "&Browse" would choose it (one that does not exist is only
+// written into TextFile); several files, a folder or a file
 // that is not a PDF go to the merge list, in the order given, as a drop would put them there.
 // Relative paths are taken from the current folder. Nothing happens without files or without
 // the engine.

@@ -265,6 +265,10 @@ TEST(LaunchFiles, OneFileIsChosenForSplittingSeveralGoToTheMergeList)
     EXPECT_EQ(single.TabStrip1->currentIndex(), 0);
     EXPECT_EQ(single.splitPanel()->TextFile->text(), dir.path("one.pdf"));
     EXPECT_EQ(single.mergePanel()->list().rowCount(), 0);
+    const size_t asked = ui.callsOf("input").size();
+    openLaunchFiles(single, {dir.path("gone.pdf")}); // filled in, no password asked for
+    EXPECT_EQ(single.splitPanel()->TextFile->text(), dir.path("gone.pdf"));
+    EXPECT_EQ(ui.callsOf("input").size(), asked);
 
     FormMain several(options);
     openLaunchFiles(several, {dir.path("two.pdf"), dir.path("one.pdf"), dir.path("x.txt")});
