@@ -6,6 +6,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> status = paginor::answerWithoutDisplay(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Paginor"));
     QApplication::setOrganizationName(QStringLiteral("Velmora Software"));

@@ -106,6 +106,16 @@ int answerLaunch(const LaunchRequest& request, const QString& programFolder)
     return 0;
 }
 
+std::optional<int> answerWithoutDisplay(int argc, const char* const* argv)
+{
+    if (argc != 2)
+        return std::nullopt;
+    const LaunchRequest request = parseLaunchArguments({QString::fromLocal8Bit(argv[1])});
+    if (request.kind != LaunchRequest::Kind::Version && request.kind != LaunchRequest::Kind::Help)
+        return std::nullopt;
+    return answerLaunch(request, QString());
+}
+
 void openLaunchFiles(FormMain& window, const QStringList& files)
 {
     if (files.isEmpty() || !window.splitPanel() || !window.mergePanel())

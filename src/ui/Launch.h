@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace paginor {
 
@@ -34,6 +35,10 @@ QString launchUsage();
 // the skins cannot be found, or 2 for a usage mistake. `programFolder` is where the style file
 // is looked for first.
 int answerLaunch(const LaunchRequest& request, const QString& programFolder);
+
+// Answers `paginor --version` and `paginor --help` before anything of the window system is
+// started, so they work without a display; nothing for every other command line.
+std::optional<int> answerWithoutDisplay(int argc, const char* const* argv);
 
 // Opens files named on the command line (or by a file manager's "Open with"): one PDF is
 // chosen on the split panel as "&Browse" would choose it (one that does not exist is only

@@ -28,6 +28,9 @@ head -1 "$root/share/man/man1/paginor-cli.1" | grep -q '^\.TH PAGINOR-CLI 1' || 
 out="$("$root/bin/paginor-cli" --version)"
 [ "$out" = "paginor-cli 4.0" ] || fail "paginor-cli --version said: $out"
 
+out="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/paginor" --version)"
+[ "$out" = "Paginor 4.0" ] || fail "paginor --version without a display said: $out"
+
 # The GUI, started offscreen from its installed place, finds every skin in its data folder.
 export XDG_CONFIG_HOME="$stage/config"
 out="$(QT_QPA_PLATFORM=offscreen "$root/bin/paginor" --list-skins)" || fail "skins: $out"
