@@ -4,6 +4,7 @@
 #include "engine/PDFLibrary.h"
 #include "jobs/FileDialogs.h"
 #include "jobs/Interaction.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
 #include "merge/MergeList.h"
 #include "merge/RowPasswords.h"
@@ -52,7 +53,7 @@ MergeResult MergeJob::CmdMerge_Click()
 {
     MergeResult outcome;
     if (m_list.rowCount() < 2) {
-        m_ui.message(QStringLiteral("Please add more PDF files"), Interaction::Icon::Information,
+        m_ui.message(QString::fromLatin1(kMsgAddMoreFiles), Interaction::Icon::Information,
                      QStringLiteral("Paginor"));
         m_list.AddPdfFiles();
         outcome.kind = MergeResult::Kind::TooFewFiles;
@@ -62,8 +63,8 @@ MergeResult MergeJob::CmdMerge_Click()
     FileDialogs dialogs(m_session, m_ui);
     QString output = dialogs.ChooseOutputPdf();
     while (IsListedFile(output)) {
-        m_ui.message(QStringLiteral("Can not overwrite the PDF file. Please input a new file name"),
-                     Interaction::Icon::Critical, QStringLiteral("Error"));
+        m_ui.message(QString::fromLatin1(kMsgCanNotOverwrite), Interaction::Icon::Critical,
+                     QStringLiteral("Error"));
         output = dialogs.ChooseOutputPdf();
     }
     if (output.isEmpty())
@@ -133,7 +134,7 @@ MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, Interaction& ui, const Q
     outcome.kind = MergeResult::Kind::Merged;
     ui.setProgress(100);
     engine.DropDocument(engine.DocumentIdAt(1));
-    QString text = QStringLiteral("PDF file has been successfully merged.");
+    QString text = QString::fromLatin1(kMsgMergeSucceeded);
     if (unlocked)
         text += kCrLf + kProtectedMerged;
     ui.message(text, Interaction::Icon::Information, QStringLiteral("OK"));
@@ -143,14 +144,14 @@ MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, Interaction& ui, const Q
 QString MergeJob::failureText(PDFLibrary& engine, int joined)
 {
     if (joined > 0) {
-        return QStringLiteral("Can not merge file: ") + MergeList::NumberText(joined + 1) +
+        return QString::fromLatin1(kMsgCanNotMerge) + MergeList::NumberText(joined + 1) +
                QStringLiteral(" - ") + engine.PathListEntry(kListName, joined + 1) + kCrLf +
-               QStringLiteral("Please make sure it is NOT encrypted or damaged.");
+               QString::fromLatin1(kMsgMergeCheckOne);
     }
-    return QStringLiteral("Can not merge file: ") + kCrLf + MergeList::NumberText(1) +
+    return QString::fromLatin1(kMsgCanNotMerge) + kCrLf + MergeList::NumberText(1) +
            QStringLiteral(" - ") + engine.PathListEntry(kListName, 1) + kCrLf +
            MergeList::NumberText(2) + QStringLiteral(" - ") + engine.PathListEntry(kListName, 2) +
-           kCrLf + kCrLf + QStringLiteral("Please make sure they are NOT encrypted or damaged.");
+           kCrLf + kCrLf + QString::fromLatin1(kMsgMergeCheckTwo);
 }
 
 QString MergeJob::writeFailureText(const QString& output)

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 
 namespace paginor {
 
@@ -213,6 +214,44 @@ bool MergeList::moveCurrent(int step)
     std::swap(a.selected, b.selected);
     m_current = q;
     Q_EMIT rowsChanged(std::min(p, q), std::max(p, q));
+    return true;
+}
+
+bool MergeList::moveRows(const QVector<int>& rows, int before)
+{
+    QVector<bool> moving(rowCount(), false);
+    for (int r : rows)
+        if (r >= 0 && r < rowCount())
+            moving[r] = true;
+    before = std::clamp(before, 0, rowCount());
+    QVector<MergeRow> moved;
+    QVector<MergeRow> kept;
+    int insertAt = 0; // in `kept`: the rows not moving that stood before `before`
+    for (int i = 0; i < rowCount(); ++i) {
+        if (moving[i]) {
+            moved << m_rows[i];
+        } else {
+            kept << m_rows[i];
+            if (i < before)
+                ++insertAt;
+        }
+    }
+    if (moved.isEmpty())
+        return false;
+    QVector<MergeRow> result = kept.mid(0, insertAt);
+    result << moved << kept.mid(insertAt);
+    bool changed = false;
+    for (int i = 0; i < rowCount() && !changed; ++i)
+        changed = moving[i] != (i >= insertAt && i < insertAt + moved.size());
+    if (!changed)
+        return false;
+    for (int i = 0; i < result.size(); ++i) {
+        result[i].selected = i >= insertAt && i < insertAt + moved.size();
+        result[i].number = NumberText(i + 1);
+    }
+    m_rows = std::move(result);
+    m_current = insertAt;
+    Q_EMIT listReset();
     return true;
 }
 

@@ -91,6 +91,13 @@ public:
     bool MoveSelectedUp();
     bool MoveSelectedDown();
 
+    // Moves `rows` (positions from 0; order and repeats do not matter, out-of-range ones are
+    // ignored) so that they stand together, in their old order, where the row at `before`
+    // stood (rowCount() or more = at the end), then renumbers. The moved rows end up selected,
+    // every other row unselected, and the first moved row is the current row. Returns false,
+    // changing nothing, when no row would change place.
+    bool moveRows(const QVector<int>& rows, int before);
+
 Q_SIGNALS:
     // Rows [first, first + count) were appended.
     void rowsAppended(int first, int count);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jobs/Messages.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -9,9 +11,7 @@ namespace paginor {
 // The date used when `LastCheckUpdate` has never been stored.
 inline const char* const kReminderDefaultDate = "2005-1-1";
 
-// The question the reminder asks.
-inline const char* const kReminderQuestion =
-    "Do you want to visit our website to check if there is a new version released?";
+// The question the reminder asks is kReminderQuestion.
 
 // Reads a stored reminder date: the locale's short-date format first (with its year widened to
 // four digits when it has only two), then the four-digit-year variant of that format, then the

@@ -3,6 +3,7 @@
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/Interaction.h"
+#include "jobs/Messages.h"
 #include "jobs/PasswordPrompt.h"
 #include "jobs/Session.h"
 
@@ -46,7 +47,11 @@ bool SourcePassword::AskSourcePassword(const QString& path)
 
 void SourcePassword::CmdBrowse_Click(QString& TextFile)
 {
-    const QString path = m_dialogs.ChoosePdfToOpen();
+    useSource(m_dialogs.ChoosePdfToOpen(), TextFile);
+}
+
+void SourcePassword::useSource(const QString& path, QString& TextFile)
+{
     if (path.isEmpty())
         return;
     TextFile = path;

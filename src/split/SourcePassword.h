@@ -45,6 +45,12 @@ public:
     // at all gets its message instead of the prompt; the path stays in `TextFile`.
     void CmdBrowse_Click(QString& TextFile);
 
+    // What "&Browse" does once its dialog has answered `path` (a file dropped on the panel or
+    // named when the program starts): `TextFile` gets the path, both password fields are
+    // cleared, and when the file needs a password the prompt runs until it is accepted or given
+    // up. An empty path changes nothing.
+    void useSource(const QString& path, QString& TextFile);
+
 private:
     PDFLibrary& m_engine;
     Session& m_session;

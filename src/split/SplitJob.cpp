@@ -2,10 +2,11 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
-#include "settings/Product.h"
 #include "jobs/Interaction.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
 #include "split/BookmarkParts.h"
+#include "settings/Product.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,7 +37,7 @@ public:
     explicit BusyState(Interaction& ui) : m_ui(ui)
     {
         m_ui.yield();
-        m_ui.setStatus(QStringLiteral("Please wait..."));
+        m_ui.setStatus(QString::fromLatin1(kMsgPleaseWait));
         m_ui.setBusy(true);
     }
     ~BusyState() { leave(); }
@@ -135,6 +136,14 @@ void SplitJob::CmdBrowse_Click(QString& TextFile)
     m_password.CmdBrowse_Click(TextFile);
 }
 
+void SplitJob::useSource(const QString& path, QString& TextFile)
+{
+    if (m_running)
+        return;
+    FlagUp up(m_running);
+    m_password.useSource(path, TextFile);
+}
+
 void SplitJob::run(SplitRequest& request)
 {
     if (m_running) {
@@ -153,8 +162,7 @@ void SplitJob::run(SplitRequest& request)
     const QString source = request.TextFile.trimmed();
     request.TextFile = source;
     if (!isSource(source)) {
-        m_ui.message(QStringLiteral("Please select the source file"), Interaction::Icon::Critical,
-                     kError);
+        m_ui.message(QString::fromLatin1(kMsgSelectSource), Interaction::Icon::Critical, kError);
         m_password.CmdBrowse_Click(request.TextFile);
         request.outcome = SplitRequest::Outcome::NoSource;
         return;
@@ -184,13 +192,12 @@ void SplitJob::run(SplitRequest& request)
         noteFailure(request, int32_t(EngineError::Internal));
     if (request.errorCode != 0) {
         request.outcome = SplitRequest::Outcome::Failed;
-        m_ui.message(QStringLiteral("Split failed\r\nError code: ") +
-                         QString::number(request.errorCode),
+        m_ui.message(QString::fromLatin1(kMsgSplitFailed) + QString::number(request.errorCode),
                      Interaction::Icon::Critical, kError);
     } else {
         request.outcome = SplitRequest::Outcome::Succeeded;
-        m_ui.message(QStringLiteral("PDF file has been successfully splitted."),
-                     Interaction::Icon::Information, QStringLiteral("OK"));
+        m_ui.message(QString::fromLatin1(kMsgSplitSucceeded), Interaction::Icon::Information,
+                     QStringLiteral("OK"));
     }
 }
 
@@ -218,8 +225,7 @@ QString SplitJob::chooseOutput(const QString& source, SplitMode mode)
         if (output.isEmpty() || mode == SplitMode::EveryN || mode == SplitMode::Bookmarks ||
             !sameFile(output, source))
             return output;
-        m_ui.message(QStringLiteral("Can not overwrite the PDF file. Please input a new file name"),
-                     Interaction::Icon::Critical, kError);
+        m_ui.message(QString::fromLatin1(kMsgCanNotOverwrite), Interaction::Icon::Critical, kError);
     }
 }
 
@@ -266,8 +272,8 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
     }
 
     for (const auto& [list, target] : parts) {
-        m_ui.setStatus(QStringLiteral("Splitting page: ") + list +
-                       QStringLiteral(", please wait..."));
+        m_ui.setStatus(QString::fromLatin1(kMsgSplittingPage) + list +
+                       QString::fromLatin1(kMsgSplittingPageEnd));
         m_ui.yield();
         // Reopening the unchanged source with the same password reuses what was parsed.
         m_ui.runWhileYielding([&] {

@@ -65,6 +65,9 @@ public:
     // "&Browse" (see SourcePassword::CmdBrowse_Click); does nothing while running().
     void CmdBrowse_Click(QString& TextFile);
 
+    // "&Browse" after its dialog (see SourcePassword::useSource); does nothing while running().
+    void useSource(const QString& path, QString& TextFile);
+
     // True from the start of run() or CmdBrowse_Click() to its end.
     bool running() const { return m_running; }
 

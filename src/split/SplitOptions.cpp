@@ -1,6 +1,7 @@
 #include "split/SplitOptions.h"
 
 #include "jobs/Interaction.h"
+#include "jobs/Messages.h"
 #include "split/NumberText.h"
 
 #include <cmath>
@@ -41,8 +42,8 @@ ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui)
     case SplitMode::EveryN:
         options.TextEvery = normaliseNumberText(options.TextEvery);
         if (pagesPerFile(options.TextEvery) == 0) {
-            ui.message(QStringLiteral("Please input a valid number"),
-                       Interaction::Icon::Exclamation, QStringLiteral("Error"));
+            ui.message(QString::fromLatin1(kMsgInvalidNumber), Interaction::Icon::Exclamation,
+                       QStringLiteral("Error"));
             return {false, OptionField::TextEvery};
         }
         break;
@@ -52,8 +53,8 @@ ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui)
         break;
     case SplitMode::CustomPages:
         if (options.TextCustom.trimmed().isEmpty()) {
-            ui.message(QStringLiteral("Please input the page number"),
-                       Interaction::Icon::Exclamation, QStringLiteral("Error"));
+            ui.message(QString::fromLatin1(kMsgInputPageNumber), Interaction::Icon::Exclamation,
+                       QStringLiteral("Error"));
             return {false, OptionField::TextCustom};
         }
         break;

@@ -1,11 +1,14 @@
 #include "ui/FormMain.h"
 
 #include "engine/PDFLibrary.h"
+#include "jobs/Messages.h"
 #include "settings/Product.h"
 #include "settings/SettingsStore.h"
 #include "settings/UpdateReminder.h"
 #include "ui/CommandBars.h"
+#include "ui/DataFiles.h"
 #include "ui/FormFlash.h"
+#include "ui/HelpWindow.h"
 #include "ui/MergePanel.h"
 #include "ui/QtPrompter.h"
 #include "ui/Resource.h"
@@ -100,9 +103,8 @@ void FormMain::createEngine(const FormMainOptions& options)
         m_engine.reset();
     }
     if (!m_engine)
-        m_prompter->message(tr("The PDF engine could not be started, so splitting and merging "
-                               "are not available.\nThe other parts of the window still work."),
-                            Interaction::Icon::Critical, tr("Error"));
+        m_prompter->message(QString::fromLatin1(kMsgEngineUnavailable), Interaction::Icon::Critical,
+                            tr("Error"));
 }
 
 void FormMain::buildWindow()
@@ -128,6 +130,9 @@ void FormMain::buildWindow()
         connect(m_merge, &MergePanel::exitClicked, this, &QWidget::close);
         connect(m_split, &SplitPanel::jobFinished, this, &FormMain::jobEnded);
         connect(m_merge, &MergePanel::jobFinished, this, &FormMain::jobEnded);
+        // A job of either panel holds the engine: neither panel takes drops meanwhile.
+        m_split->setDropsAllowed([this] { return !jobRunning(); });
+        m_merge->setDropsAllowed([this] { return !jobRunning(); });
     } else {
         PicCleavo = unavailablePanel("PicCleavo", "CmdExit");
         PicMerger = unavailablePanel("PicMerger", "CmdExit2");
@@ -211,7 +216,7 @@ void FormMain::applySkin()
     if (scheme.isEmpty())
         m_skin.loadSkin(QString(), QString());
     else
-        m_skin.loadSkin(m_programFolder + QString::fromLatin1(kSkinFileName), scheme);
+        m_skin.loadSkin(findStyleFile(m_programFolder), scheme);
 }
 
 void FormMain::openWebSite()
@@ -274,9 +279,17 @@ void FormMain::CommandBars1_Update(int id, QAction* action)
 
 void FormMain::openHelp()
 {
-    const QString help = m_programFolder + QStringLiteral("help.chm");
-    if (QFileInfo(help).isFile())
-        m_openUrl(QUrl::fromLocalFile(help));
+    // One help window, shown again (not made anew) each time it is asked for.
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+HelpWindow* FormMain::helpWindow() const
+{
+    return m_help;
 }
 
 void FormMain::showAbout()

@@ -6,6 +6,7 @@
 #include "ui/WebLink.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -17,6 +18,7 @@ namespace paginor {
 
 class CommandBars;
 class FormFlash;
+class HelpWindow;
 class Interaction;
 class MergePanel;
 class PDFLibrary;
@@ -74,6 +76,8 @@ public:
     CommandBars* commandBars() const { return m_commandBars; }
     // 0 until the About window was first opened, then 1.
     int aboutFlag() const { return m_aboutFlag; }
+    // The help window, once ID_CONTENTS (F1) has opened it; nullptr before.
+    HelpWindow* helpWindow() const;
 
     // The panels; either is nullptr when the engine could not be created.
     SplitPanel* splitPanel() const { return m_split; }
@@ -130,6 +134,7 @@ private:
     PanelPlacement m_placement;
     CommandBars* m_commandBars = nullptr;
     int m_aboutFlag = 0;
+    QPointer<HelpWindow> m_help;
     bool m_closePending = false;
 };
 

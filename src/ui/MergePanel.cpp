@@ -1,5 +1,7 @@
 #include "ui/MergePanel.h"
 
+#include "merge/DroppedFiles.h"
+#include "ui/MergeListView.h"
 #include "ui/LockIcon.h"
 
 #include <QHBoxLayout>
@@ -30,11 +32,12 @@ QPushButton* button(const QString& caption, const char* name)
 } // namespace
 
 MergePanel::MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent)
-    : QWidget(parent), m_list(session, ui), m_job(engine, session, ui, m_list)
+    : QWidget(parent), m_list(session, ui), m_job(engine, session, ui, m_list), m_ui(ui)
 {
     setObjectName(QStringLiteral("PicMerger"));
 
-    LvPDF = new QTreeWidget;
+    auto* view = new MergeListView;
+    LvPDF = view;
     LvPDF->setObjectName(QStringLiteral("LvPDF"));
     LvPDF->setColumnCount(4);
     LvPDF->setHeaderLabels({tr("No."), tr("File Name"), tr("Path"), tr("File Size")});
@@ -119,6 +122,10 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
             LvPDF->topLevelItem(row)->setIcon(1, m_list.row(row).lock.isProtected ? lockIcon()
                                                                                   : QIcon());
     });
+
+    view->setDropsAllowed([this] { return !jobRunning(); });
+    connect(view, &MergeListView::filesDropped, this, &MergePanel::addPaths);
+    connect(view, &MergeListView::rowsDropped, this, &MergePanel::moveRowsTo);
 }
 
 bool MergePanel::jobRunning() const
@@ -234,6 +241,34 @@ QTreeWidgetItem* MergePanel::newItem(int row) const
     if (r.lock.isProtected)
         item->setIcon(1, lockIcon());
     return item;
+}
+
+MergeListView* MergePanel::listView() const
+{
+    return static_cast<MergeListView*>(LvPDF);
+}
+
+void MergePanel::setDropsAllowed(std::function<bool()> allowed)
+{
+    listView()->setDropsAllowed(std::move(allowed));
+}
+
+void MergePanel::addPaths(const QStringList& paths)
+{
+    if (m_running)
+        return;
+    addDroppedFiles(m_list, m_ui, paths);
+    showAppended();
+}
+
+void MergePanel::moveRowsTo(const QVector<int>& rows, int before)
+{
+    if (m_running)
+        return;
+    showAppended();
+    if (m_list.moveRows(rows, before))
+        LvPDF->setCurrentItem(LvPDF->topLevelItem(m_list.currentRow()), 0,
+                              QItemSelectionModel::NoUpdate);
 }
 
 } // namespace paginor

@@ -5,6 +5,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 class QProgressBar;
 class QPushButton;
@@ -14,6 +15,7 @@ class QTreeWidgetItem;
 namespace paginor {
 
 class Interaction;
+class MergeListView;
 class PDFLibrary;
 struct Session;
 
@@ -32,6 +34,11 @@ public:
 
     // The list the panel shows.
     MergeList& list() { return m_list; }
+
+    // LvPDF as the view that takes drops.
+    MergeListView* listView() const;
+    // Decides whether drops are taken now (by default: while no merge runs here).
+    void setDropsAllowed(std::function<bool()> allowed);
 
     // The controls, named as the window's designer named them (also their objectName).
     QTreeWidget* LvPDF = nullptr; // columns "No.", "File Name", "Path", "File Size"
@@ -54,6 +61,11 @@ public Q_SLOTS:
     void CmdDown_Click();
     // Joins the listed files into one chosen output file; returns when it has ended.
     void CmdMerge_Click();
+    // Appends dropped or named files and folders as "&Add" appends its choice, saying how many
+    // were skipped as not PDFs; ignored while a merge runs.
+    void addPaths(const QStringList& paths);
+    // Moves dragged rows to stand before row `before`, keeping their order and selection.
+    void moveRowsTo(const QVector<int>& rows, int before);
 
 Q_SIGNALS:
     // "&Exit" was pressed.
@@ -75,6 +87,7 @@ private:
     bool m_running = false;
     int m_shown = 0;      // rows of the model that LvPDF holds
     QTimer m_appendTimer; // batches appended rows while many files are added
+    Interaction& m_ui;
 };
 
 } // namespace paginor

@@ -1,6 +1,8 @@
 #include "ui/SplitPanel.h"
 #include "ui/SplitSummaryView.h"
 
+#include "ui/FileDropTarget.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -130,6 +132,24 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         edit->installEventFilter(this);
     }
+
+    m_drop = new FileDropTarget(
+        this, [this] { return !jobRunning(); }, [this](const QString& path) { openSource(path); });
+}
+
+void SplitPanel::setDropsAllowed(std::function<bool()> allowed)
+{
+    m_drop->setAllowed(std::move(allowed));
+}
+
+void SplitPanel::openSource(const QString& path)
+{
+    if (m_job.running())
+        return;
+    QString textFile = TextFile->text();
+    m_job.useSource(path, textFile);
+    TextFile->setText(textFile);
+    Q_EMIT jobFinished();
 }
 
 bool SplitPanel::jobRunning() const

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -14,6 +15,7 @@ class QRadioButton;
 
 namespace paginor {
 
+class FileDropTarget;
 class Interaction;
 class PDFLibrary;
 class SplitSummaryView;
@@ -32,6 +34,11 @@ public:
 
     // The mode and box texts as the panel shows them.
     SplitOptions options() const;
+
+    // The drop target that takes one PDF dropped anywhere on the panel.
+    FileDropTarget* dropTarget() const { return m_drop; }
+    // Decides whether drops are taken now (by default: while nothing runs here).
+    void setDropsAllowed(std::function<bool()> allowed);
 
     // The controls, named as the window's designer named them (also their objectName).
     QGroupBox* Frame1 = nullptr; // "Split Options"
@@ -57,6 +64,9 @@ public Q_SLOTS:
     void CmdBrowse_Click();
     // Runs the split job; returns when it has ended; ignored while jobRunning().
     void CmdSplit_Click();
+    // Takes `path` as the source the way "&Browse" takes the file its dialog returns: into
+    // TextFile, then the password check and prompt. Ignored while jobRunning().
+    void openSource(const QString& path);
 
 Q_SIGNALS:
     // "&Exit" was pressed.
@@ -74,6 +84,7 @@ private:
 
     SplitJob m_job;
     SplitSummaryView* m_summary = nullptr;
+    FileDropTarget* m_drop = nullptr;
 };
 
 } // namespace paginor

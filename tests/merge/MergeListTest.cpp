@@ -159,3 +159,43 @@ TEST_F(MergeListTest, OverlongBufferWithoutPaddingIsRead)
     list.addFromBuffer(root + "z.pdf");
     EXPECT_EQ(list.fullPath(2), root + "z.pdf");
 }
+
+TEST_F(MergeListTest, DraggedRowsMoveTogetherInTheirOrder)
+{
+    struct Case
+    {
+        QVector<int> rows;
+        int before;
+        QString order; // the files afterwards; "" = nothing moved
+        int current;
+    } cases[] = {
+        {{3}, 0, "dabce", 0},     {{0, 2}, 4, "bdace", 2},
+        {{2, 0}, 5, "bdeac", 3},  // order given does not matter; the end
+        {{1, 3}, 99, "acebd", 3}, // past the end counts as the end
+        {{1, 2}, 2, "", -1},      // onto itself
+        {{1, 2}, 1, "", -1},      {{0, 1}, 0, "", -1},
+        {{}, 2, "", -1},          {{7, -1}, 0, "", -1}, // out of range only
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < list.rowCount(); ++i)
+            list.setSelected(i, true);
+        list.RemoveSelectedRows();
+        addNames({"a.pdf", "b.pdf", "c.pdf", "d.pdf", "e.pdf"});
+        list.setSelected(4, true); // a row that does not move loses its selection
+        const bool moved = list.moveRows(c.rows, c.before);
+        EXPECT_EQ(moved, !c.order.isEmpty()) << c.before;
+        QString order;
+        for (int i = 0; i < list.rowCount(); ++i)
+            order += list.row(i).fileName.at(0);
+        EXPECT_EQ(order, c.order.isEmpty() ? "abcde" : c.order) << c.before;
+        if (!moved)
+            continue;
+        EXPECT_EQ(list.currentRow(), c.current);
+        QVector<int> selected;
+        for (int i = 0; i < int(c.rows.size()); ++i)
+            selected << c.current + i;
+        EXPECT_EQ(list.selectedRows(), selected);
+        for (int i = 0; i < list.rowCount(); ++i)
+            EXPECT_EQ(list.row(i).number, MergeList::NumberText(i + 1));
+    }
+}

@@ -1,0 +1,150 @@
+// The help window and the manual inside it.
+#include "support/FakeInteraction.h"
+#include "ui/CommandBars.h"
+#include "ui/FormMain.h"
+#include "ui/HelpWindow.h"
+#include "ui/Resource.h"
+#include "ui/UiTestEnvironment.h"
+
+#include <QAction>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace paginor::test {
+namespace {
+
+// The texts of the message constants, read from the header the program itself is built with.
+QMap<QString, QString> messageConstants()
+{
+    QFile header(QStringLiteral(PAGINOR_SOURCE_DIR "/src/jobs/Messages.h"));
+    if (!header.open(QIODevice::ReadOnly))
+        return {};
+    const QString source = QString::fromUtf8(header.readAll());
+    static const QRegularExpression constant(
+        QStringLiteral(R"re(const\s+(\w+)\s*=((?:\s*"(?:[^"\\]|\\.)*")+)\s*;)re"));
+    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    QMap<QString, QString> out;
+    for (auto m = constant.globalMatch(source); m.hasNext();) {
+        const QRegularExpressionMatch c = m.next();
+        QString text;
+        for (auto l = literal.globalMatch(c.captured(2)); l.hasNext();)
+            text += l.next().captured(1);
+        text.replace("\\r", "\r").replace("\\n", "\n").replace("\\\"", "\"").replace("\\\\", "\\");
+        out.insert(c.captured(1), text);
+    }
+    return out;
+}
+
+class HelpTest : public ::testing::Test
+{
+protected:
+    HelpTest()
+    {
+        QFile::copy(QStringLiteral(PAGINOR_RESOURCE_DIR "/skin.styles"),
+                    m_folder.path() + "/skin.styles");
+        resetLook();
+        FormMainOptions options;
+        options.programFolder = m_folder.path();
+        options.prompter = &m_fake;
+        options.openUrl = [this](const QUrl& url) {
+            m_opened << url;
+        };
+        m_window = std::make_unique<FormMain>(options);
+        m_fake.calls.clear();
+    }
+    ~HelpTest() override
+    {
+        m_window.reset();
+        resetLook();
+    }
+
+    HelpWindow* openHelp()
+    {
+        m_window->commandBars()->action(ID_CONTENTS)->trigger();
+        return m_window->helpWindow();
+    }
+
+    FreshSettings m_settings;
+    QTemporaryDir m_folder;
+    FakeInteraction m_fake;
+    QList<QUrl> m_opened;
+    std::unique_ptr<FormMain> m_window;
+};
+
+} // namespace
+
+TEST_F(HelpTest, EveryMessageTheProgramShowsIsExplained)
+{
+    const QMap<QString, QString> messages = messageConstants();
+    ASSERT_GE(messages.size(), 15) << "the message header was not read";
+    ASSERT_TRUE(messages.contains("kMsgSelectSource"));
+    const QString manual = openHelp()->plainText().simplified();
+    for (auto it = messages.begin(); it != messages.end(); ++it)
+        // Each line, and each part around a "%1" that a number or path fills in.
+        for (const QString& line : it.value().split(QRegularExpression("\r?\n|%\\d+")))
+            if (!line.trimmed().isEmpty())
+                EXPECT_TRUE(manual.contains(line.simplified()))
+                    << it.key().toStdString() << ": " << line.toStdString();
+}
+
+TEST_F(HelpTest, OneNonModalWindowWithContentsAndWorkingLinks)
+{
+    HelpWindow* help = openHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_EQ(help->windowTitle(), "Paginor Help");
+    help->close();
+    EXPECT_EQ(openHelp(), help); // shown again, not made anew
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(m_opened.isEmpty());
+    EXPECT_TRUE(m_fake.calls.empty());
+
+    // The contents list names the manual's sections, and each leads to its own.
+    QStringList titles;
+    QSet<QString> anchors;
+    QTreeWidget* contents = help->contents();
+    for (int i = 0; i < contents->topLevelItemCount(); ++i) {
+        titles << contents->topLevelItem(i)->text(0);
+        anchors << contents->topLevelItem(i)->data(0, Qt::UserRole).toString();
+    }
+    for (const char* section :
+         {"Splitting a PDF", "The split modes", "Page lists", "Output file names", "Passwords",
+          "Merging PDFs", "Skins and settings", "The command line", "Messages"})
+        EXPECT_TRUE(titles.contains(section)) << section;
+    contents->setCurrentItem(nullptr);
+    help->showSection("messages");
+    ASSERT_NE(contents->currentItem(), nullptr);
+    EXPECT_EQ(contents->currentItem()->text(0), "Messages");
+
+    // Every link within the manual leads to a section that exists.
+    int links = 0;
+    for (QTextBlock b = help->browser()->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QString href = it.fragment().charFormat().anchorHref();
+            if (!href.startsWith('#'))
+                continue;
+            ++links;
+            EXPECT_TRUE(anchors.contains(href.mid(1))) << href.toStdString();
+        }
+    EXPECT_GT(links, 10);
+}
+
+TEST_F(HelpTest, FollowsTheSkinColours)
+{
+    HelpWindow* help = openHelp();
+    // The link colours of the blue and the black scheme in the shipped style file.
+    m_window->setSkinNumber(4);
+    EXPECT_TRUE(help->browser()->document()->defaultStyleSheet().contains("#f0b35c"));
+    m_window->setSkinNumber(0);
+    EXPECT_TRUE(help->browser()->document()->defaultStyleSheet().contains("#1d4585"));
+    EXPECT_FALSE(help->plainText().isEmpty());
+}
+
+} // namespace paginor::test
