@@ -6,9 +6,14 @@
 
 namespace paginor {
 
-// Choosing the split source and its password.
+// Choosing the split source and its password; the password box of a merge too.
+// The password box: its title, and its prompt, which the file's full path follows.
+inline const char* const kMsgPasswordTitle = "Need password";
 inline const char* const kMsgPasswordPrompt = "Please input the password for ";
 inline const char* const kMsgSelectSource = "Please select the source file";
+// A source no password opens: this text and the path, then a line break and the second text.
+inline const char* const kMsgCanNotOpenFile = "Can not open file: ";
+inline const char* const kMsgNotPdfOrDamaged = "It is not a PDF file, or it is damaged.";
 
 // The split options.
 inline const char* const kMsgInvalidNumber = "Please input a valid number";
@@ -23,6 +28,8 @@ inline const char* const kMsgSplittingPageEnd = ", please wait...";
 inline const char* const kMsgSplitSucceeded = "PDF file has been successfully splitted.";
 // Followed by the engine's error number.
 inline const char* const kMsgSplitFailed = "Split failed\r\nError code: ";
+// Followed by the level asked for.
+inline const char* const kMsgNoBookmarksAtLevel = "This PDF has no bookmarks at level ";
 
 // The merge list and the merge job.
 // Preceded by the number of files that were dropped or named but are not PDFs.
@@ -30,6 +37,14 @@ inline const char* const kMsgFilesNotAdded =
     " files were not added because they are not PDF files.";
 inline const char* const kMsgAddMoreFiles = "Please add more PDF files";
 inline const char* const kMsgMergeSucceeded = "PDF file has been successfully merged.";
+// The success message's second line when an input was opened with its password.
+inline const char* const kMsgProtectedMerged =
+    "The protected files were merged without their passwords.";
+// The output cannot be written: this text and the output path, then a line break and the
+// second text.
+inline const char* const kMsgCanNotWritePdf = "Can not write the PDF file: ";
+inline const char* const kMsgCheckDiskAndFolder =
+    "Please make sure the disk has space and the folder can be written to.";
 // Followed by the list position and path of the file (or the first two files) that failed.
 inline const char* const kMsgCanNotMerge = "Can not merge file: ";
 inline const char* const kMsgMergeCheckOne = "Please make sure it is NOT encrypted or damaged.";

@@ -3,6 +3,7 @@
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/Interaction.h"
+#include "jobs/Messages.h"
 
 namespace paginor {
 
@@ -27,10 +28,10 @@ PasswordCheck judgePassword(PDFLibrary& engine, const QString& path, const QStri
 PasswordCheck askPassword(Interaction& ui, const QString& path, QString& password,
                           const std::function<PasswordCheck(const QString&)>& judge)
 {
-    const QString prompt = QString::fromUtf8(kPasswordPrompt) + path;
+    const QString prompt = QString::fromUtf8(kMsgPasswordPrompt) + path;
     for (;;) {
         QString answer = password;
-        if (!ui.inputBox(prompt, QString::fromUtf8(kPasswordTitle), answer))
+        if (!ui.inputBox(prompt, QString::fromUtf8(kMsgPasswordTitle), answer))
             answer.clear();
         password = answer;
         if (answer.isEmpty())

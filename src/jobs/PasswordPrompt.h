@@ -8,11 +8,6 @@ namespace paginor {
 class Interaction;
 class PDFLibrary;
 
-// The input box that asks for a file's password: its title, and its prompt, which the file's
-// full path follows.
-inline const char* const kPasswordTitle = "Need password";
-inline const char* const kPasswordPrompt = "Please input the password for ";
-
 // True when the engine opens `path` with `password` ("" = without one) and can count its pages.
 // Uses the engine's probes only and shows nothing. A damaged file or one that is not a PDF fails
 // with every password; LastErrorNumber() then tells it from a wrong password.

@@ -17,9 +17,6 @@ namespace {
 
 const QString kListName = QStringLiteral("TmpList");
 const QString kCrLf = QStringLiteral("\r\n");
-// The second line of the success message when an input was opened with its password.
-const QString kProtectedMerged =
-    QStringLiteral("The protected files were merged without their passwords.");
 
 // Leaves the busy state however the job ends.
 class BusyScope
@@ -136,7 +133,7 @@ MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, Interaction& ui, const Q
     engine.DropDocument(engine.DocumentIdAt(1));
     QString text = QString::fromLatin1(kMsgMergeSucceeded);
     if (unlocked)
-        text += kCrLf + kProtectedMerged;
+        text += kCrLf + QString::fromLatin1(kMsgProtectedMerged);
     ui.message(text, Interaction::Icon::Information, QStringLiteral("OK"));
     return outcome;
 }
@@ -156,8 +153,8 @@ QString MergeJob::failureText(PDFLibrary& engine, int joined)
 
 QString MergeJob::writeFailureText(const QString& output)
 {
-    return QString::fromLatin1(kCanNotWritePdf) + output + kCrLf +
-           QString::fromLatin1(kCheckDiskAndFolder);
+    return QString::fromLatin1(kMsgCanNotWritePdf) + output + kCrLf +
+           QString::fromLatin1(kMsgCheckDiskAndFolder);
 }
 
 } // namespace paginor

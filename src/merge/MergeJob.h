@@ -11,12 +11,6 @@ class MergeList;
 class PDFLibrary;
 struct Session;
 
-// The failure message when the output cannot be written: this text and the output path, then
-// a line break and kCheckDiskAndFolder.
-inline const char* const kCanNotWritePdf = "Can not write the PDF file: ";
-inline const char* const kCheckDiskAndFolder =
-    "Please make sure the disk has space and the folder can be written to.";
-
 // What one run of the merge left behind.
 struct MergeResult
 {
@@ -54,7 +48,7 @@ public:
 
     // Joins `paths` in order into `output` under the busy state, with progress 1, 70 and 100,
     // and reports success, the first file that failed, or an output that could not be
-    // written (kCanNotWritePdf, without blaming any input). Path i opens with `passwords` i
+    // written (kMsgCanNotWritePdf, without blaming any input). Path i opens with `passwords` i
     // (missing or "" = none); the output is not encrypted, and when any input needed a password
     // the success message says so. The engine's list "TmpList" holds `paths` afterwards. The
     // output appears only when every file was joined; an existing file there is replaced then

@@ -9,7 +9,6 @@
 namespace paginor {
 
 // The message for a source without bookmarks of the chosen level; the level follows it.
-inline constexpr char kNoBookmarksAtLevel[] = "This PDF has no bookmarks at level ";
 
 // One output file of a split at bookmarks: its pages (from 1, both included) and the title
 // of the bookmark that names it.

@@ -26,8 +26,8 @@ bool SourcePassword::passwordIsTheReason(const QString& path)
     if (m_engine.LastErrorNumber() == int32_t(EngineError::PasswordRequired))
         return true;
     // No password can open it, so asking for one would only send the user round in circles.
-    m_ui.message(QString::fromLatin1(kCanNotOpenFile) + path + QStringLiteral("\r\n") +
-                     QString::fromLatin1(kNotPdfOrDamaged),
+    m_ui.message(QString::fromLatin1(kMsgCanNotOpenFile) + path + QStringLiteral("\r\n") +
+                     QString::fromLatin1(kMsgNotPdfOrDamaged),
                  Interaction::Icon::Critical, QStringLiteral("Error"));
     return false;
 }

@@ -11,9 +11,7 @@ class PDFLibrary;
 struct Session;
 
 // The message for a source that cannot be opened at all: this text and the full path, then a
-// line break and kNotPdfOrDamaged.
-inline const char* const kCanNotOpenFile = "Can not open file: ";
-inline const char* const kNotPdfOrDamaged = "It is not a PDF file, or it is damaged.";
+// line break and kMsgNotPdfOrDamaged.
 
 // Choosing the split source and settling its password. The accepted password and the path it
 // belongs to live in Session::SourcePassword and Session::SourcePasswordFile.
@@ -29,7 +27,7 @@ public:
 
     // After TestPassword failed for `path`: true when the engine's reason is a missing or
     // wrong password. Otherwise (unreadable, not a PDF, damaged) shows "Can not open file:
-    // <path>" and kNotPdfOrDamaged (critical, "Error") and returns false.
+    // <path>" and kMsgNotPdfOrDamaged (critical, "Error") and returns false.
     bool passwordIsTheReason(const QString& path);
 
     // Asks "Please input the password for <path>" ("Need password", masked, prefilled with

@@ -307,7 +307,7 @@ bool SplitJob::bookmarksAtLevel(const QString& source, SplitRequest& request)
     m_ui.setWaitCursor(false);
     if (found)
         return true;
-    m_ui.message(QString::fromUtf8(kNoBookmarksAtLevel) + request.options.TextLevel,
+    m_ui.message(QString::fromUtf8(kMsgNoBookmarksAtLevel) + request.options.TextLevel,
                  Interaction::Icon::Exclamation, kError);
     request.focus = OptionField::TextLevel;
     request.outcome = SplitRequest::Outcome::InvalidOptions;

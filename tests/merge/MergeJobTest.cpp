@@ -1,8 +1,9 @@
 #include "merge/MergeJob.h"
 #include "QtPrinters.h"
 #include "engine/PDFLibrary.h"
-#include "merge/MergeList.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
+#include "merge/MergeList.h"
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"
 
@@ -470,7 +471,7 @@ TEST_F(MergeJobTest, FailuresOfTheOutputOrTheEngineItselfAreFailures)
             EXPECT_EQ(r.kind, MergeResult::Kind::Failed);
             EXPECT_EQ(r.joined, 0);
             const QString text = f.unwritable
-                                     ? kCanNotWritePdf + out + "\r\n" + kCheckDiskAndFolder
+                                     ? kMsgCanNotWritePdf + out + "\r\n" + kMsgCheckDiskAndFolder
                                      : "Can not merge file: \r\n001 - " + inputs[0] + "\r\n002 - " +
                                            inputs[1] +
                                            "\r\n\r\nPlease make sure they are NOT encrypted "

@@ -1,4 +1,5 @@
 #include "engine/PDFLibrary.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
 #include "split/BookmarkParts.h"
 #include "split/SplitJob.h"
@@ -93,7 +94,7 @@ TEST_F(BookmarkSplitTest, ALevelWithoutBookmarksIsRefusedBeforeTheSaveDialog)
         QString level;
         QString message;
     } cases[] = {
-        {"3", QString(kNoBookmarksAtLevel) + "3"},
+        {"3", QString(kMsgNoBookmarksAtLevel) + "3"},
         {"0", "Please input a valid number"},
     };
     for (const auto& c : cases) {
@@ -116,7 +117,7 @@ TEST_F(BookmarkSplitTest, ALevelWithoutBookmarksIsRefusedBeforeTheSaveDialog)
     PdfSpec recipe;
     makePdf(book, recipe);
     split("1", dir.path("x.pdf"));
-    EXPECT_EQ(ui.messageTexts(), QStringList{QString(kNoBookmarksAtLevel) + "1"});
+    EXPECT_EQ(ui.messageTexts(), QStringList{QString(kMsgNoBookmarksAtLevel) + "1"});
     EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files), QStringList{"book.pdf"});
 }
 

@@ -1,5 +1,6 @@
 #include "split/SourcePassword.h"
 #include "engine/PDFLibrary.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
 #include "split/SplitJob.h"
 #include "support/FakeInteraction.h"
@@ -146,7 +147,7 @@ TEST_F(PasswordTest, UnreadableSourceIsSaidOnceAndNeverPromptedFor)
     } cases[] = {{truncated, false}, {text, false}, {damaged(), false}, {locked(), true}};
     for (const auto& c : cases) {
         const std::string bytes = fileBytes(c.path);
-        const QStringList said{kCanNotOpenFile + c.path + "\r\n" + kNotPdfOrDamaged};
+        const QStringList said{kMsgCanNotOpenFile + c.path + "\r\n" + kMsgNotPdfOrDamaged};
         for (const bool browse : {true, false}) {
             SCOPED_TRACE(c.path.toStdString() + (browse ? " browse" : " split"));
             ui.calls.clear();
