@@ -208,6 +208,18 @@ QPDFPageLabelDocumentHelper& SourceDocument::labelHelper()
     return *m_labels;
 }
 
+const StructureIndex& SourceDocument::structure()
+{
+    if (!m_structure) {
+        std::vector<QPDFObjectHandle> pages;
+        pages.reserve(m_pages.size());
+        for (auto& page : m_pages)
+            pages.push_back(page.getObjectHandle());
+        m_structure = std::make_unique<StructureIndex>(*m_pdf, pages);
+    }
+    return *m_structure;
+}
+
 void SourceDocument::resolveAll(bool readStreams)
 {
     // Everything the pages reach, the way a writer walks it; outlines, name trees and the like

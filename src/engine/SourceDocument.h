@@ -2,6 +2,7 @@
 
 #include "engine/InputFile.h"
 #include "engine/ObjectStreamReader.h"
+#include "engine/StructureIndex.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
@@ -74,6 +75,10 @@ public:
     // The page-label helper, built on first use.
     QPDFPageLabelDocumentHelper& labelHelper();
 
+    // The outline and named destinations indexed by page, read on first use and kept for
+    // every later output of this source.
+    const StructureIndex& structure();
+
     // Parses every object the pages reach now rather than on first use; with `readStreams`
     // also reads those streams' stored data into memory, for takeStreamData().
     void resolveAll(bool readStreams);
@@ -107,6 +112,7 @@ private:
     bool m_hasForm = false;
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
     std::unique_ptr<QPDFPageLabelDocumentHelper> m_labels;
+    std::unique_ptr<StructureIndex> m_structure;
     std::string m_version;
     int m_extension = 0;
     std::map<QPDFObjGen, std::shared_ptr<Buffer>> m_streamData;
