@@ -31,6 +31,20 @@ bool takeValues(const QStringList& args, int& i, int count, QStringList& values)
     return true;
 }
 
+// Reads "--bookmarks=MODE" among `allowed` modes; false when the word is not that option.
+bool takeBookmarks(const QString& word, const QStringList& allowed, CommandLine& line, bool& ok)
+{
+    const QLatin1String prefix("--bookmarks=");
+    if (!word.startsWith(prefix))
+        return false;
+    const QString mode = word.mid(prefix.size());
+    ok = allowed.contains(mode);
+    line.bookmarks = mode == QLatin1String("keep")   ? BookmarkMode::Keep
+                     : mode == QLatin1String("none") ? BookmarkMode::None
+                                                     : BookmarkMode::PerFile;
+    return true;
+}
+
 CommandLine parseSplit(const QStringList& args)
 {
     CommandLine line;
@@ -54,6 +68,12 @@ CommandLine parseSplit(const QStringList& args)
                 return refuse(QStringLiteral("--password takes one value, once"));
             line.hasPassword = true;
             line.password = values.at(0);
+            continue;
+        }
+        bool known = false;
+        if (takeBookmarks(word, {QStringLiteral("none")}, line, known)) {
+            if (!known)
+                return refuse(QStringLiteral("split takes only --bookmarks=none"));
             continue;
         }
         if (modeSeen)
@@ -101,6 +121,14 @@ CommandLine parseMerge(const QStringList& args)
         const QString& word = args.at(i);
         if (!optionsEnded && word == QLatin1String("--")) {
             optionsEnded = true;
+            continue;
+        }
+        bool known = false;
+        if (!optionsEnded &&
+            takeBookmarks(word, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
+                          line, known)) {
+            if (!known)
+                return refuse(QStringLiteral("--bookmarks= takes per-file, keep or none"));
             continue;
         }
         if (!optionsEnded && word.startsWith(QLatin1String("--")))
@@ -153,6 +181,9 @@ QString usageText()
         "\n"
         "split also takes --password PW; the variable PAGINOR_PASSWORD serves too. Without\n"
         "either, a protected source is asked for on the terminal.\n"
+        "Outputs keep the bookmarks, links and named destinations of their pages. merge's\n"
+        "--bookmarks= is per-file (an entry for each input above its own bookmarks, the\n"
+        "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks=none.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"
         "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");

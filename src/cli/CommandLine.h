@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BookmarkMode.h"
 #include "split/SplitOptions.h"
 
 #include <QString>
@@ -26,6 +27,9 @@ struct CommandLine
     QString source;
     bool hasPassword = false; // --password was given (it may be "")
     QString password;
+
+    // --bookmarks=MODE: merge per-file (default), keep or none; split none.
+    BookmarkMode bookmarks = BookmarkMode::PerFile;
 
     // split and merge: the output file; merge: the inputs in order.
     QString output;

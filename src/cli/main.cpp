@@ -26,6 +26,7 @@ void printTo(std::FILE* stream, const QString& text)
 int runSplit(const CommandLine& line)
 {
     PDFLibrary engine;
+    engine.setBookmarkMode(line.bookmarks);
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password);
     SplitJob job(engine, session, ui);
@@ -50,6 +51,7 @@ int runSplit(const CommandLine& line)
 int runMerge(const CommandLine& line)
 {
     PDFLibrary engine;
+    engine.setBookmarkMode(line.bookmarks);
     Session session;
     TerminalInteraction ui(line.output, false, QString());
     // The engine counts the inputs joined, then the output written, as two halves of `total`.
