@@ -355,6 +355,8 @@ void DirectWriter::finish(const std::map<std::string, QString>& info)
 // Writes the outline and the named-destination tree; returns the catalog's entries for them.
 std::string DirectWriter::writeStructure()
 {
+    if (m_plan.empty())
+        return {};
     m_scratch = makeQuietQpdf();
     m_scratch->emptyPDF();
     m_numbers.clear();

@@ -1,7 +1,9 @@
 #include "engine/StructureIndex.h"
 
 #include <QString>
+#include <algorithm>
 #include <set>
+#include <tuple>
 
 namespace paginor {
 
@@ -56,30 +58,29 @@ QPDFObjectHandle plainCopy(QPDFObjectHandle h, int depth)
     }
 }
 
-StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages)
-    : m_pageCount(int32_t(pages.size()))
+StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load)
+    : m_load(std::move(load)), m_pageCount(int32_t(pages.size()))
 {
     for (size_t i = 0; i < pages.size(); ++i)
         m_pageIndex.emplace(pages[i].getObjGen(), int32_t(i));
     // Each part is read on its own: damage in one leaves the others usable.
     auto root = pdf.getRoot();
+    std::vector<std::pair<NamedDest, QPDFObjectHandle>> found;
     try {
-        auto dests = root.getKey("/Dests");
+        auto dests = m_load(root.getKey("/Dests"));
         if (dests.isDictionary())
             for (auto item : dests.ditems())
-                if (m_dests.size() < kMaxEntries)
-                    addDest(item.first.substr(1), true, item.second);
+                if (found.size() < kMaxEntries)
+                    found.push_back({{item.first.substr(1), true, {}}, item.second});
     } catch (const std::exception&) {
     }
     try {
-        auto names = root.getKey("/Names");
+        auto names = m_load(root.getKey("/Names"));
         if (names.isDictionary())
-            readNameTree(names.getKey("/Dests"));
+            readNameTree(names.getKey("/Dests"), found);
     } catch (const std::exception&) {
     }
-    for (size_t i = 0; i < m_dests.size(); ++i)
-        if (m_dests[i].target.valid())
-            m_destsOn[m_dests[i].target.page].push_back(int32_t(i));
+    addDests(found);
     try {
         readOutline(root.getKey("/Outlines"));
     } catch (const std::exception&) {
@@ -112,13 +113,15 @@ Target StructureIndex::explicitTarget(QPDFObjectHandle array) const
         return target;
     auto fit = array.getArrayNItems() > 1 ? array.getArrayItem(1) : QPDFObjectHandle();
     if (!isFitName(fit)) {
-        target.view = {QPDFObjectHandle::newName("/Fit")};
+        target.view = "/Fit";
         return target;
     }
     for (int i = 1; i < array.getArrayNItems() && i <= 5; ++i) {
         auto item = array.getArrayItem(i);
-        target.view.push_back(item.isNumber() || item.isName() ? plainCopy(item)
-                                                               : QPDFObjectHandle::newNull());
+        if (i > 1)
+            target.view += ' ';
+        target.view +=
+            !item.isIndirect() && (item.isNumber() || item.isName()) ? item.unparse() : "null";
     }
     return target;
 }
@@ -127,8 +130,9 @@ Target StructureIndex::resolve(QPDFObjectHandle dest) const
 {
     try {
         // A dictionary's /D may hold another dictionary in broken files; two steps are enough.
+        dest = m_load(dest);
         for (int step = 0; step < 3 && dest.isDictionary(); ++step)
-            dest = dest.getKey("/D");
+            dest = m_load(dest.getKey("/D"));
         if (dest.isArray())
             return explicitTarget(dest);
         const NamedDest* named = nullptr;
@@ -159,12 +163,26 @@ bool StructureIndex::destinationOf(QPDFObjectHandle holder, QPDFObjectHandle& de
     return false;
 }
 
+namespace {
+
+bool keyLess(const NamedDest& a, const NamedDest& b)
+{
+    return std::tie(a.isName, a.key) < std::tie(b.isName, b.key);
+}
+
+} // namespace
+
 const NamedDest* StructureIndex::findDest(const std::string& key, bool isName) const
 {
-    auto found = m_destByKey.find({isName, key});
-    if (found == m_destByKey.end())
-        found = m_destByKey.find({!isName, key});
-    return found == m_destByKey.end() ? nullptr : &m_dests[size_t(found->second)];
+    for (bool kind : {isName, !isName}) {
+        NamedDest wanted{key, kind, {}};
+        auto at = std::lower_bound(
+            m_destByKey.begin(), m_destByKey.end(), wanted,
+            [this](int32_t i, const NamedDest& w) { return keyLess(m_dests[size_t(i)], w); });
+        if (at != m_destByKey.end() && !keyLess(wanted, m_dests[size_t(*at)]))
+            return &m_dests[size_t(*at)];
+    }
+    return nullptr;
 }
 
 const std::vector<int32_t>& StructureIndex::bookmarksOn(int32_t page) const
@@ -181,39 +199,71 @@ const std::vector<int32_t>& StructureIndex::destsOn(int32_t page) const
     return found == m_destsOn.end() ? none : found->second;
 }
 
-void StructureIndex::addDest(const std::string& key, bool isName, QPDFObjectHandle value)
+void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
 {
-    // The first of two entries with one key wins, as in a lookup.
-    if (!m_destByKey.emplace(std::make_pair(isName, key), int32_t(m_dests.size())).second)
-        return;
-    NamedDest dest;
-    dest.key = key;
-    dest.isName = isName;
-    // A named destination naming another name is not a destination.
-    if (!value.isName() && !value.isString())
-        dest.target = resolve(value);
-    m_dests.push_back(std::move(dest));
+    // Values read in file order, so each object stream holding them is unpacked once.
+    std::vector<size_t> order(found.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    auto number = [&found](size_t i) {
+        auto& value = found[i].second;
+        return value.isIndirect() ? value.getObjectID() : 0;
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&number](size_t a, size_t b) { return number(a) < number(b); });
+    for (size_t i : order) {
+        // A named destination naming another name is not a destination.
+        auto value = m_load(found[i].second);
+        if (!value.isName() && !value.isString())
+            found[i].first.target = resolve(value);
+        found[i].second = QPDFObjectHandle();
+    }
+    m_dests.reserve(found.size());
+    for (auto& entry : found)
+        m_dests.push_back(std::move(entry.first));
+    found.clear();
+    m_destByKey.resize(m_dests.size());
+    for (size_t i = 0; i < m_dests.size(); ++i)
+        m_destByKey[i] = int32_t(i);
+    std::stable_sort(m_destByKey.begin(), m_destByKey.end(), [this](int32_t a, int32_t b) {
+        return keyLess(m_dests[size_t(a)], m_dests[size_t(b)]);
+    });
+    // The first of two entries with one key wins, as in a lookup; the other leads nowhere.
+    for (size_t i = 1; i < m_destByKey.size(); ++i)
+        if (!keyLess(m_dests[size_t(m_destByKey[i - 1])], m_dests[size_t(m_destByKey[i])]))
+            m_dests[size_t(m_destByKey[i])].target = Target();
+    m_destByKey.erase(std::unique(m_destByKey.begin(), m_destByKey.end(),
+                                  [this](int32_t a, int32_t b) {
+                                      return !keyLess(m_dests[size_t(a)], m_dests[size_t(b)]);
+                                  }),
+                      m_destByKey.end());
+    for (size_t i = 0; i < m_dests.size(); ++i)
+        if (m_dests[i].target.valid())
+            m_destsOn[m_dests[i].target.page].push_back(int32_t(i));
 }
 
-void StructureIndex::readNameTree(QPDFObjectHandle root)
+void StructureIndex::readNameTree(QPDFObjectHandle root,
+                                  std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
 {
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> pending{root};
-    while (!pending.empty() && m_dests.size() < kMaxEntries) {
+    while (!pending.empty() && found.size() < kMaxEntries) {
         auto node = pending.back();
         pending.pop_back();
         try {
-            if (!node.isDictionary() ||
-                (node.isIndirect() && !seen.insert(node.getObjGen()).second))
+            if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
                 continue;
-            auto names = node.getKey("/Names");
+            node = m_load(node);
+            if (!node.isDictionary())
+                continue;
+            auto names = m_load(node.getKey("/Names"));
             for (int i = 0; names.isArray() && i + 1 < names.getArrayNItems(); i += 2) {
                 auto key = names.getArrayItem(i);
                 if (key.isString())
-                    addDest(key.getStringValue(), false, names.getArrayItem(i + 1));
+                    found.push_back({{key.getStringValue(), false, {}}, names.getArrayItem(i + 1)});
             }
             // Kids are taken in order: pushed last to first.
-            auto kids = node.getKey("/Kids");
+            auto kids = m_load(node.getKey("/Kids"));
             for (int i = kids.isArray() ? kids.getArrayNItems() - 1 : -1; i >= 0; --i)
                 pending.push_back(kids.getArrayItem(i));
         } catch (const std::exception&) {
@@ -223,11 +273,12 @@ void StructureIndex::readNameTree(QPDFObjectHandle root)
 
 void StructureIndex::readOutline(QPDFObjectHandle outlines)
 {
-    if (!outlines.isDictionary())
-        return;
     std::set<QPDFObjGen> seen;
     if (outlines.isIndirect())
         seen.insert(outlines.getObjGen());
+    outlines = m_load(outlines);
+    if (!outlines.isDictionary())
+        return;
     // Depth first in outline order: an item's next sibling waits below its first child.
     std::vector<std::pair<QPDFObjectHandle, int32_t>> pending{{outlines.getKey("/First"), -1}};
     while (!pending.empty() && m_bookmarks.size() < kMaxEntries) {

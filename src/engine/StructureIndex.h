@@ -4,6 +4,7 @@
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -20,8 +21,9 @@ QPDFObjectHandle plainCopy(QPDFObjectHandle h, int depth = 0);
 struct Target
 {
     int32_t page = -1; // zero-based page of the source; -1 when it leads nowhere readable
-    // The view part of the destination (/XYZ left top zoom, /Fit ...), as plain values.
-    std::vector<QPDFObjectHandle> view;
+    // The view part of the destination ("/XYZ 0 792 null", "/Fit" ...) as PDF text: compact,
+    // since a manual has tens of thousands of destinations.
+    std::string view;
     bool valid() const { return page >= 0; }
 };
 
@@ -53,8 +55,12 @@ struct NamedDest
 class StructureIndex
 {
 public:
+    // Gives the value of an indirect object, read apart from the document's cache when it is
+    // used only here, so that indexing does not keep the trees' objects in memory.
+    using Loader = std::function<QPDFObjectHandle(QPDFObjectHandle)>;
+
     // Reads the outline, named destinations and title of `pdf`, whose pages are `pages`.
-    StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages);
+    StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load);
 
     // The first page index of the page object `og`, or -1.
     int32_t pageIndex(QPDFObjGen og) const;
@@ -84,15 +90,17 @@ public:
 
 private:
     void readOutline(QPDFObjectHandle outlines);
-    void readNameTree(QPDFObjectHandle root);
-    void addDest(const std::string& key, bool isName, QPDFObjectHandle value);
+    void readNameTree(QPDFObjectHandle root,
+                      std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
+    void addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
     Target explicitTarget(QPDFObjectHandle array) const;
 
+    Loader m_load;
     std::map<QPDFObjGen, int32_t> m_pageIndex;
     int32_t m_pageCount = 0;
     std::vector<Bookmark> m_bookmarks;
     std::vector<NamedDest> m_dests;
-    std::map<std::pair<bool, std::string>, int32_t> m_destByKey;
+    std::vector<int32_t> m_destByKey; // into m_dests, by (isName, key); the first of equals
     std::map<int32_t, std::vector<int32_t>> m_bookmarksOn;
     std::map<int32_t, std::vector<int32_t>> m_destsOn;
     std::vector<int32_t> m_outward;

@@ -14,14 +14,11 @@ namespace {
 // Name-tree leaves hold this many entries; larger trees get one level of kids.
 constexpr size_t kNamesPerLeaf = 64;
 
-QPDFObjectHandle destArray(QPDFObjectHandle pageRef, const std::vector<QPDFObjectHandle>& view)
+QPDFObjectHandle destArray(QPDFObjectHandle pageRef, const std::string& view)
 {
-    std::vector<QPDFObjectHandle> items{pageRef};
-    for (const auto& item : view)
-        items.push_back(plainCopy(item));
-    if (items.size() == 1)
-        items.push_back(QPDFObjectHandle::newName("/Fit"));
-    return QPDFObjectHandle::newArray(items);
+    auto dest = QPDFObjectHandle::parse("[" + (view.empty() ? std::string("/Fit") : view) + "]");
+    dest.insertItem(0, pageRef);
+    return dest;
 }
 
 // The per-file entry's title: the document title, else the file name without ".pdf".
@@ -97,6 +94,7 @@ void StructurePlan::addBookmarks(const Segment& segment, SourceDocument& source,
         file.title = fileTitle(source, index);
         file.open = true;
         file.outPage = at;
+        file.view = "/Fit";
         m_nodes.push_back(file);
         top = int32_t(m_nodes.size()) - 1;
     }

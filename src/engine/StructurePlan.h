@@ -28,8 +28,8 @@ struct LinkFix
     };
     Kind kind = Kind::Keep;
     int32_t page = -1; // an explicit target: the source page (its first copy in the output)
-    std::vector<QPDFObjectHandle> view;
-    std::string name; // a named target: its name in the output, when `named`
+    std::string view;  // its view, as in Target
+    std::string name;  // a named target: its name in the output, when `named`
     bool named = false;
 
     // Points the link dictionary `annot` (of the output, or a copy) at its target; `pageRef`
@@ -55,6 +55,9 @@ public:
     // segment `segment`. Never throws; an unreadable link is dropped.
     LinkFix link(int segment, QPDFObjectHandle annot) const;
 
+    // Whether the output gets neither an outline nor named destinations.
+    bool empty() const { return m_nodes.empty() && m_names.empty(); }
+
     // The outline root and the named-destination tree root of the output, made in `target`
     // (null when there is none); `pageRef(outPage)` gives the reference to an output page.
     struct Rendered
@@ -78,7 +81,7 @@ private:
         int flags = 0;
         bool open = false;
         int32_t outPage = -1;
-        std::vector<QPDFObjectHandle> view;
+        std::string view;
         QPDFObjectHandle action;
         int32_t parent = -1; // an earlier node, -1 at the top
     };
@@ -86,7 +89,7 @@ private:
     {
         std::string name;
         int32_t outPage;
-        std::vector<QPDFObjectHandle> view;
+        std::string view;
     };
 
     std::string uniqueName(const std::string& key);

@@ -30,7 +30,7 @@ struct Manual
 // Page 1 links, in order: 4, /chap2, (sec1.1), GoTo (sec2.1), GoTo [8], (gone), web. Page 8
 // links to (intro). Seventy more names zz00..zz69 lead to page 8, so trees need kids.
 // Damaged: S12's /Next loops back to S11, C1's /Count lies, a name-tree leaf lists the root
-// among its kids.
+// among its kids; objects are packed in object streams.
 QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
 {
     PdfSpec spec = plain(8, m.marker);
@@ -124,6 +124,8 @@ QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
     const QString path = dir.path(name);
     QPDFWriter w(pdf, QFile::encodeName(path).constData());
     w.setStaticID(true);
+    if (m.damaged) // and its trees are read out of object streams
+        w.setObjectStreamMode(qpdf_o_generate);
     w.write();
     return path;
 }
