@@ -7,6 +7,7 @@
 #include <cstring>
 #include <random>
 #include <set>
+#include <unordered_map>
 
 namespace paginor {
 
@@ -362,10 +363,15 @@ std::string DirectWriter::writeStructure()
     m_numbers.clear();
     m_pages.clear();
     m_source = nullptr;
-    const auto rendered = m_plan.render(*m_scratch, [this](int32_t outPage) {
-        auto placeholder = m_scratch->makeIndirectObject(QPDFObjectHandle::newNull());
-        m_scratchNumbers.emplace(placeholder.getObjGen(), m_pageNumbers.at(size_t(outPage)));
-        return placeholder;
+    // One stand-in object per output page, which writes as a reference to that page.
+    std::unordered_map<int32_t, QPDFObjectHandle> standIns;
+    const auto rendered = m_plan.render(*m_scratch, [&](int32_t outPage) {
+        auto& standIn = standIns[outPage];
+        if (!standIn.isInitialized()) {
+            standIn = m_scratch->makeIndirectObject(QPDFObjectHandle::newNull());
+            m_scratchNumbers.emplace(standIn.getObjGen(), m_pageNumbers.at(size_t(outPage)));
+        }
+        return standIn;
     });
     std::string entries;
     if (rendered.outlines.isInitialized())

@@ -116,12 +116,12 @@ Target StructureIndex::explicitTarget(QPDFObjectHandle array) const
         target.view = "/Fit";
         return target;
     }
-    for (int i = 1; i < array.getArrayNItems() && i <= 5; ++i) {
+    // The fit name, then numbers or null only: the plan splits this text at spaces.
+    target.view = fit.getName();
+    for (int i = 2; i < array.getArrayNItems() && i <= 5; ++i) {
         auto item = array.getArrayItem(i);
-        if (i > 1)
-            target.view += ' ';
-        target.view +=
-            !item.isIndirect() && (item.isNumber() || item.isName()) ? item.unparse() : "null";
+        target.view += ' ';
+        target.view += !item.isIndirect() && item.isNumber() ? item.unparse() : "null";
     }
     return target;
 }
@@ -202,16 +202,11 @@ const std::vector<int32_t>& StructureIndex::destsOn(int32_t page) const
 void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
 {
     // Values read in file order, so each object stream holding them is unpacked once.
-    std::vector<size_t> order(found.size());
+    std::vector<std::pair<int, size_t>> order(found.size());
     for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    auto number = [&found](size_t i) {
-        auto& value = found[i].second;
-        return value.isIndirect() ? value.getObjectID() : 0;
-    };
-    std::stable_sort(order.begin(), order.end(),
-                     [&number](size_t a, size_t b) { return number(a) < number(b); });
-    for (size_t i : order) {
+        order[i] = {found[i].second.isIndirect() ? found[i].second.getObjectID() : 0, i};
+    std::sort(order.begin(), order.end());
+    for (const auto& [number, i] : order) {
         // A named destination naming another name is not a destination.
         auto value = m_load(found[i].second);
         if (!value.isName() && !value.isString())

@@ -14,11 +14,32 @@ namespace {
 // Name-tree leaves hold this many entries; larger trees get one level of kids.
 constexpr size_t kNamesPerLeaf = 64;
 
+// [page view...]. The view text is made by the index from names and numbers alone, so it is
+// split at spaces rather than parsed, which would cost more than the rest of the output.
 QPDFObjectHandle destArray(QPDFObjectHandle pageRef, const std::string& view)
 {
-    auto dest = QPDFObjectHandle::parse("[" + (view.empty() ? std::string("/Fit") : view) + "]");
-    dest.insertItem(0, pageRef);
-    return dest;
+    std::vector<QPDFObjectHandle> items{pageRef};
+    size_t at = 0;
+    while (at < view.size()) {
+        size_t end = view.find(' ', at);
+        if (end == std::string::npos)
+            end = view.size();
+        const std::string token = view.substr(at, end - at);
+        at = end + 1;
+        if (token.empty())
+            continue;
+        if (token[0] == '/')
+            items.push_back(QPDFObjectHandle::newName(token));
+        else if (token == "null")
+            items.push_back(QPDFObjectHandle::newNull());
+        else if (token.find('.') != std::string::npos)
+            items.push_back(QPDFObjectHandle::newReal(token));
+        else
+            items.push_back(QPDFObjectHandle::newInteger(std::stoll(token)));
+    }
+    if (items.size() == 1)
+        items.push_back(QPDFObjectHandle::newName("/Fit"));
+    return QPDFObjectHandle::newArray(items);
 }
 
 // The per-file entry's title: the document title, else the file name without ".pdf".
