@@ -30,7 +30,7 @@ struct Manual
 // Page 1 links, in order: 4, /chap2, (sec1.1), GoTo (sec2.1), GoTo [8], (gone), web. Page 8
 // links to (intro). Seventy more names zz00..zz69 lead to page 8, so trees need kids.
 // Damaged: S12's /Next loops back to S11, C1's /Count lies, a name-tree leaf lists the root
-// among its kids; objects are packed in object streams.
+// among its kids, entries have wrong types; objects are packed in object streams.
 QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
 {
     PdfSpec spec = plain(8, m.marker);
@@ -117,6 +117,16 @@ QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
         pdf.getTrailer().replaceKey("/Info", info);
     }
     if (m.damaged) {
+        // Wrong types: a bookmark without title or target, keys and values that are not
+        // names or destinations, a link whose destination is a number.
+        made.at(8).replaceKey("/First", parse("<< /Title 7 /Parent " +
+                                              made.at(8).getObjGen().unparse(' ') + " R >>"));
+        leaf1.getKey("/Names").appendItem(QPDFObjectHandle::newInteger(42));
+        leaf1.getKey("/Names").appendItem(parse("[@1 /Fit]"));
+        leaf1.getKey("/Names").appendItem(QPDFObjectHandle::newString("odd"));
+        root.getKey("/Dests").replaceKey("/bad", QPDFObjectHandle::newInteger(7));
+        first.getKey("/Annots").appendItem(
+            parse("<< /Type /Annot /Subtype /Link /Rect [0 0 9 9] /Dest 12 >>"));
         made.at(2).replaceKey("/Next", made.at(1));
         made.at(0).replaceKey("/Count", QPDFObjectHandle::newInteger(99999));
         leaf2.replaceKey("/Kids", QPDFObjectHandle::newArray({tree}));
