@@ -39,6 +39,20 @@ bool takeValues(const QStringList& args, int& i, int count, QStringList& values)
     return true;
 }
 
+// Reads "--bookmarks=MODE" among `allowed` modes; false when the word is not that option.
+bool takeBookmarks(const QString& word, const QStringList& allowed, CommandLine& line, bool& ok)
+{
+    const QLatin1String prefix("--bookmarks=");
+    if (!word.startsWith(prefix))
+        return false;
+    const QString mode = word.mid(prefix.size());
+    ok = allowed.contains(mode);
+    line.bookmarks = mode == QLatin1String("keep")   ? BookmarkMode::Keep
+                     : mode == QLatin1String("none") ? BookmarkMode::None
+                                                     : BookmarkMode::PerFile;
+    return true;
+}
+
 CommandLine parseSplit(const QStringList& args)
 {
     CommandLine line;
@@ -66,6 +80,12 @@ CommandLine parseSplit(const QStringList& args)
                 return refuse(QStringLiteral("--password takes one value, once"));
             line.hasPassword = true;
             line.password = values.at(0);
+            continue;
+        }
+        bool known = false;
+        if (takeBookmarks(word, {QStringLiteral("none")}, line, known)) {
+            if (!known)
+                return refuse(QStringLiteral("split takes only --bookmarks=none"));
             continue;
         }
         if (modeSeen)
@@ -147,6 +167,15 @@ CommandLine parseMerge(const QStringList& args)
             line.passwords << values.at(0);
             continue;
         }
+        bool known = false;
+        if (!optionsEnded &&
+            takeBookmarks(
+                word, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
+                line, known)) {
+            if (!known)
+                return refuse(QStringLiteral("--bookmarks= takes per-file, keep or none"));
+            continue;
+        }
         if (!optionsEnded && word.startsWith(QLatin1String("--")))
             return refuse(QStringLiteral("merge takes no option: %1").arg(word));
         positional << word;
@@ -205,6 +234,9 @@ QString usageText()
         "either, a protected source is asked for on the terminal.\n"
         "merge tries every --password given (or PAGINOR_PASSWORD) on each protected input and\n"
         "asks on the terminal for one that none of them opens.\n"
+        "Outputs keep the bookmarks, links and named destinations of their pages. merge's\n"
+        "--bookmarks= is per-file (an entry for each input above its own bookmarks, the\n"
+        "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks=none.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
         "With --bookmarks LEVEL one part per bookmark of that level (1 = the top), written as\n"
         "\"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BookmarkMode.h"
 #include "split/SplitOptions.h"
 
 #include <QString>
@@ -32,6 +33,9 @@ struct CommandLine
 
     // merge: every --password given, in order; each is tried on every protected input.
     QStringList passwords;
+
+    // --bookmarks=MODE: merge per-file (default), keep or none; split none.
+    BookmarkMode bookmarks = BookmarkMode::PerFile;
 
     // split and merge: the output file; merge: the inputs in order.
     QString output;

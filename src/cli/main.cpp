@@ -30,6 +30,7 @@ int runSplit(const CommandLine& line)
     if (line.dryRun)
         return dryRunSplit(line);
     PDFLibrary engine;
+    engine.setBookmarkMode(line.bookmarks);
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password);
     SplitJob job(engine, session, ui);
@@ -90,6 +91,7 @@ int runOutline(const CommandLine& line)
 int runMerge(const CommandLine& line)
 {
     PDFLibrary engine;
+    engine.setBookmarkMode(line.bookmarks);
     Session session;
     TerminalInteraction ui(line.output, false, QString());
     // The engine counts the inputs joined, then the output written, as two halves of `total`.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BookmarkMode.h"
 #include "engine/EngineError.h"
 
 #include <qpdf/QPDF.hh>
@@ -23,6 +24,8 @@ struct WriteOptions
     std::function<void()> beforeCommit;
     std::string minimumVersion = "1.3";
     int extensionLevel = 0;
+    // What a merge's output keeps of its inputs' bookmarks.
+    BookmarkMode bookmarks = BookmarkMode::PerFile;
 };
 
 // Runs `produce` on a stream to a temporary file in the target's folder and renames the file

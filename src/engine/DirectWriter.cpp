@@ -7,6 +7,7 @@
 #include <cstring>
 #include <random>
 #include <set>
+#include <unordered_map>
 
 namespace paginor {
 
@@ -36,7 +37,8 @@ public:
 
 } // namespace
 
-DirectWriter::DirectWriter(std::FILE* file) : m_file(file)
+DirectWriter::DirectWriter(std::FILE* file, BookmarkMode bookmarks)
+    : m_file(file), m_plan(bookmarks)
 {
     m_offsets.resize(3, 0); // the catalog and the page tree are written last
     emit("%PDF-1.3\n%\xbf\xf7\xa2\xfe\n");
@@ -76,27 +78,86 @@ void DirectWriter::beginObject(int number)
 std::string DirectWriter::reference(QPDFObjectHandle h)
 {
     const QPDFObjGen og = h.getObjGen();
+    if (m_scratch && h.getOwningQPDF() == m_scratch.get()) {
+        auto known = m_scratchNumbers.find(og);
+        if (known != m_scratchNumbers.end())
+            return std::to_string(known->second) + " 0 R";
+        const int number = allocate();
+        m_scratchNumbers.emplace(og, number);
+        m_queue.emplace_back(number, h);
+        return std::to_string(number) + " 0 R";
+    }
     auto page = m_pages.find(og);
     if (page != m_pages.end())
         return std::to_string(page->second) + " 0 R";
     auto known = m_numbers.find(og);
     if (known != m_numbers.end())
         return std::to_string(known->second) + " 0 R";
-    // Other pages and the document's own structure stay behind.
+    if (!valueToWrite(h))
+        return "null";
+    return enqueue(og, h);
+}
+
+// Sets `h` to the value to write for it, read apart from the document when it is used once;
+// false when it stays behind: other pages and the document's own structure.
+bool DirectWriter::valueToWrite(QPDFObjectHandle& h)
+{
     QPDFObjectHandle copy;
-    if (m_source->readOnce(og, copy)) {
+    if (m_source->readOnce(h.getObjGen(), copy)) {
         if (copy.isNull() || copy.isDictionaryOfType("/Page") ||
             copy.isDictionaryOfType("/Pages") || copy.isDictionaryOfType("/Catalog"))
-            return "null";
+            return false;
         h = copy;
-    } else if (h.isNull() || h.isPageObject() || h.isPagesObject() ||
-               (h.isDictionary() && h.getKey("/Type").isNameAndEquals("/Catalog"))) {
-        return "null";
+        return true;
     }
+    return !(h.isNull() || h.isPageObject() || h.isPagesObject() ||
+             (h.isDictionary() && h.getKey("/Type").isNameAndEquals("/Catalog")));
+}
+
+std::string DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value)
+{
     const int number = allocate();
     m_numbers.emplace(og, number);
-    m_queue.emplace_back(number, h);
+    m_queue.emplace_back(number, value);
     return std::to_string(number) + " 0 R";
+}
+
+// A page's annotations without the links that lead nowhere in this output, and with the
+// others pointed at their targets here.
+void DirectWriter::serializeAnnots(QPDFObjectHandle annots, std::string& out)
+{
+    if (annots.isIndirect() && (m_numbers.count(annots.getObjGen()) || !valueToWrite(annots))) {
+        serialize(annots, out); // shared with a page already written, or not an array at all
+        return;
+    }
+    if (!annots.isArray()) {
+        serialize(annots, out);
+        return;
+    }
+    out += '[';
+    for (auto item : annots.aitems()) {
+        QPDFObjectHandle value = item;
+        const bool indirect = item.isIndirect();
+        if (indirect && (m_numbers.count(item.getObjGen()) || m_pages.count(item.getObjGen()))) {
+            out += reference(item) + ' ';
+            continue;
+        }
+        if (indirect && !valueToWrite(value))
+            continue;
+        const LinkFix fix = m_plan.link(m_segment, value);
+        if (fix.kind == LinkFix::Kind::Drop)
+            continue;
+        if (fix.kind == LinkFix::Kind::Retarget) {
+            value = value.shallowCopy();
+            fix.apply(value, fix.named ? QPDFObjectHandle() : m_source->originalPage(fix.page));
+        }
+        if (indirect)
+            out += enqueue(item.getObjGen(), value);
+        else
+            serialize(value, out);
+        out += ' ';
+    }
+    out += ']';
 }
 
 void DirectWriter::serialize(QPDFObjectHandle h, std::string& out)
@@ -140,7 +201,10 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         out += ' ';
         appendName(key, out);
         out += ' ';
-        serialize(item.second, out);
+        if (page && key == "/Annots")
+            serializeAnnots(item.second, out);
+        else
+            serialize(item.second, out);
     }
     if (page)
         out += " /Parent 2 0 R";
@@ -208,7 +272,9 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
         m_pageNumbers.push_back(number);
         pages.emplace_back(number, page);
     }
-    appendLabels(source, indices, int32_t(m_pageNumbers.size() - indices.size()), m_labels);
+    const auto at = int32_t(m_pageNumbers.size() - indices.size());
+    appendLabels(source, indices, at, m_labels);
+    m_segment = m_plan.addSegment(source, indices, at);
     m_anyLabels = m_anyLabels || source.hasPageLabels();
 
     for (auto& [number, page] : pages) {
@@ -231,9 +297,10 @@ void DirectWriter::finish(const std::map<std::string, QString>& info)
         text += std::to_string(n) + " 0 R ";
     text += "] >>\nendobj\n";
     emit(text);
+    const std::string structure = writeStructure();
 
     beginObject(kCatalog);
-    text = "1 0 obj\n<< /Type /Catalog /Pages 2 0 R";
+    text = "1 0 obj\n<< /Type /Catalog /Pages 2 0 R" + structure;
     if (m_anyLabels) {
         text += " /PageLabels << /Nums [";
         for (auto& label : m_labels)
@@ -284,6 +351,39 @@ void DirectWriter::finish(const std::map<std::string, QString>& info)
             std::fseek(m_file, 0, SEEK_END) != 0)
             throw WriteError();
     }
+}
+
+// Writes the outline and the named-destination tree; returns the catalog's entries for them.
+std::string DirectWriter::writeStructure()
+{
+    if (m_plan.empty())
+        return {};
+    m_scratch = makeQuietQpdf();
+    m_scratch->emptyPDF();
+    m_numbers.clear();
+    m_pages.clear();
+    m_source = nullptr;
+    // One stand-in object per output page, which writes as a reference to that page.
+    std::unordered_map<int32_t, QPDFObjectHandle> standIns;
+    const auto rendered = m_plan.render(*m_scratch, [&](int32_t outPage) {
+        auto& standIn = standIns[outPage];
+        if (!standIn.isInitialized()) {
+            standIn = m_scratch->makeIndirectObject(QPDFObjectHandle::newNull());
+            m_scratchNumbers.emplace(standIn.getObjGen(), m_pageNumbers.at(size_t(outPage)));
+        }
+        return standIn;
+    });
+    std::string entries;
+    if (rendered.outlines.isInitialized())
+        entries += " /Outlines " + reference(rendered.outlines);
+    if (rendered.dests.isInitialized())
+        entries += " /Names << /Dests " + reference(rendered.dests) + " >>";
+    while (!m_queue.empty()) {
+        auto next = m_queue.back();
+        m_queue.pop_back();
+        writeObject(next.first, next.second, false);
+    }
+    return entries;
 }
 
 } // namespace paginor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/SourceDocument.h"
+#include "engine/StructurePlan.h"
 
 #include <qpdf/QPDFObjGen.hh>
 
@@ -15,14 +16,14 @@ namespace paginor {
 // Writes a new PDF straight from source pages, without building a document in memory: every
 // object the pages reach is numbered afresh and written once, stream data is copied as it is
 // stored (decrypted, never decoded), references to pages outside the output become null and
-// links between output pages point at the new pages. Pages are written segment by segment,
-// so a merge holds one source at a time.
+// links, bookmarks and named destinations follow what StructurePlan decides. Pages are written
+// segment by segment, so a merge holds one source at a time.
 //
 // It does not rebuild interactive forms or duplicate pages; suits() tells when it applies.
 class DirectWriter
 {
 public:
-    explicit DirectWriter(std::FILE* file);
+    explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep);
 
     // Whether `indices` of `source` can be written this way: no form fields, no page twice.
     static bool suits(SourceDocument& source, const std::vector<int32_t>& indices);
@@ -31,7 +32,8 @@ public:
     // is not needed afterwards. Throws when source data cannot be read.
     void addSegment(SourceDocument& source, const std::vector<int32_t>& indices);
 
-    // Writes the page tree, catalog, information entries and cross-reference table.
+    // Writes the page tree, outline, named destinations, catalog, information entries and
+    // cross-reference table.
     void finish(const std::map<std::string, QString>& info);
 
     int32_t pageCount() const { return int32_t(m_pageNumbers.size()); }
@@ -42,6 +44,10 @@ private:
     void emit(const std::string& text) { emit(text.data(), text.size()); }
     void beginObject(int number);
     std::string reference(QPDFObjectHandle h);
+    bool valueToWrite(QPDFObjectHandle& h);
+    std::string enqueue(QPDFObjGen og, QPDFObjectHandle value);
+    void serializeAnnots(QPDFObjectHandle annots, std::string& out);
+    std::string writeStructure();
     void serialize(QPDFObjectHandle h, std::string& out);
     void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page);
     void writeObject(int number, QPDFObjectHandle h, bool page);
@@ -60,6 +66,12 @@ private:
     std::map<QPDFObjGen, int> m_numbers;
     std::map<QPDFObjGen, int> m_pages;
     std::vector<std::pair<int, QPDFObjectHandle>> m_queue;
+
+    StructurePlan m_plan;
+    int m_segment = -1;
+    // The outline and name tree are made in a document of their own, then written from it.
+    std::shared_ptr<QPDF> m_scratch;
+    std::map<QPDFObjGen, int> m_scratchNumbers;
 };
 
 } // namespace paginor

@@ -134,7 +134,7 @@ private:
     // and at most kAhead + 1 inputs are open.
     void stream(std::FILE* file)
     {
-        DirectWriter writer(file);
+        DirectWriter writer(file, m_options.bookmarks);
         const int n = int(m_inputs.size());
         std::deque<std::future<std::shared_ptr<SourceDocument>>> ahead;
         size_t queued = 0;
@@ -184,6 +184,7 @@ private:
     {
         auto source = SourceDocument::open(m_inputs[i].path, m_inputs[i].password, false);
         source->resolveAll(source->identity().size <= kPrefetchBytes);
+        source->structure();
         return source;
     }
     static constexpr int64_t kPrefetchBytes = 32 << 20;
@@ -196,7 +197,7 @@ private:
         const int total = int(m_inputs.size()) * 2;
         const size_t budget = openFileBudget();
         std::vector<std::shared_ptr<SourceDocument>> sources;
-        OutputBuilder builder;
+        OutputBuilder builder(m_options.bookmarks);
         for (size_t i = 0; i < m_inputs.size(); ++i) {
             auto source = open(i, i >= budget);
             try {

@@ -4,23 +4,7 @@
 
 namespace paginor {
 
-namespace {
-
-// A destination array's page reference, when the array names a page by object.
-bool destPage(QPDFObjectHandle dest, QPDFObjGen& page)
-{
-    if (!dest.isArray() || dest.getArrayNItems() < 1)
-        return false;
-    auto first = dest.getArrayItem(0);
-    if (!first.isIndirect() || !first.isDictionary())
-        return false;
-    page = first.getObjGen();
-    return true;
-}
-
-} // namespace
-
-OutputBuilder::OutputBuilder() : m_out(makeQuietQpdf())
+OutputBuilder::OutputBuilder(BookmarkMode bookmarks) : m_out(makeQuietQpdf()), m_plan(bookmarks)
 {
     m_out->emptyPDF();
     m_pages = std::make_unique<QPDFPageDocumentHelper>(*m_out);
@@ -38,6 +22,7 @@ void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>&
     m_version.raise(source.version(), source.extensionLevel());
     m_anyLabels = m_anyLabels || source.hasPageLabels();
     appendLabels(source, indices, int32_t(m_copies.size()), m_labels);
+    const int segment = m_plan.addSegment(source, indices, int32_t(m_copies.size()));
     for (int32_t index : indices) {
         auto& page = source.pageForCopy(index);
         auto from = page.getObjectHandle();
@@ -51,7 +36,7 @@ void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>&
             outForm().fixCopiedAnnotations(to, toCopy.getObjectHandle(), source.formHelper());
         if (!again)
             m_firstCopy.emplace(key, to);
-        m_copies.push_back({&source, from, to});
+        m_copies.push_back({&source, from, to, segment});
     }
 }
 
@@ -68,12 +53,13 @@ void OutputBuilder::setInfo(const std::map<std::string, QString>& entries)
 void OutputBuilder::finish()
 {
     fixLinks();
+    addStructure();
     if (m_anyLabels)
         copyLabels();
 }
 
-// A copied link to a page copied later came out as null; point every link whose target page
-// is in this output at that page's first copy.
+// Links were copied with their pages, those to pages copied later as null. Each copy is
+// pointed at its target's first copy here, or dropped when its target is not in the output.
 void OutputBuilder::fixLinks()
 {
     for (auto& copy : m_copies) {
@@ -82,29 +68,40 @@ void OutputBuilder::fixLinks()
         if (!fromAnnots.isArray() || !toAnnots.isArray() ||
             fromAnnots.getArrayNItems() != toAnnots.getArrayNItems())
             continue;
+        std::vector<QPDFObjectHandle> kept;
+        bool changed = false;
         for (int i = 0; i < fromAnnots.getArrayNItems(); ++i) {
-            auto fromAnnot = fromAnnots.getArrayItem(i);
             auto toAnnot = toAnnots.getArrayItem(i);
-            if (!fromAnnot.isDictionary() || !toAnnot.isDictionary())
+            const LinkFix fix = m_plan.link(copy.segment, fromAnnots.getArrayItem(i));
+            if (fix.kind == LinkFix::Kind::Drop) {
+                changed = true;
                 continue;
-            auto retarget = [&](QPDFObjectHandle fromDest, QPDFObjectHandle holder,
-                                const std::string& key) {
-                QPDFObjGen target;
-                if (!destPage(fromDest, target) || !holder.isDictionary())
-                    return;
-                auto found = m_firstCopy.find({copy.source, target});
-                auto dest = holder.getKey(key);
-                if (found == m_firstCopy.end() || !dest.isArray())
-                    return;
-                auto items = dest.getArrayAsVector();
-                items[0] = found->second;
-                holder.replaceKey(key, QPDFObjectHandle::newArray(items));
-            };
-            retarget(fromAnnot.getKey("/Dest"), toAnnot, "/Dest");
-            auto action = fromAnnot.getKey("/A");
-            if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo"))
-                retarget(action.getKey("/D"), toAnnot.getKey("/A"), "/D");
+            }
+            if (fix.kind == LinkFix::Kind::Retarget && toAnnot.isDictionary()) {
+                QPDFObjectHandle pageRef;
+                if (!fix.named)
+                    pageRef = m_firstCopy.at(
+                        {copy.source, copy.source->originalPage(fix.page).getObjGen()});
+                fix.apply(toAnnot, pageRef);
+            }
+            kept.push_back(toAnnot);
         }
+        if (changed)
+            copy.to.replaceKey("/Annots", QPDFObjectHandle::newArray(kept));
+    }
+}
+
+void OutputBuilder::addStructure()
+{
+    const auto rendered =
+        m_plan.render(*m_out, [this](int32_t outPage) { return m_copies.at(size_t(outPage)).to; });
+    auto root = m_out->getRoot();
+    if (rendered.outlines.isInitialized())
+        root.replaceKey("/Outlines", rendered.outlines);
+    if (rendered.dests.isInitialized()) {
+        auto names = QPDFObjectHandle::newDictionary();
+        names.replaceKey("/Dests", rendered.dests);
+        root.replaceKey("/Names", names);
     }
 }
 

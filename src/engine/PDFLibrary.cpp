@@ -67,6 +67,7 @@ struct PDFLibrary::Impl
     int32_t nextProbe = 1;
     ProgressHandler progress;
     StreamOpener opener;
+    BookmarkMode bookmarks = BookmarkMode::PerFile;
 
     bool failed(EngineError code)
     {
@@ -94,6 +95,7 @@ struct PDFLibrary::Impl
     {
         WriteOptions options;
         options.openStream = opener;
+        options.bookmarks = bookmarks;
         return options;
     }
 };
@@ -168,14 +170,17 @@ bool PDFLibrary::WriteToFile(const QString& path)
         options.beforeCommit = [&doc] {
             doc.source->checkUnchanged();
         };
+        // A split has one source: it keeps that source's own bookmarks.
+        const BookmarkMode bookmarks =
+            m->bookmarks == BookmarkMode::None ? BookmarkMode::None : BookmarkMode::Keep;
         if (DirectWriter::suits(*doc.source, doc.pages)) {
-            writeAtomically(target, options, [&doc](std::FILE* file) {
-                DirectWriter writer(file);
+            writeAtomically(target, options, [&doc, bookmarks](std::FILE* file) {
+                DirectWriter writer(file, bookmarks);
                 writer.addSegment(*doc.source, doc.pages);
                 writer.finish(doc.info);
             });
         } else {
-            OutputBuilder builder;
+            OutputBuilder builder(bookmarks);
             builder.addPages(*doc.source, doc.pages);
             builder.setInfo(doc.info);
             builder.finish();
@@ -305,6 +310,11 @@ bool PDFLibrary::ProbeClose(int32_t handle)
 void PDFLibrary::setProgressHandler(ProgressHandler handler)
 {
     m->progress = std::move(handler);
+}
+
+void PDFLibrary::setBookmarkMode(BookmarkMode mode)
+{
+    m->bookmarks = mode;
 }
 
 void PDFLibrary::setStreamOpener(StreamOpener opener)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/BookmarkLevels.h"
+#include "engine/BookmarkMode.h"
 #include "engine/EngineError.h"
 
 #include <QString>
@@ -104,6 +105,12 @@ public:
 
     // Frees a probe handle. Returns false for an unknown handle.
     bool ProbeClose(int32_t handle);
+
+    // What outputs keep of their sources' bookmarks: PerFile (the default) gives a merge one
+    // entry per input above the input's own bookmarks and a split the source's bookmarks of
+    // its pages; Keep gives merges the inputs' bookmarks alone; None writes no bookmarks.
+    // Links and named destinations are kept in every mode.
+    void setBookmarkMode(BookmarkMode mode);
 
     // Progress of a long operation: (done, total), called on the thread running it.
     using ProgressHandler = std::function<void(int done, int total)>;

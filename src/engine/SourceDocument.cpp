@@ -215,6 +215,21 @@ const std::vector<BookmarkLevel>& SourceDocument::bookmarkLevels()
     return *m_bookmarks;
 }
 
+const StructureIndex& SourceDocument::structure()
+{
+    if (!m_structure) {
+        std::vector<QPDFObjectHandle> pages;
+        pages.reserve(m_pages.size());
+        for (auto& page : m_pages)
+            pages.push_back(page.getObjectHandle());
+        m_structure = std::make_unique<StructureIndex>(*m_pdf, pages, [this](QPDFObjectHandle h) {
+            QPDFObjectHandle copy;
+            return h.isIndirect() && readOnce(h.getObjGen(), copy) ? copy : h;
+        });
+    }
+    return *m_structure;
+}
+
 void SourceDocument::resolveAll(bool readStreams)
 {
     // Everything the pages reach, the way a writer walks it; outlines, name trees and the like

@@ -3,6 +3,7 @@
 #include "engine/BookmarkLevels.h"
 #include "engine/InputFile.h"
 #include "engine/ObjectStreamReader.h"
+#include "engine/StructureIndex.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
@@ -77,6 +78,10 @@ public:
     // The outline as a list of levels, titles and pages, read on first use.
     const std::vector<BookmarkLevel>& bookmarkLevels();
 
+    // The outline and named destinations indexed by page, read on first use and kept for
+    // every later output of this source.
+    const StructureIndex& structure();
+
     // Parses every object the pages reach now rather than on first use; with `readStreams`
     // also reads those streams' stored data into memory, for takeStreamData().
     void resolveAll(bool readStreams);
@@ -111,6 +116,7 @@ private:
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
     std::unique_ptr<QPDFPageLabelDocumentHelper> m_labels;
     std::unique_ptr<std::vector<BookmarkLevel>> m_bookmarks;
+    std::unique_ptr<StructureIndex> m_structure;
     std::string m_version;
     int m_extension = 0;
     std::map<QPDFObjGen, std::shared_ptr<Buffer>> m_streamData;

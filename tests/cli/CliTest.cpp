@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
 
 using namespace paginor::test;
 
@@ -181,6 +182,44 @@ TEST_F(CliTest, MergeJoinsInOrderAndReplacesAnExistingOutput)
     EXPECT_EQ(pageContents(out), expected);
 }
 
+// The titles of a file's top-level bookmarks, joined by spaces.
+std::string topBookmarks(const QString& path)
+{
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData());
+    std::string titles;
+    for (auto& item : QPDFOutlineDocumentHelper(pdf).getTopLevelOutlines())
+        titles += (titles.empty() ? "" : " ") + item.getTitle();
+    return titles;
+}
+
+TEST_F(CliTest, BookmarkModesOfMergeAndSplit)
+{
+    const QString other = dir.path("other.pdf");
+    makePdf(other, PdfSpec());
+    const QString merged = dir.path("merged.pdf");
+    struct Case
+    {
+        QStringList args;
+        std::string titles;
+    };
+    const std::vector<Case> cases = {
+        {{"merge", merged, source, other}, "book other"},
+        {{"split", "--odd", merged, dir.path("odd.pdf")}, "book"},
+        {{"split", "--pages", "6,1", merged, dir.path("two.pdf")}, "book other"},
+        {{"split", "--bookmarks=none", "--range", "1", "6", merged, dir.path("none.pdf")}, ""},
+        {{"merge", "--bookmarks=keep", dir.path("keep.pdf"), merged, other}, "book other"},
+        {{"merge", "--bookmarks=none", dir.path("none.pdf"), merged, other}, ""},
+        {{"merge", "--bookmarks=per-file", dir.path("per.pdf"), other, source}, "other book"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = cli(c.args);
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(topBookmarks(c.args.at(c.args.size() - (c.args[0] == "merge" ? 3 : 1))), c.titles)
+            << c.args.join(' ').toStdString();
+    }
+}
+
 TEST_F(CliTest, RefusalsAndFailuresExitWithOneAndTheJobsText)
 {
     const QString damaged = dir.path("damaged.pdf");
@@ -330,6 +369,8 @@ TEST(CliUsage, ExitStatusesOfTheWordsThemselves)
         {{"split", "--bookmarks=1", "a.pdf", "b.pdf"}, 2, true},
         {{"outline"}, 2, true},
         {{"outline", "a.pdf", "b.pdf"}, 2, true},
+        {{"merge", "--bookmarks=all", "a.pdf", "b.pdf"}, 2, true},
+        {{"split", "--bookmarks=keep", "--odd", "a.pdf", "b.pdf"}, 2, true},
         {{"--help"}, 0, false},
         {{"--version"}, 0, false},
     };

@@ -1,0 +1,316 @@
+#include "engine/StructureIndex.h"
+
+#include <QString>
+#include <algorithm>
+#include <set>
+#include <tuple>
+
+namespace paginor {
+
+namespace {
+
+// Outline and name-tree sizes past which a file is taken to be hostile, not a manual.
+constexpr size_t kMaxEntries = 1000000;
+
+bool isFitName(QPDFObjectHandle h)
+{
+    static const std::set<std::string> fits{"/XYZ",  "/Fit",  "/FitH",  "/FitV",
+                                            "/FitR", "/FitB", "/FitBH", "/FitBV"};
+    return h.isName() && fits.count(h.getName()) > 0;
+}
+
+std::string trimmed(const std::string& utf8)
+{
+    return QString::fromStdString(utf8).trimmed().toStdString();
+}
+
+} // namespace
+
+QPDFObjectHandle plainCopy(QPDFObjectHandle h, int depth)
+{
+    if (depth > 8)
+        return QPDFObjectHandle::newNull();
+    switch (h.getTypeCode()) {
+    case ::ot_boolean:
+        return QPDFObjectHandle::newBool(h.getBoolValue());
+    case ::ot_integer:
+        return QPDFObjectHandle::newInteger(h.getIntValue());
+    case ::ot_real:
+        return QPDFObjectHandle::newReal(h.getRealValue());
+    case ::ot_name:
+        return QPDFObjectHandle::newName(h.getName());
+    case ::ot_string:
+        return QPDFObjectHandle::newString(h.getStringValue());
+    case ::ot_array: {
+        std::vector<QPDFObjectHandle> items;
+        for (auto item : h.aitems())
+            items.push_back(plainCopy(item, depth + 1));
+        return QPDFObjectHandle::newArray(items);
+    }
+    case ::ot_dictionary: {
+        auto result = QPDFObjectHandle::newDictionary();
+        for (auto item : h.ditems())
+            result.replaceKey(item.first, plainCopy(item.second, depth + 1));
+        return result;
+    }
+    default:
+        return QPDFObjectHandle::newNull();
+    }
+}
+
+StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load)
+    : m_load(std::move(load)), m_pageCount(int32_t(pages.size()))
+{
+    for (size_t i = 0; i < pages.size(); ++i)
+        m_pageIndex.emplace(pages[i].getObjGen(), int32_t(i));
+    // Each part is read on its own: damage in one leaves the others usable.
+    auto root = pdf.getRoot();
+    std::vector<std::pair<NamedDest, QPDFObjectHandle>> found;
+    try {
+        auto dests = m_load(root.getKey("/Dests"));
+        if (dests.isDictionary())
+            for (auto item : dests.ditems())
+                if (found.size() < kMaxEntries)
+                    found.push_back({{item.first.substr(1), true, {}}, item.second});
+    } catch (const std::exception&) {
+    }
+    try {
+        auto names = m_load(root.getKey("/Names"));
+        if (names.isDictionary())
+            readNameTree(names.getKey("/Dests"), found);
+    } catch (const std::exception&) {
+    }
+    addDests(found);
+    try {
+        readOutline(root.getKey("/Outlines"));
+    } catch (const std::exception&) {
+    }
+    try {
+        auto title = pdf.getTrailer().getKey("/Info").getKey("/Title");
+        if (title.isString())
+            m_title = trimmed(title.getUTF8Value());
+    } catch (const std::exception&) {
+    }
+}
+
+int32_t StructureIndex::pageIndex(QPDFObjGen og) const
+{
+    auto found = m_pageIndex.find(og);
+    return found == m_pageIndex.end() ? -1 : found->second;
+}
+
+Target StructureIndex::explicitTarget(QPDFObjectHandle array) const
+{
+    Target target;
+    if (!array.isArray() || array.getArrayNItems() < 1)
+        return target;
+    auto page = array.getArrayItem(0);
+    if (page.isIndirect())
+        target.page = pageIndex(page.getObjGen());
+    else if (page.isInteger() && page.getIntValue() >= 0 && page.getIntValue() < m_pageCount)
+        target.page = int32_t(page.getIntValue()); // some producers number local pages
+    if (!target.valid())
+        return target;
+    auto fit = array.getArrayNItems() > 1 ? array.getArrayItem(1) : QPDFObjectHandle();
+    if (!isFitName(fit)) {
+        target.view = "/Fit";
+        return target;
+    }
+    // The fit name, then numbers or null only: the plan splits this text at spaces.
+    target.view = fit.getName();
+    for (int i = 2; i < array.getArrayNItems() && i <= 5; ++i) {
+        auto item = array.getArrayItem(i);
+        target.view += ' ';
+        target.view += !item.isIndirect() && item.isNumber() ? item.unparse() : "null";
+    }
+    return target;
+}
+
+Target StructureIndex::resolve(QPDFObjectHandle dest) const
+{
+    try {
+        // A dictionary's /D may hold another dictionary in broken files; two steps are enough.
+        dest = m_load(dest);
+        for (int step = 0; step < 3 && dest.isDictionary(); ++step)
+            dest = m_load(dest.getKey("/D"));
+        if (dest.isArray())
+            return explicitTarget(dest);
+        const NamedDest* named = nullptr;
+        if (dest.isName())
+            named = findDest(dest.getName().substr(1), true);
+        else if (dest.isString())
+            named = findDest(dest.getStringValue(), false);
+        if (named)
+            return named->target;
+    } catch (const std::exception&) {
+    }
+    return Target();
+}
+
+bool StructureIndex::destinationOf(QPDFObjectHandle holder, QPDFObjectHandle& dest)
+{
+    if (!holder.isDictionary())
+        return false;
+    if (holder.hasKey("/Dest")) {
+        dest = holder.getKey("/Dest");
+        return true;
+    }
+    auto action = holder.getKey("/A");
+    if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo")) {
+        dest = action.getKey("/D");
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
+bool keyLess(const NamedDest& a, const NamedDest& b)
+{
+    return std::tie(a.isName, a.key) < std::tie(b.isName, b.key);
+}
+
+} // namespace
+
+const NamedDest* StructureIndex::findDest(const std::string& key, bool isName) const
+{
+    for (bool kind : {isName, !isName}) {
+        NamedDest wanted{key, kind, {}};
+        auto at = std::lower_bound(
+            m_destByKey.begin(), m_destByKey.end(), wanted,
+            [this](int32_t i, const NamedDest& w) { return keyLess(m_dests[size_t(i)], w); });
+        if (at != m_destByKey.end() && !keyLess(wanted, m_dests[size_t(*at)]))
+            return &m_dests[size_t(*at)];
+    }
+    return nullptr;
+}
+
+const std::vector<int32_t>& StructureIndex::bookmarksOn(int32_t page) const
+{
+    static const std::vector<int32_t> none;
+    auto found = m_bookmarksOn.find(page);
+    return found == m_bookmarksOn.end() ? none : found->second;
+}
+
+const std::vector<int32_t>& StructureIndex::destsOn(int32_t page) const
+{
+    static const std::vector<int32_t> none;
+    auto found = m_destsOn.find(page);
+    return found == m_destsOn.end() ? none : found->second;
+}
+
+void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
+{
+    // Values read in file order, so each object stream holding them is unpacked once.
+    std::vector<std::pair<int, size_t>> order(found.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = {found[i].second.isIndirect() ? found[i].second.getObjectID() : 0, i};
+    std::sort(order.begin(), order.end());
+    for (const auto& [number, i] : order) {
+        // A named destination naming another name is not a destination.
+        auto value = m_load(found[i].second);
+        if (!value.isName() && !value.isString())
+            found[i].first.target = resolve(value);
+        found[i].second = QPDFObjectHandle();
+    }
+    m_dests.reserve(found.size());
+    for (auto& entry : found)
+        m_dests.push_back(std::move(entry.first));
+    found.clear();
+    m_destByKey.resize(m_dests.size());
+    for (size_t i = 0; i < m_dests.size(); ++i)
+        m_destByKey[i] = int32_t(i);
+    std::stable_sort(m_destByKey.begin(), m_destByKey.end(), [this](int32_t a, int32_t b) {
+        return keyLess(m_dests[size_t(a)], m_dests[size_t(b)]);
+    });
+    // The first of two entries with one key wins, as in a lookup; the other leads nowhere.
+    for (size_t i = 1; i < m_destByKey.size(); ++i)
+        if (!keyLess(m_dests[size_t(m_destByKey[i - 1])], m_dests[size_t(m_destByKey[i])]))
+            m_dests[size_t(m_destByKey[i])].target = Target();
+    m_destByKey.erase(std::unique(m_destByKey.begin(), m_destByKey.end(),
+                                  [this](int32_t a, int32_t b) {
+                                      return !keyLess(m_dests[size_t(a)], m_dests[size_t(b)]);
+                                  }),
+                      m_destByKey.end());
+    for (size_t i = 0; i < m_dests.size(); ++i)
+        if (m_dests[i].target.valid())
+            m_destsOn[m_dests[i].target.page].push_back(int32_t(i));
+}
+
+void StructureIndex::readNameTree(QPDFObjectHandle root,
+                                  std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
+{
+    std::set<QPDFObjGen> seen;
+    std::vector<QPDFObjectHandle> pending{root};
+    while (!pending.empty() && found.size() < kMaxEntries) {
+        auto node = pending.back();
+        pending.pop_back();
+        try {
+            if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
+                continue;
+            node = m_load(node);
+            if (!node.isDictionary())
+                continue;
+            auto names = m_load(node.getKey("/Names"));
+            for (int i = 0; names.isArray() && i + 1 < names.getArrayNItems(); i += 2) {
+                auto key = names.getArrayItem(i);
+                if (key.isString())
+                    found.push_back({{key.getStringValue(), false, {}}, names.getArrayItem(i + 1)});
+            }
+            // Kids are taken in order: pushed last to first.
+            auto kids = m_load(node.getKey("/Kids"));
+            for (int i = kids.isArray() ? kids.getArrayNItems() - 1 : -1; i >= 0; --i)
+                pending.push_back(kids.getArrayItem(i));
+        } catch (const std::exception&) {
+        }
+    }
+}
+
+void StructureIndex::readOutline(QPDFObjectHandle outlines)
+{
+    std::set<QPDFObjGen> seen;
+    if (outlines.isIndirect())
+        seen.insert(outlines.getObjGen());
+    outlines = m_load(outlines);
+    if (!outlines.isDictionary())
+        return;
+    // Depth first in outline order: an item's next sibling waits below its first child.
+    std::vector<std::pair<QPDFObjectHandle, int32_t>> pending{{outlines.getKey("/First"), -1}};
+    while (!pending.empty() && m_bookmarks.size() < kMaxEntries) {
+        auto [item, parent] = pending.back();
+        pending.pop_back();
+        try {
+            if (!item.isDictionary() ||
+                (item.isIndirect() && !seen.insert(item.getObjGen()).second))
+                continue;
+            Bookmark mark;
+            mark.parent = parent;
+            auto title = item.getKey("/Title");
+            mark.title = title.isString() ? title.getStringValue() : std::string();
+            auto color = item.getKey("/C");
+            if (color.isArray() && color.getArrayNItems() == 3)
+                mark.color = plainCopy(color);
+            auto flags = item.getKey("/F");
+            mark.flags = flags.isInteger() ? int(flags.getIntValue() & 3) : 0;
+            auto count = item.getKey("/Count");
+            mark.open = count.isInteger() && count.getIntValue() > 0;
+            QPDFObjectHandle dest;
+            if (destinationOf(item, dest)) {
+                mark.target = resolve(dest);
+            } else if (item.getKey("/A").isDictionary()) {
+                mark.action = plainCopy(item.getKey("/A"));
+            }
+            const auto index = int32_t(m_bookmarks.size());
+            if (mark.target.valid())
+                m_bookmarksOn[mark.target.page].push_back(index);
+            else if (mark.action.isDictionary())
+                m_outward.push_back(index);
+            m_bookmarks.push_back(std::move(mark));
+            pending.emplace_back(item.getKey("/Next"), parent);
+            pending.emplace_back(item.getKey("/First"), index);
+        } catch (const std::exception&) {
+        }
+    }
+}
+
+} // namespace paginor

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace paginor {
+
+// A copy of `h` made of new direct objects only, so that nothing of a source is referenced
+// from an output and no value is shared between outputs. Streams and anything nested deeper
+// than a few levels become null.
+QPDFObjectHandle plainCopy(QPDFObjectHandle h, int depth = 0);
+
+// Where a bookmark, link or named destination leads inside its own document.
+struct Target
+{
+    int32_t page = -1; // zero-based page of the source; -1 when it leads nowhere readable
+    // The view part of the destination ("/XYZ 0 792 null", "/Fit" ...) as PDF text: compact,
+    // since a manual has tens of thousands of destinations.
+    std::string view;
+    bool valid() const { return page >= 0; }
+};
+
+// One bookmark of a source's outline, read into plain values.
+struct Bookmark
+{
+    int32_t parent = -1;    // index of the parent bookmark, -1 at the top level
+    std::string title;      // the /Title string's bytes as stored
+    QPDFObjectHandle color; // [r g b] or null
+    int flags = 0;          // italic 1, bold 2
+    bool open = false;
+    Target target;
+    // A plain copy of an action that leads out of the document (a web address, say); null
+    // for bookmarks that lead to a page.
+    QPDFObjectHandle action;
+};
+
+// A named destination: from the catalog's /Dests (a name) or the /Names /Dests tree (a string).
+struct NamedDest
+{
+    std::string key; // the name without its slash, or the string's bytes
+    bool isName = false;
+    Target target;
+};
+
+// The navigation structure of one source, indexed by page once when the source is first used
+// for an output, so that each output reads only what its own pages need. Damaged trees never
+// fail: loops are cut, entries that cannot be read are left out.
+class StructureIndex
+{
+public:
+    // Gives the value of an indirect object, read apart from the document's cache when it is
+    // used only here, so that indexing does not keep the trees' objects in memory.
+    using Loader = std::function<QPDFObjectHandle(QPDFObjectHandle)>;
+
+    // Reads the outline, named destinations and title of `pdf`, whose pages are `pages`.
+    StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load);
+
+    // The first page index of the page object `og`, or -1.
+    int32_t pageIndex(QPDFObjGen og) const;
+
+    // Where a destination leads: an explicit array, a name, a string, or a dictionary
+    // holding one under /D. An invalid target when it cannot be resolved.
+    Target resolve(QPDFObjectHandle dest) const;
+
+    // The destination a link annotation or bookmark dictionary goes to (its /Dest, or its
+    // GoTo action's /D); false when it has neither, such as a link to a web address.
+    static bool destinationOf(QPDFObjectHandle holder, QPDFObjectHandle& dest);
+
+    // The named destination `key` (a name's without its slash), preferring the kind given
+    // but accepting the other, as viewers do; null when there is none.
+    const NamedDest* findDest(const std::string& key, bool isName) const;
+
+    const std::vector<Bookmark>& bookmarks() const { return m_bookmarks; }
+    const std::vector<NamedDest>& dests() const { return m_dests; }
+    // Bookmarks (in outline order) and named destinations leading to `page`.
+    const std::vector<int32_t>& bookmarksOn(int32_t page) const;
+    const std::vector<int32_t>& destsOn(int32_t page) const;
+    // Bookmarks that lead out of the document and are kept only with the whole document.
+    const std::vector<int32_t>& outwardBookmarks() const { return m_outward; }
+
+    // The document-information title, "" when missing or blank.
+    const std::string& title() const { return m_title; }
+
+private:
+    void readOutline(QPDFObjectHandle outlines);
+    void readNameTree(QPDFObjectHandle root,
+                      std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
+    void addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
+    Target explicitTarget(QPDFObjectHandle array) const;
+
+    Loader m_load;
+    std::map<QPDFObjGen, int32_t> m_pageIndex;
+    int32_t m_pageCount = 0;
+    std::vector<Bookmark> m_bookmarks;
+    std::vector<NamedDest> m_dests;
+    std::vector<int32_t> m_destByKey; // into m_dests, by (isName, key); the first of equals
+    std::map<int32_t, std::vector<int32_t>> m_bookmarksOn;
+    std::map<int32_t, std::vector<int32_t>> m_destsOn;
+    std::vector<int32_t> m_outward;
+    std::string m_title;
+};
+
+} // namespace paginor
