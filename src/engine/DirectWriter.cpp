@@ -201,8 +201,11 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
     m_pages.clear();
     m_queue.clear();
     std::vector<std::pair<int, QPDFObjectHandle>> pages;
+    // Every page of the source (a merge) keeps every resource: pruning would only cost time.
+    const bool prune =
+        std::set<int32_t>(indices.begin(), indices.end()).size() < size_t(source.pageCount());
     for (int32_t index : indices) {
-        auto page = source.pageForCopy(index).getObjectHandle();
+        auto page = source.pageForCopy(index, prune).getObjectHandle();
         const int number = allocate();
         m_pages.emplace(page.getObjGen(), number);
         m_pageNumbers.push_back(number);

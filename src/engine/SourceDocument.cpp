@@ -50,6 +50,23 @@ bool pagesShareResources(const std::vector<QPDFPageObjectHelper>& pages)
     return false;
 }
 
+// Inherited attributes must sit on the pages before any is copied or checked. qpdf's own push
+// numbers every object of the file first (it makes direct values indirect), which parses the
+// whole file; a direct value is copied onto each page instead.
+void pushInheritedAttributes(std::vector<QPDFPageObjectHelper>& pages)
+{
+    for (auto& helper : pages) {
+        auto page = helper.getObjectHandle();
+        for (const char* key : {"/MediaBox", "/CropBox", "/Resources", "/Rotate"}) {
+            if (page.hasKey(key))
+                continue;
+            auto value = helper.getAttribute(key, false);
+            if (!value.isNull())
+                page.replaceKey(key, value.isIndirect() ? value : value.shallowCopy());
+        }
+    }
+}
+
 } // namespace
 
 void PdfVersion::raise(const std::string& version, int extensionLevel)
@@ -137,7 +154,8 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
                 doc->m_reopening->stayOpen(true);
                 doc->m_pdf->processInputSource(doc->m_reopening, pw.c_str());
             } else {
-                doc->m_pdf->processFile(path.c_str(), pw.c_str());
+                doc->m_pdf->processInputSource(std::make_shared<BlockInputSource>(path),
+                                               pw.c_str());
             }
             doc->load();
             if (doc->m_reopening)
@@ -164,9 +182,8 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
 
 void SourceDocument::load()
 {
-    // Inherited attributes must sit on the pages before any is copied or checked.
-    m_pdf->pushInheritedAttributesToPage();
     m_pages = QPDFPageDocumentHelper(*m_pdf).getAllPages();
+    pushInheritedAttributes(m_pages);
     // A page tree that yields no page is damaged beyond use; joining it would drop it silently.
     if (m_pages.empty())
         throw EngineFailure(EngineError::NotPdfOrDamaged, m_path + ": no readable page");
@@ -179,12 +196,12 @@ void SourceDocument::load()
     m_extension = m_pdf->getExtensionLevel();
 }
 
-QPDFPageObjectHelper& SourceDocument::pageForCopy(int32_t index)
+QPDFPageObjectHelper& SourceDocument::pageForCopy(int32_t index, bool prune)
 {
     auto& page = m_pages.at(size_t(index));
-    if (m_sharesResources && !m_pruned[size_t(index)]) {
+    if (prune && m_sharesResources && !m_pruned[size_t(index)]) {
         m_pruned[size_t(index)] = true;
-        page.removeUnreferencedResources();
+        m_pruner.prune(page.getObjectHandle());
     }
     return page;
 }
