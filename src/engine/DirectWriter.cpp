@@ -129,7 +129,9 @@ void DirectWriter::serialize(QPDFObjectHandle h, std::string& out)
 void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page)
 {
     out += "<<";
-    for (auto item : h.ditems()) {
+    // One copy of the map: iterating items looks every key up again in a set built first.
+    auto items = h.getDictAsMap();
+    for (auto& item : items) {
         const std::string& key = item.first;
         if (stream && key == "/Length")
             continue;
