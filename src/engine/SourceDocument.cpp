@@ -235,7 +235,7 @@ void SourceDocument::resolveAll(bool readStreams)
     for (auto& page : m_pages) {
         auto dict = page.getObjectHandle();
         seen.insert(dict.getObjGen());
-        for (auto item : dict.ditems())
+        for (auto& item : dict.getDictAsMap())
             if (item.first != "/Parent")
                 pending.push_back(item.second);
     }
@@ -259,7 +259,8 @@ void SourceDocument::resolveAll(bool readStreams)
             for (auto item : h.aitems())
                 pending.push_back(item);
         else if (h.isDictionary())
-            for (auto item : h.ditems())
+            // One copy of the map: iterating items looks every key up again.
+            for (auto& item : h.getDictAsMap())
                 pending.push_back(item.second);
     }
 }
