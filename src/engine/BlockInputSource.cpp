@@ -14,13 +14,13 @@ namespace paginor {
 
 namespace {
 
-constexpr size_t kBlockSize = 64 * 1024;
 // A block starts a little before the position asked for: the tokenizer steps back often.
 constexpr qpdf_offset_t kBehind = 4096;
 
 } // namespace
 
-BlockInputSource::BlockInputSource(const std::string& path) : m_path(path)
+BlockInputSource::BlockInputSource(const std::string& path, size_t blockSize)
+    : m_path(path), m_blockSize(std::max<size_t>(blockSize, 2 * kBehind))
 {
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (m_fd < 0)
@@ -39,10 +39,10 @@ BlockInputSource::~BlockInputSource()
 bool BlockInputSource::fill(qpdf_offset_t offset)
 {
     const qpdf_offset_t start = std::max<qpdf_offset_t>(0, offset - kBehind);
-    m_block.resize(kBlockSize);
+    m_block.resize(m_blockSize);
     size_t got = 0;
-    while (got < kBlockSize) {
-        const ssize_t n = ::pread(m_fd, m_block.data() + got, kBlockSize - got, start + got);
+    while (got < m_blockSize) {
+        const ssize_t n = ::pread(m_fd, m_block.data() + got, m_blockSize - got, start + got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

@@ -13,8 +13,9 @@ namespace paginor {
 class BlockInputSource : public InputSource
 {
 public:
-    // Opens `path` for reading. Throws QPDFSystemError when it cannot be opened.
-    explicit BlockInputSource(const std::string& path);
+    // Opens `path` for reading through blocks of `blockSize` bytes. Throws QPDFSystemError when
+    // it cannot be opened.
+    explicit BlockInputSource(const std::string& path, size_t blockSize = 64 * 1024);
     ~BlockInputSource() override;
     BlockInputSource(const BlockInputSource&) = delete;
     BlockInputSource& operator=(const BlockInputSource&) = delete;
@@ -39,6 +40,7 @@ private:
     int m_fd = -1;
     qpdf_offset_t m_size = 0;
     qpdf_offset_t m_position = 0;
+    size_t m_blockSize;
     std::vector<char> m_block;
     qpdf_offset_t m_blockStart = 0;
     size_t m_blockLength = 0;
