@@ -8,6 +8,7 @@
 #include <qpdf/QUtil.hh>
 
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <tuple>
 
@@ -52,19 +53,24 @@ bool pagesShareResources(const std::vector<QPDFPageObjectHelper>& pages)
 
 // Inherited attributes must sit on the pages before any is copied or checked. qpdf's own push
 // numbers every object of the file first (it makes direct values indirect), which parses the
-// whole file; a direct value is copied onto each page instead.
-void pushInheritedAttributes(std::vector<QPDFPageObjectHelper>& pages)
+// whole file; a direct value is copied onto each page instead. Returns whether any page
+// inherited its resources: pages then share them as much as through one indirect dictionary.
+bool pushInheritedAttributes(std::vector<QPDFPageObjectHelper>& pages)
 {
+    bool resources = false;
     for (auto& helper : pages) {
         auto page = helper.getObjectHandle();
         for (const char* key : {"/MediaBox", "/CropBox", "/Resources", "/Rotate"}) {
             if (page.hasKey(key))
                 continue;
             auto value = helper.getAttribute(key, false);
-            if (!value.isNull())
-                page.replaceKey(key, value.isIndirect() ? value : value.shallowCopy());
+            if (value.isNull())
+                continue;
+            page.replaceKey(key, value.isIndirect() ? value : value.shallowCopy());
+            resources = resources || std::strcmp(key, "/Resources") == 0;
         }
     }
+    return resources;
 }
 
 } // namespace
@@ -183,12 +189,12 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
 void SourceDocument::load()
 {
     m_pages = QPDFPageDocumentHelper(*m_pdf).getAllPages();
-    pushInheritedAttributes(m_pages);
+    const bool inheritedResources = pushInheritedAttributes(m_pages);
     // A page tree that yields no page is damaged beyond use; joining it would drop it silently.
     if (m_pages.empty())
         throw EngineFailure(EngineError::NotPdfOrDamaged, m_path + ": no readable page");
     m_pruned.assign(m_pages.size(), false);
-    m_sharesResources = pagesShareResources(m_pages);
+    m_sharesResources = inheritedResources || pagesShareResources(m_pages);
     auto form = m_pdf->getRoot().getKey("/AcroForm");
     m_hasForm = form.isDictionary() && form.getKey("/Fields").isArray() &&
                 form.getKey("/Fields").getArrayNItems() > 0;
