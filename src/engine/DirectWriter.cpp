@@ -190,7 +190,9 @@ void DirectWriter::serialize(QPDFObjectHandle h, std::string& out)
 void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page)
 {
     out += "<<";
-    for (auto item : h.ditems()) {
+    // One copy of the map: iterating items looks every key up again in a set built first.
+    auto items = h.getDictAsMap();
+    for (auto& item : items) {
         const std::string& key = item.first;
         if (stream && key == "/Length")
             continue;
@@ -265,8 +267,11 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
     m_pages.clear();
     m_queue.clear();
     std::vector<std::pair<int, QPDFObjectHandle>> pages;
+    // Every page of the source (a merge) keeps every resource: pruning would only cost time.
+    const bool prune =
+        std::set<int32_t>(indices.begin(), indices.end()).size() < size_t(source.pageCount());
     for (int32_t index : indices) {
-        auto page = source.pageForCopy(index).getObjectHandle();
+        auto page = source.pageForCopy(index, prune).getObjectHandle();
         const int number = allocate();
         m_pages.emplace(page.getObjGen(), number);
         m_pageNumbers.push_back(number);

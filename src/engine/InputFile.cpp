@@ -38,7 +38,8 @@ void ReopeningInputSource::before()
     FileIdentity now;
     if (!regularFileIdentity(m_path, now) || now != m_identity)
         throw EngineFailure(EngineError::InputChanged, m_path + ": changed or removed", m_path);
-    m_file = std::make_unique<FileInputSource>(m_path.c_str());
+    // A file opened for a single read needs no large block.
+    m_file = std::make_unique<BlockInputSource>(m_path, m_stayOpen ? 64 * 1024 : 8 * 1024);
     m_file->seek(m_offset, SEEK_SET);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/BlockInputSource.h"
 #include "engine/EngineError.h"
 
-#include <qpdf/FileInputSource.hh>
 #include <qpdf/InputSource.hh>
 
 #include <cstdint>
@@ -76,7 +76,7 @@ private:
 
     std::string m_path;
     FileIdentity m_identity;
-    std::unique_ptr<FileInputSource> m_file;
+    std::unique_ptr<BlockInputSource> m_file;
     qpdf_offset_t m_offset = 0;
     bool m_stayOpen = false;
 };

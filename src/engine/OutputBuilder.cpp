@@ -2,6 +2,8 @@
 
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
+#include <set>
+
 namespace paginor {
 
 OutputBuilder::OutputBuilder(BookmarkMode bookmarks) : m_out(makeQuietQpdf()), m_plan(bookmarks)
@@ -23,8 +25,11 @@ void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>&
     m_anyLabels = m_anyLabels || source.hasPageLabels();
     appendLabels(source, indices, int32_t(m_copies.size()), m_labels);
     const int segment = m_plan.addSegment(source, indices, int32_t(m_copies.size()));
+    // Every page of the source (a merge) keeps every resource: pruning would only cost time.
+    const bool prune =
+        std::set<int32_t>(indices.begin(), indices.end()).size() < size_t(source.pageCount());
     for (int32_t index : indices) {
-        auto& page = source.pageForCopy(index);
+        auto& page = source.pageForCopy(index, prune);
         auto from = page.getObjectHandle();
         const auto key = std::make_pair(&source, from.getObjGen());
         const bool again = m_firstCopy.count(key) > 0;

@@ -8,6 +8,7 @@
 #include <qpdf/QUtil.hh>
 
 #include <cstdio>
+#include <cstring>
 #include <set>
 #include <tuple>
 
@@ -48,6 +49,28 @@ bool pagesShareResources(const std::vector<QPDFPageObjectHelper>& pages)
         }
     }
     return false;
+}
+
+// Inherited attributes must sit on the pages before any is copied or checked. qpdf's own push
+// numbers every object of the file first (it makes direct values indirect), which parses the
+// whole file; a direct value is copied onto each page instead. Returns whether any page
+// inherited its resources: pages then share them as much as through one indirect dictionary.
+bool pushInheritedAttributes(std::vector<QPDFPageObjectHelper>& pages)
+{
+    bool resources = false;
+    for (auto& helper : pages) {
+        auto page = helper.getObjectHandle();
+        for (const char* key : {"/MediaBox", "/CropBox", "/Resources", "/Rotate"}) {
+            if (page.hasKey(key))
+                continue;
+            auto value = helper.getAttribute(key, false);
+            if (value.isNull())
+                continue;
+            page.replaceKey(key, value.isIndirect() ? value : value.shallowCopy());
+            resources = resources || std::strcmp(key, "/Resources") == 0;
+        }
+    }
+    return resources;
 }
 
 } // namespace
@@ -137,7 +160,8 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
                 doc->m_reopening->stayOpen(true);
                 doc->m_pdf->processInputSource(doc->m_reopening, pw.c_str());
             } else {
-                doc->m_pdf->processFile(path.c_str(), pw.c_str());
+                doc->m_pdf->processInputSource(std::make_shared<BlockInputSource>(path),
+                                               pw.c_str());
             }
             doc->load();
             if (doc->m_reopening)
@@ -164,14 +188,13 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
 
 void SourceDocument::load()
 {
-    // Inherited attributes must sit on the pages before any is copied or checked.
-    m_pdf->pushInheritedAttributesToPage();
     m_pages = QPDFPageDocumentHelper(*m_pdf).getAllPages();
+    const bool inheritedResources = pushInheritedAttributes(m_pages);
     // A page tree that yields no page is damaged beyond use; joining it would drop it silently.
     if (m_pages.empty())
         throw EngineFailure(EngineError::NotPdfOrDamaged, m_path + ": no readable page");
     m_pruned.assign(m_pages.size(), false);
-    m_sharesResources = pagesShareResources(m_pages);
+    m_sharesResources = inheritedResources || pagesShareResources(m_pages);
     auto form = m_pdf->getRoot().getKey("/AcroForm");
     m_hasForm = form.isDictionary() && form.getKey("/Fields").isArray() &&
                 form.getKey("/Fields").getArrayNItems() > 0;
@@ -179,12 +202,12 @@ void SourceDocument::load()
     m_extension = m_pdf->getExtensionLevel();
 }
 
-QPDFPageObjectHelper& SourceDocument::pageForCopy(int32_t index)
+QPDFPageObjectHelper& SourceDocument::pageForCopy(int32_t index, bool prune)
 {
     auto& page = m_pages.at(size_t(index));
-    if (m_sharesResources && !m_pruned[size_t(index)]) {
+    if (prune && m_sharesResources && !m_pruned[size_t(index)]) {
         m_pruned[size_t(index)] = true;
-        page.removeUnreferencedResources();
+        m_pruner.prune(page.getObjectHandle());
     }
     return page;
 }
@@ -240,7 +263,7 @@ void SourceDocument::resolveAll(bool readStreams)
     for (auto& page : m_pages) {
         auto dict = page.getObjectHandle();
         seen.insert(dict.getObjGen());
-        for (auto item : dict.ditems())
+        for (auto& item : dict.getDictAsMap())
             if (item.first != "/Parent")
                 pending.push_back(item.second);
     }
@@ -264,7 +287,8 @@ void SourceDocument::resolveAll(bool readStreams)
             for (auto item : h.aitems())
                 pending.push_back(item);
         else if (h.isDictionary())
-            for (auto item : h.ditems())
+            // One copy of the map: iterating items looks every key up again.
+            for (auto& item : h.getDictAsMap())
                 pending.push_back(item.second);
     }
 }

@@ -4,6 +4,7 @@
 #include "engine/InputFile.h"
 #include "engine/ObjectStreamReader.h"
 #include "engine/StructureIndex.h"
+#include "engine/ResourcePruner.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
@@ -63,7 +64,8 @@ public:
 
     // The page at `index`, ready to be copied: when pages share resource dictionaries its
     // unused resources are dropped first, so a copy takes only what the page draws with.
-    QPDFPageObjectHelper& pageForCopy(int32_t index);
+    // An output of every page keeps every resource anyway: it passes `prune` false.
+    QPDFPageObjectHelper& pageForCopy(int32_t index, bool prune = true);
     QPDFObjectHandle originalPage(int32_t index)
     {
         return m_pages.at(size_t(index)).getObjectHandle();
@@ -122,6 +124,7 @@ private:
     std::map<QPDFObjGen, std::shared_ptr<Buffer>> m_streamData;
     bool m_readAll = false;
     std::unique_ptr<ObjectStreamReader> m_reader;
+    ResourcePruner m_pruner;
 };
 
 } // namespace paginor

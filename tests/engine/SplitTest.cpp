@@ -4,6 +4,7 @@
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include <QFile>
 #include <QFileInfo>
@@ -177,29 +178,44 @@ TEST(Split, LinksToDroppedPagesGoAndFormFieldsSurvive)
 
 TEST(Split, PerPageSplitOfSharedResourcesStaysSmall)
 {
-    TempDir dir;
-    PdfSpec recipe = plain(60, "r");
-    recipe.sharedResources = true;
-    const QString src = makeFile(dir, "src.pdf", recipe);
-    const qint64 sourceSize = QFileInfo(src).size();
-    PDFLibrary lib;
-    qint64 total = 0;
-    for (int k = 1; k <= 60; ++k) {
-        const QString out = dir.path(QString("part%1.pdf").arg(k));
-        ASSERT_TRUE(lib.OpenDocument(src, ""));
-        ASSERT_EQ(lib.PickPages(QString::number(k)), 1);
-        ASSERT_TRUE(lib.WriteToFile(out));
-        ASSERT_TRUE(lib.DropDocument(lib.DocumentIdAt(1)));
-        if (k == 1 || k == 60)
-            EXPECT_EQ(pageTexts(out), expectedPages("r", {k}));
-        total += QFileInfo(out).size();
-        // Only the page's own drawing goes with it.
-        Opened part(out);
-        auto xobjects = part.pages.at(0).getKey("/Resources").getKey("/XObject");
-        EXPECT_EQ(xobjects.getKeys(), std::set<std::string>{"/X" + std::to_string(k)});
+    // One dictionary for all pages, referenced by each page or inherited from the page tree.
+    for (bool inherited : {false, true}) {
+        SCOPED_TRACE(inherited ? "inherited" : "referenced");
+        TempDir dir;
+        PdfSpec recipe = plain(60, "r");
+        recipe.sharedResources = true;
+        const QString src = makeFile(dir, "src.pdf", recipe);
+        if (inherited) {
+            Opened in(src);
+            auto shared = in.pages.at(0).getKey("/Resources");
+            for (auto& page : in.pages)
+                page.removeKey("/Resources");
+            in.pdf.getRoot().getKey("/Pages").replaceKey("/Resources", shared.shallowCopy());
+            QPDFWriter writer(in.pdf, QFile::encodeName(src + ".new").constData());
+            writer.write();
+        }
+        if (inherited)
+            ASSERT_TRUE(QFile::remove(src) && QFile::rename(src + ".new", src));
+        const qint64 sourceSize = QFileInfo(src).size();
+        PDFLibrary lib;
+        qint64 total = 0;
+        for (int k = 1; k <= 60; ++k) {
+            const QString out = dir.path(QString("part%1.pdf").arg(k));
+            ASSERT_TRUE(lib.OpenDocument(src, ""));
+            ASSERT_EQ(lib.PickPages(QString::number(k)), 1);
+            ASSERT_TRUE(lib.WriteToFile(out));
+            ASSERT_TRUE(lib.DropDocument(lib.DocumentIdAt(1)));
+            if (k == 1 || k == 60)
+                EXPECT_EQ(pageTexts(out), expectedPages("r", {k}));
+            total += QFileInfo(out).size();
+            // Only the page's own drawing goes with it.
+            Opened part(out);
+            auto xobjects = part.pages.at(0).getKey("/Resources").getKey("/XObject");
+            EXPECT_EQ(xobjects.getKeys(), std::set<std::string>{"/X" + std::to_string(k)});
+        }
+        // Without dropping unused resources every part would carry all 60 drawings.
+        EXPECT_LT(total, sourceSize * 3);
     }
-    // Without dropping unused resources every part would carry all 60 drawings.
-    EXPECT_LT(total, sourceSize * 3);
 }
 
 // Producers pack most objects in object streams. Each part must get every object whole,

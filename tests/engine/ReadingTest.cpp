@@ -1,0 +1,121 @@
+// The reading layer: the block-buffered file source against qpdf's in-memory one, and the
+// pruning of shared resources.
+#include "engine/BlockInputSource.h"
+#include "engine/ResourcePruner.h"
+#include "support/PdfFactory.h"
+
+#include <qpdf/BufferInputSource.hh>
+#include <qpdf/QPDF.hh>
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+using namespace paginor;
+using namespace paginor::test;
+
+namespace {
+
+// What a mix of seeks, reads, steps back and end-of-line searches returns, as text.
+std::string walk(InputSource& in, qpdf_offset_t size)
+{
+    std::string trace;
+    char buffer[9000];
+    for (qpdf_offset_t at : {qpdf_offset_t(0), size / 2 - 3, qpdf_offset_t(65535), size - 5,
+                             qpdf_offset_t(61437), size}) {
+        in.seek(at, SEEK_SET);
+        const size_t n = in.read(buffer, sizeof buffer);
+        trace += std::to_string(n) + ":" + std::string(buffer, std::min<size_t>(n, 40)) + "@" +
+                 std::to_string(in.getLastOffset()) + "/" + std::to_string(in.tell()) + " ";
+        in.unreadCh('x');
+        trace += std::to_string(in.findAndSkipNextEOL()) + "," + std::to_string(in.tell()) + " ";
+    }
+    in.seek(-7, SEEK_END);
+    trace += std::to_string(in.tell()) + " ";
+    in.seek(-2, SEEK_CUR);
+    trace += std::to_string(in.tell());
+    return trace;
+}
+
+} // namespace
+
+TEST(Reading, BlockSourceReadsAsTheInMemorySource)
+{
+    TempDir dir;
+    // Line ends of every kind, runs of them, and one across each block boundary.
+    std::string data;
+    for (int i = 0; data.size() < 200000; ++i)
+        data += std::string(size_t(i % 97), char('a' + i % 26)) + (i % 3 == 0   ? "\r\n"
+                                                                   : i % 3 == 1 ? "\n\n\r"
+                                                                                : "\r");
+    data[65535] = '\n';
+    data[131071] = '\r';
+    const QString path = dir.path("data.bin");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(data.data(), qint64(data.size()));
+    file.close();
+
+    BlockInputSource block(QFile::encodeName(path).toStdString());
+    Buffer bytes(reinterpret_cast<unsigned char*>(data.data()), data.size());
+    BufferInputSource memory("memory", &bytes);
+    EXPECT_EQ(walk(block, qpdf_offset_t(data.size())), walk(memory, qpdf_offset_t(data.size())));
+    EXPECT_THROW(block.seek(-1, SEEK_SET), std::exception);
+    EXPECT_THROW(BlockInputSource(QFile::encodeName(dir.path("none")).toStdString()),
+                 std::exception);
+}
+
+TEST(Reading, PruningKeepsWhatThePageDraws)
+{
+    struct Case
+    {
+        const char* content;
+        std::set<std::string> fonts, xobjects;
+    };
+    const Case cases[] = {
+        {"BT /F1 12 Tf (a) Tj ET", {"/F1"}, {}},
+        // A form without resources draws with the page's.
+        {"/Fm1 Do", {"/F2"}, {"/Fm1"}},
+        {"BT /F#31 9 Tf ET /Im1 Do", {"/F1"}, {"/Im1"}},
+        // Content that cannot be decoded keeps everything.
+        {nullptr, {"/F1", "/F2"}, {"/Fm1", "/Im1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content ? c.content : "undecodable");
+        QPDF pdf;
+        pdf.emptyPDF();
+        auto font = [&](const char* base) {
+            return pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                std::string("<< /Type /Font /Subtype /Type1 /BaseFont /") + base + " >>"));
+        };
+        auto form = QPDFObjectHandle::newStream(&pdf, "BT /F2 10 Tf (f) Tj ET");
+        form.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
+        auto image = QPDFObjectHandle::newStream(&pdf, "x");
+        image.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+        auto fonts = QPDFObjectHandle::newDictionary();
+        fonts.replaceKey("/F1", font("Helvetica"));
+        fonts.replaceKey("/F2", font("Courier"));
+        auto xobjects = QPDFObjectHandle::newDictionary();
+        xobjects.replaceKey("/Fm1", form);
+        xobjects.replaceKey("/Im1", image);
+        auto shared = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        shared.replaceKey("/Font", fonts);
+        shared.replaceKey("/XObject", xobjects);
+        auto content = QPDFObjectHandle::newStream(&pdf, c.content ? c.content : "garbage");
+        if (!c.content)
+            content.getDict().replaceKey("/Filter", QPDFObjectHandle::newName("/FlateDecode"));
+        auto page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 100 100] >>");
+        page.replaceKey("/Resources", shared);
+        page.replaceKey("/Contents", content);
+        page = pdf.makeIndirectObject(page);
+
+        ResourcePruner().prune(page);
+        auto kept = page.getKey("/Resources");
+        EXPECT_EQ(kept.getKey("/Font").getKeys(), c.fonts);
+        EXPECT_EQ(kept.getKey("/XObject").getKeys(), c.xobjects);
+        // The shared dictionary other pages use is untouched.
+        EXPECT_EQ(shared.getKey("/Font").getKeys().size(), 2u);
+        EXPECT_EQ(shared.getKey("/XObject").getKeys().size(), 2u);
+    }
+}
