@@ -271,7 +271,10 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
         return;
     }
 
-    for (const auto& [list, target] : parts) {
+    for (const auto& part : parts) {
+        // Named, not bound: lambdas may not capture structured bindings in C++17.
+        const QString& list = part.first;
+        const QString& target = part.second;
         m_ui.setStatus(QString::fromLatin1(kMsgSplittingPage) + list +
                        QString::fromLatin1(kMsgSplittingPageEnd));
         m_ui.yield();
