@@ -96,6 +96,8 @@ TEST_F(SplitSummaryViewTest, FollowsTheSourceTheModeAndTheBoxes)
     panel.TextFile->setText(makeChapterBook(dir, "book.pdf"));
     type(panel.TextLevel, "3");
     expectLine("7 pages. This PDF has no bookmarks at level 3.");
+    panel.TextLevel->setText("2");
+    expectLine("7 pages. Writes 4 files: 01 Über _Grüße_, 02 Détails, … 04.");
 
     type(panel.TextFile, dir.path("missing.pdf"));
     panel.CmdSplit->setFocus();
