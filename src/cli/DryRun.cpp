@@ -49,10 +49,14 @@ int dryRunSplit(const CommandLine& line)
         break;
     }
 
-    const SplitPlan plan = planSplit(line.options, count.pageTotal);
+    const SplitPlan plan = planSplit(line.options, count);
     printLine(stdout, pagesText(count.pageTotal));
     if (!plan.refusal.isEmpty()) {
         printLine(stderr, plan.refusal);
+        return 1;
+    }
+    if (plan.outlineUnreadable) {
+        printLine(stderr, QString::fromLatin1(kOutlineUnreadableText));
         return 1;
     }
     for (size_t i = 0; i < plan.parts.size(); ++i)

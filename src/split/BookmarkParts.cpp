@@ -1,6 +1,7 @@
 #include "split/BookmarkParts.h"
 
-#include <QDir>
+#include "split/PartStem.h"
+
 #include <QFile>
 #include <algorithm>
 
@@ -20,6 +21,13 @@ bool forbidden(QChar c)
 void dropLastCharacter(QString& text)
 {
     text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
+}
+
+// The number as two digits at least, then " " and the title already fit for a file name.
+QString labelOf(int number, const QString& fitted)
+{
+    const QString digits = QStringLiteral("%1").arg(number, 2, 10, QChar(u'0'));
+    return fitted.isEmpty() ? digits : digits + u' ' + fitted;
 }
 
 } // namespace
@@ -69,25 +77,24 @@ QString titleForFileName(const QString& title)
     return text.trimmed();
 }
 
+QString bookmarkPartLabel(int number, const QString& title)
+{
+    return labelOf(number, titleForFileName(title));
+}
+
 QString bookmarkPartFileName(const QString& chosenPath, int number, const QString& title)
 {
-    const int cut =
-        std::max(chosenPath.lastIndexOf(QDir::separator()), chosenPath.lastIndexOf(u'/'));
-    QString stem = chosenPath.mid(cut + 1);
-    stem.remove(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    stem += u' ' + QStringLiteral("%1").arg(number, 2, 10, QChar(u'0'));
-
+    const PartStem chosen = partStem(chosenPath);
     QString fitted = titleForFileName(title);
     auto name = [&] {
-        return fitted.isEmpty() ? stem + QStringLiteral(".pdf")
-                                : stem + u' ' + fitted + QStringLiteral(".pdf");
+        return chosen.name + u' ' + labelOf(number, fitted) + QStringLiteral(".pdf");
     };
     while (!fitted.isEmpty() &&
            (QFile::encodeName(name()).size() > kNameBytes || name().size() > kNameBytes)) {
         dropLastCharacter(fitted);
         fitted = fitted.trimmed();
     }
-    return chosenPath.left(cut + 1) + name();
+    return chosen.folder + name();
 }
 
 } // namespace paginor

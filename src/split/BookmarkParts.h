@@ -8,8 +8,6 @@
 
 namespace paginor {
 
-// The message for a source without bookmarks of the chosen level; the level follows it.
-
 // One output file of a split at bookmarks: its pages (from 1, both included) and the title
 // of the bookmark that names it.
 struct BookmarkPart
@@ -33,6 +31,11 @@ std::vector<BookmarkPart> bookmarkParts(const std::vector<BookmarkLevel>& bookma
 // A bookmark title made fit for a file name: \ / : * ? " < > | and control characters become
 // "_", blanks at both ends go, and it is cut to 80 characters.
 QString titleForFileName(const QString& title);
+
+// What names part `number` (from 1) after the chosen name: the number as two digits at least,
+// " " and the title made fit for a file name; the number alone when that title is empty.
+// "01 Introduction", "04".
+QString bookmarkPartLabel(int number, const QString& title);
 
 // The file of part `number` (from 1): the chosen path with ".pdf" (any letter case) removed
 // from its file name, " ", the number as two digits at least, " " and the title made fit for a

@@ -23,6 +23,11 @@ SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& p
     if (isNumber) {
         count.state = SourceCount::State::Counted;
         count.pageTotal = pages;
+        // The engine keeps what the probe parsed: opening the same file again reads nothing.
+        if (engine.OpenDocument(path, password)) {
+            count.outlineRead = engine.readBookmarks(count.bookmarks);
+            engine.DropDocument(engine.DocumentIdAt(1));
+        }
     } else if (error == EngineError::PasswordRequired) {
         count.state = SourceCount::State::Protected;
     } else if (error != EngineError::FileNotFound) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/BookmarkLevels.h"
+
 #include <QObject>
 #include <QString>
 #include <atomic>
@@ -8,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace paginor {
 
@@ -25,6 +28,10 @@ struct SourceCount
     };
     State state = State::Unreadable;
     int32_t pageTotal = 0;
+    // When Counted: the outline, read with the count so that a split at bookmarks can be told
+    // without opening the file again. outlineRead is false when it could not be read.
+    std::vector<BookmarkLevel> bookmarks;
+    bool outlineRead = false;
 };
 
 // What the split panel's summary line and the dry run say of a source that was not counted.
@@ -34,7 +41,8 @@ inline const char* const kDamagedSourceText = "Not a PDF file, or damaged";
 
 // Opens `path` with `password` through the engine's probe (ProbeOpen, ProbeInfo item 20,
 // ProbeClose) and says what came of it. A path the split would not take as its source (see
-// SplitJob::isSource) is Unreadable without being opened.
+// SplitJob::isSource) is Unreadable without being opened. A counted source's outline is read
+// as the split job reads it (PDFLibrary::readBookmarks), from what the probe parsed.
 SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& password);
 
 // Counts a source's pages on a thread of its own, with an engine instance of its own, so that

@@ -5,10 +5,10 @@
 #include "jobs/Interaction.h"
 #include "jobs/Messages.h"
 #include "jobs/Session.h"
-#include "split/BookmarkParts.h"
 #include "settings/Product.h"
+#include "split/BookmarkParts.h"
+#include "split/PartStem.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace paginor {
@@ -115,13 +115,8 @@ bool SplitJob::isSource(const QString& path)
 
 QString SplitJob::partFileName(const QString& chosenPath, const QString& pageList)
 {
-    // Only the file name loses its ".pdf": a folder such as "Scans.pdf.d" stays as it is.
-    const int cut =
-        std::max(chosenPath.lastIndexOf(QDir::separator()), chosenPath.lastIndexOf(u'/'));
-    QString name = chosenPath.mid(cut + 1);
-    name.remove(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    return chosenPath.left(cut + 1) + name + QStringLiteral(" Page ") + pageList +
-           QStringLiteral(".pdf");
+    const PartStem stem = partStem(chosenPath);
+    return stem.folder + stem.name + QStringLiteral(" Page ") + pageList + QStringLiteral(".pdf");
 }
 
 void SplitJob::CmdBrowse_Click(QString& TextFile)

@@ -2,14 +2,16 @@
 
 #include "engine/PageList.h"
 #include "jobs/Interaction.h"
+#include "jobs/Messages.h"
+#include "split/BookmarkParts.h"
 #include "split/SplitJob.h"
 
 namespace paginor {
 
 namespace {
 
-const QString kNotValid = QStringLiteral("This page list is not valid: ");
-const QString kLeftOut = QStringLiteral("Past the end, so left out: ");
+const QString kNotValid = QString::fromLatin1(kListNotValidText);
+const QString kLeftOut = QString::fromLatin1(kLeftOutText);
 const QChar kEllipsis(0x2026);
 
 // More runs than this make a description longer than it helps.
@@ -66,29 +68,51 @@ QString runsText(const std::vector<int32_t>& pages)
     return runs.join(u',');
 }
 
-QString partName(const PlannedPart& part)
+// What part `index` adds to the chosen name: "Page 51-100", or "02 Getting started".
+QString partName(const SplitPlan& plan, size_t index)
 {
-    return QStringLiteral("Page ") + part.pageList;
+    const PlannedPart& part = plan.parts[index];
+    return plan.mode == SplitMode::Bookmarks ? bookmarkPartLabel(int(index + 1), part.title)
+                                             : QStringLiteral("Page ") + part.pageList;
 }
 
 // The files of a mode that writes several, named as the split names them: the first two and
-// the last. A further mode that writes named files (such as one file per bookmark) lists its
-// names here too.
+// the last.
 QString namesText(const SplitPlan& plan)
 {
     const auto& parts = plan.parts;
     QStringList names;
     for (size_t i = 0; i < parts.size() && i < 2; ++i)
-        names << partName(parts[i]);
+        names << partName(plan, i);
     QString text = names.join(QStringLiteral(", "));
     if (parts.size() > 3)
-        text += QStringLiteral(", ") + kEllipsis + u' ' + partName(parts.back());
+        text += QStringLiteral(", ") + kEllipsis + u' ' + partName(plan, parts.size() - 1);
     else if (parts.size() == 3)
-        text += QStringLiteral(", ") + partName(parts.back());
+        text += QStringLiteral(", ") + partName(plan, 2);
     const PlannedPart& last = parts.back();
     if (last.cutShort && !last.holds.isEmpty())
         text += QStringLiteral(" (holds ") + last.holds + u')';
     return text;
+}
+
+// The parts of a split at bookmarks, as the split job finds them in the outline.
+void planBookmarkParts(SplitPlan& plan, const QString& textLevel, const SourceCount& source)
+{
+    if (!source.outlineRead) {
+        plan.outlineUnreadable = true;
+        return;
+    }
+    const auto found = bookmarkParts(source.bookmarks, bookmarkLevel(textLevel), source.pageTotal);
+    if (found.empty())
+        plan.refusal = QString::fromUtf8(kMsgNoBookmarksAtLevel) + textLevel;
+    for (const BookmarkPart& mark : found) {
+        PlannedPart part;
+        part.pageList = mark.pageList();
+        part.pageCount = mark.last - mark.first + 1;
+        part.holds = part.pageList;
+        part.title = mark.title;
+        plan.parts.push_back(std::move(part));
+    }
 }
 
 } // namespace
@@ -99,16 +123,21 @@ QString pagesText(int64_t count)
            (count == 1 ? QStringLiteral(" page") : QStringLiteral(" pages"));
 }
 
-SplitPlan planSplit(const SplitOptions& options, int32_t pageTotal)
+SplitPlan planSplit(const SplitOptions& options, const SourceCount& source)
 {
     SplitPlan plan;
     plan.mode = options.mode;
+    const int32_t pageTotal = source.pageTotal;
     plan.pageTotal = pageTotal;
     // The check rewrites the number boxes; the page lists are built from what it leaves.
     SplitOptions checked = options;
     MessageKeeper keeper;
     if (!ValidateSplitInputs(checked, keeper).goOn) {
         plan.refusal = keeper.text;
+        return plan;
+    }
+    if (checked.mode == SplitMode::Bookmarks) {
+        planBookmarkParts(plan, checked.TextLevel, source);
         return plan;
     }
     const QStringList lists = BuildPageLists(checked, pageTotal);
@@ -160,11 +189,13 @@ QString summaryText(const SplitPlan& plan)
     QString text = pagesText(plan.pageTotal) + QStringLiteral(". ");
     if (!plan.refusal.isEmpty())
         return text + plan.refusal + u'.';
+    if (plan.outlineUnreadable)
+        return text + QString::fromLatin1(kOutlineUnreadableText) + u'.';
     if (plan.listRefused)
         return text + remarkText(plan);
     if (plan.parts.empty()) {
         text += QString::fromLatin1(kWritesNoFileText);
-    } else if (plan.mode == SplitMode::EveryN) {
+    } else if (plan.mode == SplitMode::EveryN || plan.mode == SplitMode::Bookmarks) {
         const size_t files = plan.parts.size();
         text += QStringLiteral("Writes %1 %2: ")
                     .arg(files)
@@ -183,8 +214,12 @@ QString summaryText(const SplitPlan& plan)
 
 QString plannedPath(const SplitPlan& plan, size_t index, const QString& chosenPath)
 {
-    if (plan.mode == SplitMode::EveryN && index < plan.parts.size())
+    if (index >= plan.parts.size())
+        return chosenPath;
+    if (plan.mode == SplitMode::EveryN)
         return SplitJob::partFileName(chosenPath, plan.parts[index].pageList);
+    if (plan.mode == SplitMode::Bookmarks)
+        return bookmarkPartFileName(chosenPath, int(index + 1), plan.parts[index].title);
     return chosenPath;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "split/PageCountProbe.h"
 #include "split/SplitOptions.h"
 
 #include <QString>
@@ -11,6 +12,12 @@ namespace paginor {
 
 // What the summary says when the split would write nothing.
 inline const char* const kWritesNoFileText = "Writes no file.";
+// What precedes the first item of a page list the engine refuses.
+inline const char* const kListNotValidText = "This page list is not valid: ";
+// What precedes the items of a page list that lie past the last page.
+inline const char* const kLeftOutText = "Past the end, so left out: ";
+// What it says at bookmarks when the source's outline cannot be read: the split would fail.
+inline const char* const kOutlineUnreadableText = "The bookmarks can not be read";
 
 // One output file a split will write.
 struct PlannedPart
@@ -19,6 +26,7 @@ struct PlannedPart
     int32_t pageCount = 0; // the pages it will hold
     QString holds;         // those pages as runs ("301-311"); "" when they make more than a few
     bool cutShort = false; // its list names pages past the last one
+    QString title;         // at bookmarks: the title of the bookmark that names it
 };
 
 // What "&Split" will do with a mode and its boxes on a source of a known page count.
@@ -27,15 +35,17 @@ struct SplitPlan
     SplitMode mode = SplitMode::PageRange;
     int32_t pageTotal = 0;
     QString refusal;                // the option check's message when the split stops there
+    bool outlineUnreadable = false; // at bookmarks: the split would fail reading the outline
     bool listRefused = false;       // the engine refuses the page list...
     QString badItem;                // ...at this item
     std::vector<PlannedPart> parts; // the files written, in order; empty when none is
     QStringList pastEnd;            // what a single list names past the last page: "37-999", "40"
 };
 
-// Works the plan out with the split job's own steps: the option check, the page-list texts
-// and the engine's page-list reader. Pure; `options` is taken as the panel holds it.
-SplitPlan planSplit(const SplitOptions& options, int32_t pageTotal);
+// Works the plan out for a counted source with the split job's own steps: the option check,
+// the page-list texts and the engine's page-list reader, or at bookmarks the parts of the
+// source's outline. Pure; `options` is taken as the panel holds it.
+SplitPlan planSplit(const SplitOptions& options, const SourceCount& source);
 
 // The summary line for the split panel, such as "311 pages. Writes 7 files: Page 1-50,
 // Page 51-100, … Page 301-350 (holds 301-311)." or "36 pages. Writes 1 file with 32 pages

@@ -30,7 +30,8 @@ SplitSummaryView::SplitSummaryView(SplitPanel& panel, const Session& session)
     connect(&panel, &SplitPanel::jobFinished, this, &SplitSummaryView::sourceChosen);
     connect(panel.OptionRangeGroup, &QButtonGroup::idToggled, &m_pause,
             qOverload<>(&QTimer::start));
-    for (QLineEdit* box : {panel.TextEvery, panel.TextFrom, panel.TextTo, panel.TextCustom})
+    for (QLineEdit* box :
+         {panel.TextEvery, panel.TextFrom, panel.TextTo, panel.TextCustom, panel.TextLevel})
         connect(box, &QLineEdit::textChanged, &m_pause, qOverload<>(&QTimer::start));
 }
 
@@ -106,7 +107,7 @@ void SplitSummaryView::showSummary()
         m_label->setText(QString::fromLatin1(kDamagedSourceText));
         break;
     case SourceCount::State::Counted:
-        m_label->setText(summaryText(planSplit(m_panel.options(), m_count->pageTotal)));
+        m_label->setText(summaryText(planSplit(m_panel.options(), *m_count)));
         break;
     }
 }

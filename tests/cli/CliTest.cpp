@@ -115,6 +115,13 @@ TEST_F(CliTest, OutlineListsWhatASplitAtBookmarksWrites)
     EXPECT_EQ(lines[5], "2\t4\tSame page"); // a tab in a title would split the line
     EXPECT_EQ(lines[8], QString::fromUtf8("1\t6\t日本語 \"quoted\"|pipe"));
 
+    r = cli({"split", "--dry-run", "--bookmarks", "2", book, dir.path("Book.pdf")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "7 pages\n" + dir.path("Book 01 Über _Grüße_.pdf: 2 pages\n") +
+                         dir.path("Book 02 Détails.pdf: 1 page\n") +
+                         dir.path("Book 03 Same_page.pdf: 3 pages\n") +
+                         dir.path("Book 04.pdf: 1 page\n"));
+
     r = cli({"split", "--bookmarks", "1", book, dir.path("Book.pdf")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const auto all = pageContents(book);
@@ -149,6 +156,7 @@ TEST_F(CliTest, DryRunTellsWhatTheSplitWouldWriteAndWritesNothing)
         {{"--range", "6", "9"}, 1, "5 pages\nPages 6-9 are past the end.\n", "Writes no file.\n"},
         {{"--pages", "1,x"}, 1, "5 pages\n", "This page list is not valid: x\n"},
         {{"--every", "0"}, 1, "5 pages\n", "Please input a valid number\n"},
+        {{"--bookmarks", "2"}, 1, "5 pages\n", "This PDF has no bookmarks at level 2\n"},
     };
     for (const Case& c : cases) {
         const CliRun r = cli(QStringList{"split", "--dry-run"} << c.mode << source << out);

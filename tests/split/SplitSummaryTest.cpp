@@ -4,6 +4,7 @@
 #include "split/PageCountProbe.h"
 #include "split/SplitJob.h"
 #include "support/FakeInteraction.h"
+#include "support/OutlineFactory.h"
 #include "support/PdfFactory.h"
 
 #include <QCoreApplication>
@@ -18,13 +19,14 @@ using namespace paginor::test;
 
 namespace {
 
-// Sources of 1, 36 and 311 pages, made once for the whole suite.
+// Sources of 1, 36 and 311 pages and the 7-page book with chapters, made once for the suite.
 class SplitSummaryTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
     {
         dir = new TempDir;
+        makeChapterBook(*dir, "in7.pdf");
         for (int pages : {1, 36, 311}) {
             PdfSpec recipe;
             recipe.pages = pages;
@@ -46,7 +48,7 @@ struct Row
 {
     int pages; // which source
     SplitMode mode;
-    QString a; // TextEvery, TextFrom or TextCustom
+    QString a; // TextEvery, TextFrom, TextCustom or TextLevel
     QString b; // TextTo
     QString summary;
 };
@@ -58,6 +60,7 @@ SplitOptions optionsOf(const Row& r)
     o.TextEvery = r.a;
     o.TextFrom = r.a;
     o.TextCustom = r.a;
+    o.TextLevel = r.a;
     o.TextTo = r.b;
     return o;
 }
@@ -96,6 +99,12 @@ const std::vector<Row> kRows = {
      "36 pages. Writes no file. Past the end, so left out: 50-60."},
     {36, SplitMode::CustomPages, "1,3, 4-x ,0", "", "36 pages. This page list is not valid: 4-x"},
     {36, SplitMode::CustomPages, "  ", "", "36 pages. Please input the page number."},
+    {7, SplitMode::Bookmarks, "1", "",
+     "7 pages. Writes 3 files: 01 Intro_ A_B_C, 02 Chapter _ 2_, 03 日本語 _quoted__pipe."},
+    {7, SplitMode::Bookmarks, "02", "",
+     "7 pages. Writes 4 files: 01 Über _Grüße_, 02 Détails, " + dots + " 04."},
+    {7, SplitMode::Bookmarks, "03", "", "7 pages. This PDF has no bookmarks at level 3."},
+    {36, SplitMode::Bookmarks, "1", "", "36 pages. This PDF has no bookmarks at level 1."},
 };
 
 } // namespace
@@ -107,7 +116,7 @@ TEST_F(SplitSummaryTest, TellsWhatEachModeWrites)
         const SourceCount count = countPages(engine, source(r.pages), QString());
         ASSERT_EQ(count.state, SourceCount::State::Counted);
         ASSERT_EQ(count.pageTotal, r.pages);
-        EXPECT_EQ(summaryText(planSplit(optionsOf(r), count.pageTotal)).toStdString(),
+        EXPECT_EQ(summaryText(planSplit(optionsOf(r), count)).toStdString(),
                   r.summary.toStdString());
     }
 }
@@ -120,7 +129,7 @@ TEST_F(SplitSummaryTest, TheSplitWritesWhatTheSummarySays)
         const QString folder = dir->path(QStringLiteral("out%1").arg(++n));
         ASSERT_TRUE(QDir().mkpath(folder));
         const QString chosen = QDir(folder).filePath(QStringLiteral("Part.pdf"));
-        const SplitPlan plan = planSplit(optionsOf(r), r.pages);
+        const SplitPlan plan = planSplit(optionsOf(r), countPages(engine, source(r.pages), ""));
 
         Session session;
         FakeInteraction ui;

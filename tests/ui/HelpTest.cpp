@@ -1,4 +1,5 @@
 // The help window and the manual inside it.
+#include "split/SplitSummary.h"
 #include "support/FakeInteraction.h"
 #include "ui/CommandBars.h"
 #include "ui/FormMain.h"
@@ -91,6 +92,10 @@ TEST_F(HelpTest, EveryMessageTheProgramShowsIsExplained)
             if (!line.trimmed().isEmpty())
                 EXPECT_TRUE(manual.contains(line.simplified()))
                     << it.key().toStdString() << ": " << line.toStdString();
+    // And the texts of the split panel's summary line.
+    for (const char* text : {kWritesNoFileText, kLeftOutText, kListNotValidText,
+                             kProtectedSourceText, kDamagedSourceText, kOutlineUnreadableText})
+        EXPECT_TRUE(manual.contains(QString::fromLatin1(text).simplified())) << text;
 }
 
 TEST_F(HelpTest, OneNonModalWindowWithContentsAndWorkingLinks)
@@ -114,9 +119,9 @@ TEST_F(HelpTest, OneNonModalWindowWithContentsAndWorkingLinks)
         titles << contents->topLevelItem(i)->text(0);
         anchors << contents->topLevelItem(i)->data(0, Qt::UserRole).toString();
     }
-    for (const char* section :
-         {"Splitting a PDF", "The split modes", "Page lists", "Output file names", "Passwords",
-          "Merging PDFs", "Skins and settings", "The command line", "Messages"})
+    for (const char* section : {"Splitting a PDF", "The split modes", "The summary line",
+                                "Page lists", "Output file names", "Passwords", "Merging PDFs",
+                                "Skins and settings", "The command line", "Messages"})
         EXPECT_TRUE(titles.contains(section)) << section;
     contents->setCurrentItem(nullptr);
     help->showSection("messages");

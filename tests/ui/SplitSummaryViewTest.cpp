@@ -2,6 +2,7 @@
 #include "jobs/Session.h"
 #include "split/PageCountProbe.h"
 #include "support/FakeInteraction.h"
+#include "support/OutlineFactory.h"
 #include "support/PdfFactory.h"
 #include "ui/SplitPanel.h"
 
@@ -90,6 +91,13 @@ TEST_F(SplitSummaryViewTest, FollowsTheSourceTheModeAndTheBoxes)
     EXPECT_EQ(summary(), "");
     panel.CmdSplit->setFocus();
     expectLine("311 pages. Writes 1 file with 156 pages.");
+
+    // The level box is followed as the others are; focus gives it its mode.
+    panel.TextFile->setText(makeChapterBook(dir, "book.pdf"));
+    type(panel.TextLevel, "3");
+    expectLine("7 pages. This PDF has no bookmarks at level 3.");
+    panel.TextLevel->setText("2");
+    expectLine("7 pages. Writes 4 files: 01 Über _Grüße_, 02 Détails, … 04.");
 
     type(panel.TextFile, dir.path("missing.pdf"));
     panel.CmdSplit->setFocus();
