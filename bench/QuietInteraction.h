@@ -1,13 +1,13 @@
 #pragma once
 
-#include "jobs/Interaction.h"
+#include "jobs/NoUserInteraction.h"
 
 #include <QString>
 #include <cstdio>
 
 // Nobody watches a benchmark: the save dialog answers the one output path given (if any),
 // messages go to the error stream, and everything else is dropped.
-class QuietInteraction : public paginor::Interaction
+class QuietInteraction : public paginor::NoUserInteraction
 {
 public:
     explicit QuietInteraction(const QString& output = QString()) : m_output(output) {}
@@ -16,19 +16,12 @@ public:
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
         return Reply::Ok;
     }
-    bool inputBox(const QString&, const QString&, QString&) override { return false; }
     QStringList fileDialog(const paginor::FileDialogRequest& request) override
     {
         if (request.kind == paginor::DialogKind::Save && !m_output.isEmpty())
             return {m_output};
         return {};
     }
-    void setStatus(const QString&) override {}
-    void setBusy(bool) override {}
-    void setWaitCursor(bool) override {}
-    void setProgress(int) override {}
-    void yield() override {}
-    void runWhileYielding(const std::function<void()>& work) override { work(); }
 
 private:
     QString m_output;

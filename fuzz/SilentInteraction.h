@@ -1,6 +1,6 @@
 #pragma once
 
-#include "jobs/Interaction.h"
+#include "jobs/NoUserInteraction.h"
 
 #include <cstdlib>
 
@@ -8,7 +8,7 @@ namespace paginor::fuzz {
 
 // A user who answers OK to every message and cancels every prompt; the file dialog answers
 // `chosen`. It checks that busy and wait states are always undone.
-class SilentInteraction : public Interaction
+class SilentInteraction : public NoUserInteraction
 {
 public:
     QStringList chosen;
@@ -19,14 +19,9 @@ public:
     {
         return b == Buttons::YesNo ? Reply::No : Reply::Ok;
     }
-    bool inputBox(const QString&, const QString&, QString&) override { return false; }
     QStringList fileDialog(const FileDialogRequest&) override { return chosen; }
-    void setStatus(const QString&) override {}
     void setBusy(bool on) override { busy += on ? 1 : -1; }
     void setWaitCursor(bool on) override { wait += on ? 1 : -1; }
-    void setProgress(int) override {}
-    void yield() override {}
-    void runWhileYielding(const std::function<void()>& work) override { work(); }
 
     // Aborts unless every busy or wait state that was entered was left again.
     void checkIdle() const

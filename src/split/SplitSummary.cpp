@@ -1,7 +1,7 @@
 #include "split/SplitSummary.h"
 
 #include "engine/PageList.h"
-#include "jobs/Interaction.h"
+#include "jobs/NoUserInteraction.h"
 #include "jobs/Messages.h"
 #include "split/BookmarkParts.h"
 #include "split/SplitJob.h"
@@ -20,7 +20,7 @@ constexpr size_t kMaxRuns = 3;
 constexpr qsizetype kMaxPastEnd = 3;
 
 // Keeps the option check's message instead of showing it.
-class MessageKeeper : public Interaction
+class MessageKeeper : public NoUserInteraction
 {
 public:
     QString text;
@@ -30,14 +30,6 @@ public:
             text = t;
         return Reply::Ok;
     }
-    bool inputBox(const QString&, const QString&, QString&) override { return false; }
-    QStringList fileDialog(const FileDialogRequest&) override { return {}; }
-    void setStatus(const QString&) override {}
-    void setBusy(bool) override {}
-    void setWaitCursor(bool) override {}
-    void setProgress(int) override {}
-    void yield() override {}
-    void runWhileYielding(const std::function<void()>& work) override { work(); }
 };
 
 QString spanText(int64_t first, int64_t last)
