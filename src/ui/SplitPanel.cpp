@@ -137,6 +137,14 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
         this, [this] { return !jobRunning(); }, [this](const QString& path) { openSource(path); });
 }
 
+SplitPanel::~SplitPanel()
+{
+    // Closing the window moves the focus out of TextFile while the panel is half destroyed;
+    // the summary must not hear of it then.
+    delete m_summary;
+    m_summary = nullptr;
+}
+
 void SplitPanel::setDropsAllowed(std::function<bool()> allowed)
 {
     m_drop->setAllowed(std::move(allowed));

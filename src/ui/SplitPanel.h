@@ -28,6 +28,7 @@ class SplitPanel : public QWidget
     Q_OBJECT
 public:
     SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent = nullptr);
+    ~SplitPanel() override;
 
     // True while a split or "&Browse" runs; both use the engine and may let events through.
     bool jobRunning() const;

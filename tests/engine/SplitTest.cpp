@@ -191,7 +191,9 @@ TEST(Split, PerPageSplitOfSharedResourcesStaysSmall)
             for (auto& page : in.pages)
                 page.removeKey("/Resources");
             in.pdf.getRoot().getKey("/Pages").replaceKey("/Resources", shared.shallowCopy());
-            QPDFWriter writer(in.pdf, QFile::encodeName(src + ".new").constData());
+            // The writer keeps the name's pointer, so the bytes must outlive it.
+            const QByteArray name = QFile::encodeName(src + ".new");
+            QPDFWriter writer(in.pdf, name.constData());
             writer.write();
         }
         if (inherited)

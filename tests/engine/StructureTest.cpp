@@ -132,7 +132,8 @@ QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
         leaf2.replaceKey("/Kids", QPDFObjectHandle::newArray({tree}));
     }
     const QString path = dir.path(name);
-    QPDFWriter w(pdf, QFile::encodeName(path).constData());
+    const QByteArray fileName = QFile::encodeName(path); // the writer keeps its pointer
+    QPDFWriter w(pdf, fileName.constData());
     w.setStaticID(true);
     if (m.damaged) // and its trees are read out of object streams
         w.setObjectStreamMode(qpdf_o_generate);
