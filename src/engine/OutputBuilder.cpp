@@ -63,26 +63,51 @@ void OutputBuilder::finish()
         copyLabels();
 }
 
+namespace {
+
+// Whether an /Annots entry is a link. A stream never is: the form's copy of a page leaves such
+// entries out, while it copies links one for one, in order.
+bool isLink(QPDFObjectHandle annot)
+{
+    return annot.isDictionary() && annot.getKey("/Subtype").isNameAndEquals("/Link");
+}
+
+} // namespace
+
 // Links were copied with their pages, those to pages copied later as null. Each copy is
 // pointed at its target's first copy here, or dropped when its target is not in the output.
+// A copy is matched to its source link by its place among the page's links, since the form's
+// copy may have rebuilt the list around them.
 void OutputBuilder::fixLinks()
 {
     for (auto& copy : m_copies) {
         auto fromAnnots = copy.from.getKey("/Annots");
         auto toAnnots = copy.to.getKey("/Annots");
-        if (!fromAnnots.isArray() || !toAnnots.isArray() ||
-            fromAnnots.getArrayNItems() != toAnnots.getArrayNItems())
+        if (!fromAnnots.isArray() || !toAnnots.isArray())
             continue;
+        std::vector<QPDFObjectHandle> fromLinks;
+        for (auto& annot : fromAnnots.aitems())
+            if (isLink(annot))
+                fromLinks.push_back(annot);
         std::vector<QPDFObjectHandle> kept;
         bool changed = false;
-        for (int i = 0; i < fromAnnots.getArrayNItems(); ++i) {
-            auto toAnnot = toAnnots.getArrayItem(i);
-            const LinkFix fix = m_plan.link(copy.segment, fromAnnots.getArrayItem(i));
+        size_t nextLink = 0;
+        for (auto toAnnot : toAnnots.aitems()) {
+            if (!isLink(toAnnot)) {
+                kept.push_back(toAnnot);
+                continue;
+            }
+            LinkFix fix;
+            QPDFObjectHandle dest;
+            if (nextLink < fromLinks.size())
+                fix = m_plan.link(copy.segment, fromLinks[nextLink++]);
+            else if (StructureIndex::destinationOf(toAnnot, dest))
+                fix.kind = LinkFix::Kind::Drop; // no source to tell where it leads
             if (fix.kind == LinkFix::Kind::Drop) {
                 changed = true;
                 continue;
             }
-            if (fix.kind == LinkFix::Kind::Retarget && toAnnot.isDictionary()) {
+            if (fix.kind == LinkFix::Kind::Retarget) {
                 QPDFObjectHandle pageRef;
                 if (!fix.named)
                     pageRef = m_firstCopy.at(

@@ -30,7 +30,8 @@ struct Manual
 // Page 1 links, in order: 4, /chap2, (sec1.1), GoTo (sec2.1), GoTo [8], (gone), web. Page 8
 // links to (intro). Seventy more names zz00..zz69 lead to page 8, so trees need kids.
 // Damaged: S12's /Next loops back to S11, C1's /Count lies, a name-tree leaf lists the root
-// among its kids, entries have wrong types; objects are packed in object streams.
+// among its kids, entries have wrong types (page 1 lists a stream among its annotations);
+// objects are packed in object streams.
 QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
 {
     PdfSpec spec = plain(8, m.marker);
@@ -127,6 +128,10 @@ QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
         root.getKey("/Dests").replaceKey("/bad", QPDFObjectHandle::newInteger(7));
         first.getKey("/Annots").appendItem(
             parse("<< /Type /Annot /Subtype /Link /Rect [0 0 9 9] /Dest 12 >>"));
+        // A stream among page 1's annotations: the form's copy drops it, shifting the rest.
+        auto stream = QPDFObjectHandle::newStream(&pdf, "");
+        stream.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Text"));
+        first.getKey("/Annots").insertItem(0, stream);
         made.at(2).replaceKey("/Next", made.at(1));
         made.at(0).replaceKey("/Count", QPDFObjectHandle::newInteger(99999));
         leaf2.replaceKey("/Kids", QPDFObjectHandle::newArray({tree}));
