@@ -34,10 +34,10 @@ struct Manual
 // objects are packed in object streams.
 QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
 {
-    PdfSpec spec = plain(8, m.marker);
-    spec.formField = m.form;
+    PdfSpec recipe = plain(8, m.marker);
+    recipe.formField = m.form;
     const QString raw = dir.path(name + ".raw");
-    makePdf(raw, spec);
+    makePdf(raw, recipe);
     QPDF pdf;
     pdf.processFile(QFile::encodeName(raw).constData());
     auto pages = pdf.getAllPages();

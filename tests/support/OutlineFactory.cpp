@@ -30,15 +30,15 @@ void addOutline(const QString& path, const std::vector<OutlineItem>& items, bool
     // the next one at its level.
     std::vector<QPDFObjectHandle> last{root};
     int n = 0;
-    for (const auto& spec : items) {
+    for (const auto& entry : items) {
         auto item = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
-        item.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(spec.title));
-        auto target = spec.page > 0 ? pages.at(size_t(spec.page - 1))
+        item.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(entry.title));
+        auto target = entry.page > 0 ? pages.at(size_t(entry.page - 1))
                                     : pdf.makeIndirectObject(parse("<< /Type /NotAPage >>"));
         auto dest = QPDFObjectHandle::newArray({target, QPDFObjectHandle::newName("/Fit")});
         const std::string key = "d" + std::to_string(100 + n++);
-        const bool defined = spec.page > 0;
-        switch (spec.kind) {
+        const bool defined = entry.page > 0;
+        switch (entry.kind) {
         case DestKind::Explicit:
             item.replaceKey("/Dest", dest);
             break;
@@ -53,7 +53,7 @@ void addOutline(const QString& path, const std::vector<OutlineItem>& items, bool
                 leaf.appendItem(QPDFObjectHandle::newString(key));
                 leaf.appendItem(dest);
             }
-            if (spec.kind == DestKind::TreeName)
+            if (entry.kind == DestKind::TreeName)
                 item.replaceKey("/Dest", QPDFObjectHandle::newString(key));
             else
                 item.replaceKey("/A", QPDFObjectHandle::newDictionary(
@@ -62,19 +62,19 @@ void addOutline(const QString& path, const std::vector<OutlineItem>& items, bool
             break;
         }
 
-        last.resize(size_t(spec.level) + 1);
-        auto parent = last.at(size_t(spec.level) - 1);
+        last.resize(size_t(entry.level) + 1);
+        auto parent = last.at(size_t(entry.level) - 1);
         item.replaceKey("/Parent", parent);
-        if (last[size_t(spec.level)].isInitialized() && !last[size_t(spec.level)].isNull()) {
-            last[size_t(spec.level)].replaceKey("/Next", item);
-            item.replaceKey("/Prev", last[size_t(spec.level)]);
+        if (last[size_t(entry.level)].isInitialized() && !last[size_t(entry.level)].isNull()) {
+            last[size_t(entry.level)].replaceKey("/Next", item);
+            item.replaceKey("/Prev", last[size_t(entry.level)]);
         } else {
             parent.replaceKey("/First", item);
         }
         parent.replaceKey("/Last", item);
         // A /Count that lies: readers must not trust it.
         parent.replaceKey("/Count", QPDFObjectHandle::newInteger(1));
-        last[size_t(spec.level)] = item;
+        last[size_t(entry.level)] = item;
     }
     if (loops && root.hasKey("/Last"))
         root.getKey("/Last").replaceKey("/Next", root.getKey("/First"));
