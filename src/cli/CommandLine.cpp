@@ -177,7 +177,7 @@ CommandLine parseMerge(const QStringList& args)
             continue;
         }
         if (!optionsEnded && word.startsWith(QLatin1String("--")))
-            return refuse(QStringLiteral("merge takes no option: %1").arg(word));
+            return refuse(QStringLiteral("unknown option or missing value: %1").arg(word));
         positional << word;
     }
     if (positional.isEmpty())

@@ -83,12 +83,6 @@ bool RowPasswords::settle(QStringList& passwords)
                 }
             }
         });
-        if (found == Found::Unreadable) {
-            while (passwords.size() < n)
-                passwords << QString();
-            return true;
-        }
-
         if (found == Found::NeedsPassword) {
             // The lock shows while the box asks.
             lock.tested = false;
@@ -101,12 +95,14 @@ bool RowPasswords::settle(QStringList& passwords)
             m_ui.setBusy(true);
             if (check == PasswordCheck::Cancelled)
                 return false;
-            if (check == PasswordCheck::Unusable) {
-                // Damaged meanwhile: the merge then fails at this row and names it.
-                while (passwords.size() < n)
-                    passwords << QString();
-                return true;
-            }
+            if (check == PasswordCheck::Unusable) // damaged meanwhile
+                found = Found::Unreadable;
+        }
+        if (found == Found::Unreadable) {
+            // The merge then fails at this row and names it.
+            while (passwords.size() < n)
+                passwords << QString();
+            return true;
         }
         lock.tested = true;
         lock.isProtected = !password.isEmpty();
