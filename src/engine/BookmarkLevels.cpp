@@ -16,11 +16,11 @@ namespace {
 class DestinationReader
 {
 public:
-    explicit DestinationReader(QPDF& pdf) : m_pdf(pdf)
+    DestinationReader(QPDF& pdf, const std::vector<QPDFObjGen>& pages) : m_pdf(pdf)
     {
         int32_t index = 0;
-        for (auto& page : pdf.getAllPages())
-            m_pages.emplace(page.getObjGen(), index++);
+        for (const auto& page : pages)
+            m_pages.emplace(page, index++);
     }
 
     // The zero-based page a bookmark leads to, or kNowhere.
@@ -109,13 +109,13 @@ private:
 
 } // namespace
 
-std::vector<BookmarkLevel> readBookmarkLevels(QPDF& pdf)
+std::vector<BookmarkLevel> readBookmarkLevels(QPDF& pdf, const std::vector<QPDFObjGen>& pages)
 {
     std::vector<BookmarkLevel> result;
     auto outlines = pdf.getRoot().getKey("/Outlines");
     if (!outlines.isDictionary())
         return result;
-    DestinationReader reader(pdf);
+    DestinationReader reader(pdf, pages);
     std::set<QPDFObjGen> seen;
     // Items still to visit with their levels; the top is the next in outline order.
     std::vector<std::pair<QPDFObjectHandle, int32_t>> pending{{outlines.getKey("/First"), 1}};

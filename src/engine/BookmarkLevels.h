@@ -1,5 +1,7 @@
 #pragma once
 
+#include <qpdf/QPDFObjGen.hh>
+
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -23,7 +25,8 @@ struct BookmarkLevel
 // a name in the catalog's /Dests, a string in the /Names /Dests tree, or a GoTo action's /D.
 // A bookmark whose target is missing, another file or not one of the document's pages gets
 // kNowhere. Damaged outlines and name trees that loop are read once round; /Count is ignored.
-// Throws what qpdf throws on unreadable objects.
-std::vector<BookmarkLevel> readBookmarkLevels(QPDF& pdf);
+// `pages` are the document's page objects in page order. Throws what qpdf throws on
+// unreadable objects.
+std::vector<BookmarkLevel> readBookmarkLevels(QPDF& pdf, const std::vector<QPDFObjGen>& pages);
 
 } // namespace paginor

@@ -110,8 +110,9 @@ bool DirectWriter::valueToWrite(QPDFObjectHandle& h)
         h = copy;
         return true;
     }
-    return !(h.isNull() || h.isPageObject() || h.isPagesObject() ||
-             (h.isDictionary() && h.getKey("/Type").isNameAndEquals("/Catalog")));
+    // qpdf's isPageObject walks the whole page tree first, parsing every page.
+    return !(m_source->isPage(h.getObjGen()) || h.isNull() || h.isDictionaryOfType("/Page") ||
+             h.isDictionaryOfType("/Pages") || h.isDictionaryOfType("/Catalog"));
 }
 
 std::string DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value)

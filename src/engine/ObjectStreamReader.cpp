@@ -55,10 +55,23 @@ bool ObjectStreamReader::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
         return false;
     }
     object->flags |= kUsed;
+    return parseApart(*container, id, value);
+}
 
-    const Stream* s = stream(container->id);
+bool ObjectStreamReader::readApart(QPDFObjGen og, QPDFObjectHandle& value)
+{
+    const Entry* object = og.getGen() == 0 ? find(og.getObj()) : nullptr;
+    Entry* container = object ? find(object->container) : nullptr;
+    if (!container || (container->flags & (kParsed | kUnreadable)))
+        return false;
+    return parseApart(*container, og.getObj(), value);
+}
+
+bool ObjectStreamReader::parseApart(Entry& container, int id, QPDFObjectHandle& value)
+{
+    const Stream* s = stream(container.id);
     if (!s) {
-        container->flags |= kUnreadable;
+        container.flags |= kUnreadable;
         return false;
     }
     const auto at = s->offsets.find(id);

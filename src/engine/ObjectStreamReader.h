@@ -34,6 +34,10 @@ public:
     // then deals with the damage in its usual way). Never throws.
     bool readOnce(QPDFObjGen og, QPDFObjectHandle& value);
 
+    // Like readOnce, but for a look that does not count as a use: the object may still be
+    // handed out once later. For reading the page tree without parsing every page's stream.
+    bool readApart(QPDFObjGen og, QPDFObjectHandle& value);
+
 private:
     struct Stream
     {
@@ -60,6 +64,7 @@ private:
         uint8_t flags = 0;
     };
     Entry* find(int id);
+    bool parseApart(Entry& container, int id, QPDFObjectHandle& value);
 
     QPDF& m_pdf;
     std::vector<Entry> m_entries;

@@ -1,5 +1,7 @@
 #include "engine/SourceDocument.h"
 
+#include "engine/PageTreeWalk.h"
+
 #include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFLogger.hh>
@@ -7,6 +9,7 @@
 #include <qpdf/QPDFSystemError.hh>
 #include <qpdf/QUtil.hh>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -188,13 +191,36 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
 
 void SourceDocument::load()
 {
-    m_pages = QPDFPageDocumentHelper(*m_pdf).getAllPages();
-    const bool inheritedResources = pushInheritedAttributes(m_pages);
+    m_reader = std::make_unique<ObjectStreamReader>(
+        *m_pdf, std::vector<QPDFObjGen>{m_pdf->getRoot().getObjGen()});
+    PageTree tree;
+    bool plain = false;
+    try {
+        plain = walkPageTree(*m_pdf, *m_reader, tree);
+    } catch (const std::exception&) {
+        plain = false; // qpdf's walk below repairs what it can, or says what is wrong
+    }
+    if (plain) {
+        m_pages.assign(tree.pages.begin(), tree.pages.end());
+        m_inherited = std::move(tree.inherited);
+        m_inheritedFrom = std::move(tree.inheritedFrom);
+        m_prepared.assign(m_pages.size(), false);
+        m_sharesResources = tree.sharesResources;
+    } else {
+        m_reader.reset();
+        m_pages = QPDFPageDocumentHelper(*m_pdf).getAllPages();
+        const bool inheritedResources = pushInheritedAttributes(m_pages);
+        m_prepared.assign(m_pages.size(), true);
+        m_sharesResources = inheritedResources || pagesShareResources(m_pages);
+    }
     // A page tree that yields no page is damaged beyond use; joining it would drop it silently.
     if (m_pages.empty())
         throw EngineFailure(EngineError::NotPdfOrDamaged, m_path + ": no readable page");
+    m_pageIds.reserve(m_pages.size());
+    for (auto& page : m_pages)
+        m_pageIds.push_back(page.getObjectHandle().getObjGen());
+    std::sort(m_pageIds.begin(), m_pageIds.end());
     m_pruned.assign(m_pages.size(), false);
-    m_sharesResources = inheritedResources || pagesShareResources(m_pages);
     auto form = m_pdf->getRoot().getKey("/AcroForm");
     m_hasForm = form.isDictionary() && form.getKey("/Fields").isArray() &&
                 form.getKey("/Fields").getArrayNItems() > 0;
@@ -202,9 +228,27 @@ void SourceDocument::load()
     m_extension = m_pdf->getExtensionLevel();
 }
 
-QPDFPageObjectHelper& SourceDocument::pageForCopy(int32_t index, bool prune)
+QPDFPageObjectHelper& SourceDocument::preparedPage(int32_t index)
 {
     auto& page = m_pages.at(size_t(index));
+    if (m_prepared[size_t(index)])
+        return page;
+    m_prepared[size_t(index)] = true;
+    // Inherited attributes must sit on the page before it is copied or checked.
+    auto dict = page.getObjectHandle();
+    const auto& inherited = m_inherited[size_t(m_inheritedFrom[size_t(index)])];
+    for (size_t k = 0; k < inherited.size(); ++k) {
+        auto value = inherited[k];
+        if (value.isInitialized() && !dict.hasKey(PageTree::kInheritedKeys[k]))
+            dict.replaceKey(PageTree::kInheritedKeys[k],
+                            value.isIndirect() ? value : value.shallowCopy());
+    }
+    return page;
+}
+
+QPDFPageObjectHelper& SourceDocument::pageForCopy(int32_t index, bool prune)
+{
+    auto& page = preparedPage(index);
     if (prune && m_sharesResources && !m_pruned[size_t(index)]) {
         m_pruned[size_t(index)] = true;
         m_pruner.prune(page.getObjectHandle());
@@ -233,8 +277,14 @@ QPDFPageLabelDocumentHelper& SourceDocument::labelHelper()
 
 const std::vector<BookmarkLevel>& SourceDocument::bookmarkLevels()
 {
-    if (!m_bookmarks)
-        m_bookmarks = std::make_unique<std::vector<BookmarkLevel>>(readBookmarkLevels(*m_pdf));
+    if (!m_bookmarks) {
+        std::vector<QPDFObjGen> pages;
+        pages.reserve(m_pages.size());
+        for (auto& page : m_pages)
+            pages.push_back(page.getObjectHandle().getObjGen());
+        m_bookmarks =
+            std::make_unique<std::vector<BookmarkLevel>>(readBookmarkLevels(*m_pdf, pages));
+    }
     return *m_bookmarks;
 }
 
@@ -260,8 +310,8 @@ void SourceDocument::resolveAll(bool readStreams)
     m_readAll = true;
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> pending;
-    for (auto& page : m_pages) {
-        auto dict = page.getObjectHandle();
+    for (int32_t i = 0; i < pageCount(); ++i) {
+        auto dict = preparedPage(i).getObjectHandle();
         seen.insert(dict.getObjGen());
         for (auto& item : dict.getDictAsMap())
             if (item.first != "/Parent")
@@ -271,8 +321,8 @@ void SourceDocument::resolveAll(bool readStreams)
         auto h = pending.back();
         pending.pop_back();
         if (h.isIndirect()) {
-            if (!seen.insert(h.getObjGen()).second || h.isPagesObject() ||
-                (h.isDictionary() && h.getKey("/Type").isNameAndEquals("/Catalog")))
+            if (!seen.insert(h.getObjGen()).second || h.isDictionaryOfType("/Pages") ||
+                h.isDictionaryOfType("/Catalog"))
                 continue;
         }
         if (h.isStream()) {
@@ -306,8 +356,8 @@ std::shared_ptr<Buffer> SourceDocument::takeStreamData(QPDFObjGen stream)
 bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     // Pruning shared resources edits cached objects, which a copy from the file would miss.
-    if (m_readAll || m_sharesResources)
-        return false;
+    if (m_readAll || m_sharesResources || isPage(og))
+        return false; // pages get their inherited attributes in the document
     if (!m_reader) {
         // The page tree was parsed on opening: its object streams are in the cache already.
         std::vector<QPDFObjGen> known{m_pdf->getRoot().getObjGen()};

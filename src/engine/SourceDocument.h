@@ -14,6 +14,8 @@
 #include <qpdf/Buffer.hh>
 
 #include <QString>
+#include <algorithm>
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -71,6 +73,12 @@ public:
         return m_pages.at(size_t(index)).getObjectHandle();
     }
 
+    // Whether `og` is one of the document's pages.
+    bool isPage(QPDFObjGen og) const
+    {
+        return std::binary_search(m_pageIds.begin(), m_pageIds.end(), og);
+    }
+
     bool hasForm() const { return m_hasForm; }
     // The form helper, built on first use (building scans every page).
     QPDFAcroFormDocumentHelper& formHelper();
@@ -105,6 +113,7 @@ public:
 private:
     SourceDocument() = default;
     void load();
+    QPDFPageObjectHelper& preparedPage(int32_t index);
 
     std::string m_path;
     QString m_password;
@@ -123,6 +132,11 @@ private:
     int m_extension = 0;
     std::map<QPDFObjGen, std::shared_ptr<Buffer>> m_streamData;
     bool m_readAll = false;
+    // Pages listed without being parsed get their inherited attributes on first use.
+    std::vector<bool> m_prepared;
+    std::vector<std::array<QPDFObjectHandle, 4>> m_inherited;
+    std::vector<int32_t> m_inheritedFrom;
+    std::vector<QPDFObjGen> m_pageIds; // sorted
     std::unique_ptr<ObjectStreamReader> m_reader;
     ResourcePruner m_pruner;
 };

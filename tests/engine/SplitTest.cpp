@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <map>
 #include <set>
 
 using namespace paginor;
@@ -310,4 +311,85 @@ TEST(Split, PageLabelsFollowTheirPages)
     EXPECT_EQ(merged[1], "/D/2");
     EXPECT_EQ(merged[2], "/r/1");
     EXPECT_EQ(merged[7], "/D/4");
+}
+
+// Pages listed from a nested page tree packed in object streams get what they inherit from
+// every level, whether an output takes some of them or all, and in a merge.
+TEST(Split, PagesInheritFromEveryLevelOfANestedTree)
+{
+    TempDir dir;
+    PdfSpec recipe = plain(4, "n");
+    recipe.objectStreams = true;
+    const QString flat = makeFile(dir, "flat.pdf", recipe);
+    const QString src = dir.path("src.pdf");
+    {
+        Opened in(flat);
+        auto& p = in.pages;
+        auto resources = p[2].getKey("/Resources");
+        for (auto& page : p)
+            page.removeKey("/MediaBox");
+        p[3].replaceKey("/MediaBox", QPDFObjectHandle::parse("[0 0 200 200]"));
+        p[2].removeKey("/Resources");
+        p[3].removeKey("/Resources");
+        auto root = in.pdf.getRoot().getKey("/Pages");
+        auto node = [&](std::vector<QPDFObjectHandle> kids, const std::string& attributes) {
+            auto made = in.pdf.makeIndirectObject(
+                QPDFObjectHandle::parse("<< /Type /Pages /Count 2 " + attributes + " >>"));
+            made.replaceKey("/Kids", QPDFObjectHandle::newArray(kids));
+            made.replaceKey("/Parent", root);
+            for (auto& kid : kids)
+                kid.replaceKey("/Parent", made);
+            return made;
+        };
+        auto first = node({p[0], p[1]}, "/MediaBox [0 0 300 400] /Rotate 90");
+        auto second = node({p[2], p[3]}, "/MediaBox [0 0 500 600]");
+        second.replaceKey("/Resources", resources);
+        root.replaceKey("/Kids", QPDFObjectHandle::newArray({first, second}));
+        const QByteArray name = QFile::encodeName(src);
+        QPDFWriter writer(in.pdf, name.constData());
+        writer.setObjectStreamMode(qpdf_o_generate);
+        writer.write();
+    }
+    ASSERT_EQ(Opened(src).pdf.getRoot().getKey("/Pages").getKey("/Kids").getArrayNItems(), 2);
+
+    struct Case
+    {
+        const char* what;
+        std::vector<int> pages; // of the source
+    };
+    const std::vector<Case> cases = {{"some", {2, 3, 4}},
+                                     {"one", {3}},
+                                     {"all", {1, 2, 3, 4}},
+                                     {"merge", {1, 2, 3, 4, 1, 2, 3, 4}}};
+    const std::map<int, std::pair<std::string, int>> boxAndRotation = {{1, {"[ 0 0 300 400 ]", 90}},
+                                                                       {2, {"[ 0 0 300 400 ]", 90}},
+                                                                       {3, {"[ 0 0 500 600 ]", 0}},
+                                                                       {4, {"[ 0 0 200 200 ]", 0}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PDFLibrary lib;
+        const QString out = dir.path(QString(c.what) + ".pdf");
+        if (std::string(c.what) == "merge") {
+            lib.NewPathList("TmpList");
+            ASSERT_TRUE(lib.AppendToPathList("TmpList", src) &&
+                        lib.AppendToPathList("TmpList", src));
+            ASSERT_EQ(lib.MergePathList("TmpList", out), 2);
+        } else {
+            ASSERT_TRUE(lib.OpenDocument(src, ""));
+            const QString range = QString("%1-%2").arg(c.pages.front()).arg(c.pages.back());
+            ASSERT_EQ(lib.PickPages(range), 1);
+            ASSERT_TRUE(lib.WriteToFile(out));
+        }
+        EXPECT_EQ(pageTexts(out), expectedPages("n", c.pages));
+        Opened result(out);
+        ASSERT_EQ(result.pages.size(), c.pages.size());
+        for (size_t i = 0; i < c.pages.size(); ++i) {
+            QPDFPageObjectHelper page(result.pages[i]);
+            const auto& [box, rotation] = boxAndRotation.at(c.pages[i]);
+            EXPECT_EQ(page.getAttribute("/MediaBox", false).unparse(), box) << i;
+            auto rotate = page.getAttribute("/Rotate", false);
+            EXPECT_EQ(rotate.isInteger() ? int(rotate.getIntValue()) : 0, rotation) << i;
+            EXPECT_TRUE(page.getAttribute("/Resources", false).getKey("/Font").isDictionary()) << i;
+        }
+    }
 }
