@@ -272,9 +272,9 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
     const bool prune =
         std::set<int32_t>(indices.begin(), indices.end()).size() < size_t(source.pageCount());
     for (int32_t index : indices) {
-        auto page = source.pageForCopy(index, prune).getObjectHandle();
+        auto page = source.pageToWrite(index, prune);
         const int number = allocate();
-        m_pages.emplace(page.getObjGen(), number);
+        m_pages.emplace(source.originalPage(index).getObjGen(), number);
         m_pageNumbers.push_back(number);
         pages.emplace_back(number, page);
     }

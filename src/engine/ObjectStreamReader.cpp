@@ -14,7 +14,7 @@ namespace paginor {
 namespace {
 
 // A page's objects come from two or three streams in a row; a few more cover what pages share.
-constexpr size_t kRecentStreams = 4;
+constexpr size_t kRecentStreams = 16;
 
 } // namespace
 

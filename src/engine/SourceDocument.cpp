@@ -235,7 +235,12 @@ QPDFPageObjectHelper& SourceDocument::preparedPage(int32_t index)
         return page;
     m_prepared[size_t(index)] = true;
     // Inherited attributes must sit on the page before it is copied or checked.
-    auto dict = page.getObjectHandle();
+    addInherited(page.getObjectHandle(), index);
+    return page;
+}
+
+void SourceDocument::addInherited(QPDFObjectHandle dict, int32_t index)
+{
     const auto& inherited = m_inherited[size_t(m_inheritedFrom[size_t(index)])];
     for (size_t k = 0; k < inherited.size(); ++k) {
         auto value = inherited[k];
@@ -243,7 +248,19 @@ QPDFPageObjectHelper& SourceDocument::preparedPage(int32_t index)
             dict.replaceKey(PageTree::kInheritedKeys[k],
                             value.isIndirect() ? value : value.shallowCopy());
     }
-    return page;
+}
+
+QPDFObjectHandle SourceDocument::pageToWrite(int32_t index, bool prune)
+{
+    // A page the document has not parsed yet is read apart, like the objects it reaches, so
+    // that its whole object stream is not parsed and kept for one page.
+    QPDFObjectHandle copy;
+    if (m_reader && !m_prepared.at(size_t(index)) && !m_readAll && !m_sharesResources &&
+        m_reader->readApart(originalPage(index).getObjGen(), copy) && copy.isDictionary()) {
+        addInherited(copy, index);
+        return copy;
+    }
+    return pageForCopy(index, prune).getObjectHandle();
 }
 
 QPDFPageObjectHelper& SourceDocument::pageForCopy(int32_t index, bool prune)

@@ -68,6 +68,10 @@ public:
     // unused resources are dropped first, so a copy takes only what the page draws with.
     // An output of every page keeps every resource anyway: it passes `prune` false.
     QPDFPageObjectHelper& pageForCopy(int32_t index, bool prune = true);
+    // The page at `index` for a writer that only reads it: a copy read apart from the
+    // document when nothing changed the page, else the page as pageForCopy gives it. Either
+    // way with its inherited attributes.
+    QPDFObjectHandle pageToWrite(int32_t index, bool prune);
     QPDFObjectHandle originalPage(int32_t index)
     {
         return m_pages.at(size_t(index)).getObjectHandle();
@@ -114,6 +118,7 @@ private:
     SourceDocument() = default;
     void load();
     QPDFPageObjectHelper& preparedPage(int32_t index);
+    void addInherited(QPDFObjectHandle dict, int32_t index);
 
     std::string m_path;
     QString m_password;
