@@ -13,8 +13,10 @@ namespace paginor {
 
 namespace {
 
-// A page's objects come from two or three streams in a row; a few more cover what pages share.
+// A page's objects come from two or three streams in a row; more cover what pages share and
+// the named destinations read between pages. Bounded in bytes too, for huge streams.
 constexpr size_t kRecentStreams = 16;
+constexpr size_t kRecentBytes = size_t(16) << 20;
 
 } // namespace
 
@@ -136,8 +138,13 @@ const ObjectStreamReader::Stream* ObjectStreamReader::stream(int number)
         return nullptr;
     }
     m_recent.push_front(std::move(s));
-    if (m_recent.size() > kRecentStreams)
+    size_t bytes = 0;
+    for (const auto& kept : m_recent)
+        bytes += kept.data->getSize();
+    while (m_recent.size() > 1 && (m_recent.size() > kRecentStreams || bytes > kRecentBytes)) {
+        bytes -= m_recent.back().data->getSize();
         m_recent.pop_back();
+    }
     return &m_recent.front();
 }
 
