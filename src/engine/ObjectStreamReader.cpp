@@ -26,8 +26,9 @@ ObjectStreamReader::ObjectStreamReader(QPDF& pdf, const std::vector<QPDFObjGen>&
         // The table is ordered by object number, so the entries come out sorted.
         for (const auto& [og, entry] : m_pdf.getXRefTable())
             if (og.getGen() == 0 && og.getObj() > 0)
-                m_entries.push_back(
-                    {og.getObj(), entry.getType() == 2 ? entry.getObjStreamNumber() : 0, 0});
+                m_entries.push_back({og.getObj(),
+                                     entry.getType() == 2 ? entry.getObjStreamNumber() : 0, 0,
+                                     entry.getType() == 1 ? entry.getOffset() : -1});
     } catch (const std::exception&) {
         m_entries.clear(); // everything comes from the document
     }
@@ -45,10 +46,22 @@ ObjectStreamReader::Entry* ObjectStreamReader::find(int id)
     return at != m_entries.end() && at->id == id && id > 0 ? &*at : nullptr;
 }
 
+void ObjectStreamReader::setFileInput(std::shared_ptr<InputSource> file)
+{
+    // Strings in objects outside object streams are encrypted one by one.
+    m_file = m_pdf.isEncrypted() ? nullptr : std::move(file);
+}
+
 bool ObjectStreamReader::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     const int id = og.getObj();
     Entry* object = og.getGen() == 0 ? find(id) : nullptr;
+    if (object && object->offset >= 0) {
+        if (object->flags & kUsed)
+            return false;
+        object->flags |= kUsed;
+        return parseInFile(*object, value);
+    }
     Entry* container = object ? find(object->container) : nullptr;
     if (!container || (container->flags & (kParsed | kUnreadable)))
         return false;
@@ -63,6 +76,8 @@ bool ObjectStreamReader::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 bool ObjectStreamReader::readApart(QPDFObjGen og, QPDFObjectHandle& value)
 {
     const Entry* object = og.getGen() == 0 ? find(og.getObj()) : nullptr;
+    if (object && object->offset >= 0)
+        return parseInFile(*object, value);
     Entry* container = object ? find(object->container) : nullptr;
     if (!container || (container->flags & (kParsed | kUnreadable)))
         return false;
@@ -86,6 +101,36 @@ bool ObjectStreamReader::parseApart(Entry& container, int id, QPDFObjectHandle& 
         auto parsed = QPDFObjectHandle::parse(s->input, "object " + std::to_string(id) + " 0",
                                               tokenizer, empty, nullptr, &m_pdf);
         if (empty)
+            return false;
+        value = parsed;
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool ObjectStreamReader::parseInFile(const Entry& object, QPDFObjectHandle& value)
+{
+    if (!m_file)
+        return false;
+    try {
+        const std::string description =
+            m_pdf.getFilename() + " object " + std::to_string(object.id) + " 0";
+        m_file->seek(object.offset, SEEK_SET);
+        QPDFTokenizer tokenizer;
+        auto number = tokenizer.readToken(m_file, description, true);
+        auto generation = tokenizer.readToken(m_file, description, true);
+        auto keyword = tokenizer.readToken(m_file, description, true);
+        if (!number.isInteger() || !generation.isInteger() || !keyword.isWord("obj") ||
+            QUtil::string_to_int(number.getValue().c_str()) != object.id ||
+            QUtil::string_to_int(generation.getValue().c_str()) != 0)
+            return false;
+        bool empty = false;
+        auto parsed =
+            QPDFObjectHandle::parse(m_file, description, tokenizer, empty, nullptr, &m_pdf);
+        // A stream's data follows its dictionary, and damage wants the document's repairs:
+        // both are left to the document.
+        if (empty || !tokenizer.readToken(m_file, description, true).isWord("endobj"))
             return false;
         value = parsed;
         return true;

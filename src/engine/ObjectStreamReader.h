@@ -38,6 +38,10 @@ public:
     // handed out once later. For reading the page tree without parsing every page's stream.
     bool readApart(QPDFObjGen og, QPDFObjectHandle& value);
 
+    // Lets objects stored outside object streams be read apart too, from `file`: the
+    // document's own input. Not for encrypted documents, whose strings the document decrypts.
+    void setFileInput(std::shared_ptr<InputSource> file);
+
 private:
     struct Stream
     {
@@ -62,13 +66,16 @@ private:
         int id = 0;
         int container = 0; // its object stream, 0 when in none
         uint8_t flags = 0;
+        qpdf_offset_t offset = -1; // where it starts in the file, when stored there
     };
     Entry* find(int id);
     bool parseApart(Entry& container, int id, QPDFObjectHandle& value);
+    bool parseInFile(const Entry& object, QPDFObjectHandle& value);
 
     QPDF& m_pdf;
     std::vector<Entry> m_entries;
     std::list<Stream> m_recent; // the last few streams read, most recent first
+    std::shared_ptr<InputSource> m_file;
 };
 
 } // namespace paginor

@@ -161,11 +161,11 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
             if (reopening) {
                 doc->m_reopening = std::make_shared<ReopeningInputSource>(path, doc->m_identity);
                 doc->m_reopening->stayOpen(true);
-                doc->m_pdf->processInputSource(doc->m_reopening, pw.c_str());
+                doc->m_input = doc->m_reopening;
             } else {
-                doc->m_pdf->processInputSource(std::make_shared<BlockInputSource>(path),
-                                               pw.c_str());
+                doc->m_input = std::make_shared<BlockInputSource>(path);
             }
+            doc->m_pdf->processInputSource(doc->m_input, pw.c_str());
             doc->load();
             if (doc->m_reopening)
                 doc->m_reopening->stayOpen(false);
@@ -193,6 +193,7 @@ void SourceDocument::load()
 {
     m_reader = std::make_unique<ObjectStreamReader>(
         *m_pdf, std::vector<QPDFObjGen>{m_pdf->getRoot().getObjGen()});
+    m_reader->setFileInput(m_input);
     PageTree tree;
     bool plain = false;
     try {
@@ -255,9 +256,11 @@ QPDFObjectHandle SourceDocument::pageToWrite(int32_t index, bool prune)
     // A page the document has not parsed yet is read apart, like the objects it reaches, so
     // that its whole object stream is not parsed and kept for one page.
     QPDFObjectHandle copy;
-    if (m_reader && !m_prepared.at(size_t(index)) && !m_readAll && !m_sharesResources &&
+    if (m_reader && !m_prepared.at(size_t(index)) && !m_readAll &&
         m_reader->readApart(originalPage(index).getObjGen(), copy) && copy.isDictionary()) {
         addInherited(copy, index);
+        if (prune && m_sharesResources)
+            m_pruner.prune(copy);
         return copy;
     }
     return pageForCopy(index, prune).getObjectHandle();
@@ -372,9 +375,10 @@ std::shared_ptr<Buffer> SourceDocument::takeStreamData(QPDFObjGen stream)
 
 bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
-    // Pruning shared resources edits cached objects, which a copy from the file would miss.
-    if (m_readAll || m_sharesResources || isPage(og))
-        return false; // pages get their inherited attributes in the document
+    // Pages are changed in the document (inherited attributes, pruned resources), which a
+    // copy from the file would miss; pruning copies what it changes below a page.
+    if (m_readAll || isPage(og))
+        return false;
     if (!m_reader) {
         // The page tree was parsed on opening: its object streams are in the cache already.
         std::vector<QPDFObjGen> known{m_pdf->getRoot().getObjGen()};

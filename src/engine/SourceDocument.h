@@ -125,6 +125,7 @@ private:
     FileIdentity m_identity;
     std::shared_ptr<QPDF> m_pdf;
     std::shared_ptr<ReopeningInputSource> m_reopening;
+    std::shared_ptr<InputSource> m_input; // the document's own, whichever kind
     std::vector<QPDFPageObjectHelper> m_pages;
     std::vector<bool> m_pruned;
     bool m_sharesResources = false;
