@@ -57,7 +57,7 @@ bool ObjectStreamReader::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
     const int id = og.getObj();
     Entry* object = og.getGen() == 0 ? find(id) : nullptr;
     if (object && object->offset >= 0) {
-        if (object->flags & kUsed)
+        if (!m_file || (object->flags & kUsed))
             return false;
         object->flags |= kUsed;
         return parseInFile(*object, value);

@@ -1,6 +1,7 @@
 // The reading layer: the block-buffered file source against qpdf's in-memory one, and the
 // pruning of shared resources.
 #include "engine/BlockInputSource.h"
+#include "engine/ObjectStreamReader.h"
 #include "engine/ResourcePruner.h"
 #include "support/PdfFactory.h"
 
@@ -8,6 +9,7 @@
 #include <qpdf/QPDF.hh>
 
 #include <QFile>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -118,4 +120,61 @@ TEST(Reading, PruningKeepsWhatThePageDraws)
         EXPECT_EQ(shared.getKey("/Font").getKeys().size(), 2u);
         EXPECT_EQ(shared.getKey("/XObject").getKeys().size(), 2u);
     }
+}
+
+// Objects outside object streams are read apart from the file once each, whole objects only:
+// streams, objects the table misplaces and second uses are left to the document.
+TEST(Reading, ObjectsInTheFileAreReadApartOnceAndWhole)
+{
+    const std::vector<std::string> bodies = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 10 10] >>",
+        "<< /Plain [1 (two) /three] >>",
+        "<< /Length 2 >>\nstream\nxx\nendstream",
+        "(misplaced)",
+        "(seven)"};
+    std::string file = "%PDF-1.4\n";
+    std::vector<size_t> offsets;
+    for (size_t i = 0; i < bodies.size(); ++i) {
+        offsets.push_back(file.size());
+        file += std::to_string(i + 1) + " 0 obj\n" + bodies[i] + "\nendobj\n";
+    }
+    offsets[5] = offsets[6]; // object 6 points at object 7
+    const size_t xref = file.size();
+    file += "xref\n0 8\n0000000000 65535 f \n";
+    for (size_t at : offsets) {
+        char line[32];
+        std::snprintf(line, sizeof line, "%010zu 00000 n \n", at);
+        file += line;
+    }
+    file += "trailer << /Size 8 /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    TempDir dir;
+    const QString path = dir.path("plain.pdf");
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(file.data(), qint64(file.size())));
+    out.close();
+
+    QPDF pdf;
+    auto input = std::make_shared<BlockInputSource>(QFile::encodeName(path).toStdString());
+    pdf.processInputSource(input);
+    ObjectStreamReader reader(pdf, {});
+    QPDFObjectHandle value;
+    EXPECT_FALSE(reader.readOnce(QPDFObjGen(4, 0), value)); // not given the file yet
+    reader.setFileInput(input);
+    const struct
+    {
+        int object;
+        const char* expected; // "" when left to the document
+    } cases[] = {
+        {4, "<< /Plain [ 1 (two) /three ] >>"}, {4, ""}, {5, ""}, {6, ""}, {7, "(seven)"}, {9, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.object);
+        QPDFObjectHandle got;
+        const bool read = reader.readOnce(QPDFObjGen(c.object, 0), got);
+        EXPECT_EQ(read ? got.unparse() : std::string(), c.expected);
+    }
+    EXPECT_TRUE(reader.readApart(QPDFObjGen(3, 0), value)); // a look does not use it up
+    EXPECT_TRUE(reader.readApart(QPDFObjGen(3, 0), value));
+    EXPECT_EQ(value.getKey("/MediaBox").unparse(), "[ 0 0 10 10 ]");
 }
