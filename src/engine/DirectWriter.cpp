@@ -7,7 +7,6 @@
 #include <cstring>
 #include <random>
 #include <set>
-#include <unordered_map>
 
 namespace paginor {
 
@@ -78,15 +77,6 @@ void DirectWriter::beginObject(int number)
 std::string DirectWriter::reference(QPDFObjectHandle h)
 {
     const QPDFObjGen og = h.getObjGen();
-    if (m_scratch && h.getOwningQPDF() == m_scratch.get()) {
-        auto known = m_scratchNumbers.find(og);
-        if (known != m_scratchNumbers.end())
-            return std::to_string(known->second) + " 0 R";
-        const int number = allocate();
-        m_scratchNumbers.emplace(og, number);
-        m_queue.emplace_back(number, h);
-        return std::to_string(number) + " 0 R";
-    }
     auto page = m_pages.find(og);
     if (page != m_pages.end())
         return std::to_string(page->second) + " 0 R";
@@ -363,32 +353,17 @@ std::string DirectWriter::writeStructure()
 {
     if (m_plan.empty())
         return {};
-    m_scratch = makeQuietQpdf();
-    m_scratch->emptyPDF();
-    m_numbers.clear();
-    m_pages.clear();
-    m_source = nullptr;
-    // One stand-in object per output page, which writes as a reference to that page.
-    std::unordered_map<int32_t, QPDFObjectHandle> standIns;
-    const auto rendered = m_plan.render(*m_scratch, [&](int32_t outPage) {
-        auto& standIn = standIns[outPage];
-        if (!standIn.isInitialized()) {
-            standIn = m_scratch->makeIndirectObject(QPDFObjectHandle::newNull());
-            m_scratchNumbers.emplace(standIn.getObjGen(), m_pageNumbers.at(size_t(outPage)));
-        }
-        return standIn;
-    });
-    std::string entries;
-    if (rendered.outlines.isInitialized())
-        entries += " /Outlines " + reference(rendered.outlines);
-    if (rendered.dests.isInitialized())
-        entries += " /Names << /Dests " + reference(rendered.dests) + " >>";
-    while (!m_queue.empty()) {
-        auto next = m_queue.back();
-        m_queue.pop_back();
-        writeObject(next.first, next.second, false);
-    }
-    return entries;
+    std::string text;
+    return m_plan.writeText([this] { return allocate(); },
+                            [this](int32_t outPage) { return m_pageNumbers.at(size_t(outPage)); },
+                            [this, &text](int number, const std::string& body) {
+                                text = std::to_string(number);
+                                text += " 0 obj\n";
+                                text += body;
+                                text += "\nendobj\n";
+                                beginObject(number);
+                                emit(text);
+                            });
 }
 
 } // namespace paginor

@@ -69,9 +69,6 @@ private:
 
     StructurePlan m_plan;
     int m_segment = -1;
-    // The outline and name tree are made in a document of their own, then written from it.
-    std::shared_ptr<QPDF> m_scratch;
-    std::map<QPDFObjGen, int> m_scratchNumbers;
 };
 
 } // namespace paginor

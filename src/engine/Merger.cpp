@@ -131,7 +131,7 @@ private:
 
     // Each input is written as soon as it is read, then released. The next inputs are opened
     // and parsed on helper threads meanwhile; each document is used by one thread at a time,
-    // and at most kAhead + 1 inputs are open.
+    // and at most kAhead + 2 inputs are open (one of them being freed).
     void stream(std::FILE* file)
     {
         DirectWriter writer(file, m_options.bookmarks);
@@ -144,11 +144,22 @@ private:
                 ahead.push_back(std::async(std::launch::async, [this, i] { return parsed(i); }));
             }
         };
+        // Freeing a parsed document costs about as much as writing it: a helper does it
+        // while the next input is written. One at a time, so few files stay open.
+        std::future<void> releasing;
+        auto release = [&releasing](std::shared_ptr<SourceDocument>& done) {
+            if (releasing.valid())
+                releasing.get();
+            releasing = std::async(std::launch::async,
+                                   [doc = std::move(done)]() mutable { doc.reset(); });
+        };
         // Abandoning the merge waits for the helpers still reading.
         auto settle = [&] {
             for (auto& pending : ahead)
                 if (pending.valid())
                     pending.wait();
+            if (releasing.valid())
+                releasing.wait();
         };
         refill();
         for (size_t i = 0; i < m_inputs.size(); ++i) {
@@ -173,8 +184,11 @@ private:
                 settle();
                 failAt(i, e);
             }
+            release(source);
             report(int(i + 1), n);
         }
+        if (releasing.valid())
+            releasing.get();
         writer.finish({});
     }
 

@@ -67,6 +67,13 @@ public:
     };
     Rendered render(QPDF& target, const std::function<QPDFObjectHandle(int32_t)>& pageRef) const;
 
+    // The same outline and tree written as PDF text, for a writer numbering its own objects:
+    // `allocate()` gives a new object number, `pageNumber(outPage)` an output page's number and
+    // `write(number, body)` writes one object. Returns the catalog's entries for them.
+    std::string writeText(const std::function<int()>& allocate,
+                          const std::function<int(int32_t)>& pageNumber,
+                          const std::function<void(int, const std::string&)>& write) const;
+
 private:
     struct Segment
     {
