@@ -28,6 +28,12 @@ void appendName(const std::string& name, std::string& out)
     out += name;
 }
 
+void appendNumber(int number, std::string& out)
+{
+    out += std::to_string(number);
+    out += " 0 R";
+}
+
 class WriteError : public EngineFailure
 {
 public:
@@ -74,18 +80,20 @@ void DirectWriter::beginObject(int number)
     m_offsets[size_t(number)] = m_offset;
 }
 
-std::string DirectWriter::reference(QPDFObjectHandle h)
+void DirectWriter::reference(QPDFObjectHandle h, std::string& out)
 {
     const QPDFObjGen og = h.getObjGen();
     auto page = m_pages.find(og);
     if (page != m_pages.end())
-        return std::to_string(page->second) + " 0 R";
+        return appendNumber(page->second, out);
     auto known = m_numbers.find(og);
     if (known != m_numbers.end())
-        return std::to_string(known->second) + " 0 R";
-    if (!valueToWrite(h))
-        return "null";
-    return enqueue(og, h);
+        return appendNumber(known->second, out);
+    if (!valueToWrite(h)) {
+        out += "null";
+        return;
+    }
+    enqueue(og, h, out);
 }
 
 // Sets `h` to the value to write for it, read apart from the document when it is used once;
@@ -100,16 +108,25 @@ bool DirectWriter::valueToWrite(QPDFObjectHandle& h)
         h = copy;
         return true;
     }
-    return !(h.isNull() || h.isPageObject() || h.isPagesObject() ||
-             (h.isDictionary() && h.getKey("/Type").isNameAndEquals("/Catalog")));
+    if (h.isNull())
+        return false;
+    if (!h.isDictionary())
+        return true;
+    // One look at /Type; the page tree's /Type entries were repaired when it was walked.
+    auto type = h.getKey("/Type");
+    if (!type.isName())
+        return true;
+    const std::string name = type.getName();
+    return name != "/Page" && name != "/Pages" && name != "/Catalog";
 }
 
-std::string DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value)
+void DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out,
+                           std::string dest)
 {
     const int number = allocate();
     m_numbers.emplace(og, number);
-    m_queue.emplace_back(number, value);
-    return std::to_string(number) + " 0 R";
+    m_queue.push_back({number, value, std::move(dest)});
+    appendNumber(number, out);
 }
 
 // A page's annotations without the links that lead nowhere in this output, and with the
@@ -129,7 +146,8 @@ void DirectWriter::serializeAnnots(QPDFObjectHandle annots, std::string& out)
         QPDFObjectHandle value = item;
         const bool indirect = item.isIndirect();
         if (indirect && (m_numbers.count(item.getObjGen()) || m_pages.count(item.getObjGen()))) {
-            out += reference(item) + ' ';
+            reference(item, out);
+            out += ' ';
             continue;
         }
         if (indirect && !valueToWrite(value))
@@ -137,12 +155,18 @@ void DirectWriter::serializeAnnots(QPDFObjectHandle annots, std::string& out)
         const LinkFix fix = m_plan.link(m_segment, value);
         if (fix.kind == LinkFix::Kind::Drop)
             continue;
+        // The new target is written in place of the old one, with no copy of the link.
+        std::string dest;
         if (fix.kind == LinkFix::Kind::Retarget) {
-            value = value.shallowCopy();
-            fix.apply(value, fix.named ? QPDFObjectHandle() : m_source->originalPage(fix.page));
+            std::string page;
+            if (!fix.named)
+                reference(m_source->originalPage(fix.page), page);
+            dest = fix.destText(page);
         }
         if (indirect)
-            out += enqueue(item.getObjGen(), value);
+            enqueue(item.getObjGen(), value, out, std::move(dest));
+        else if (!dest.empty())
+            serializeDict(value, out, false, false, dest);
         else
             serialize(value, out);
         out += ' ';
@@ -153,7 +177,7 @@ void DirectWriter::serializeAnnots(QPDFObjectHandle annots, std::string& out)
 void DirectWriter::serialize(QPDFObjectHandle h, std::string& out)
 {
     if (h.isIndirect()) {
-        out += reference(h);
+        reference(h, out);
         return;
     }
     switch (h.getTypeCode()) {
@@ -177,9 +201,14 @@ void DirectWriter::serialize(QPDFObjectHandle h, std::string& out)
     }
 }
 
-void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page)
+void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
+                                 const std::string& dest)
 {
     out += "<<";
+    // A retargeted link: its /Dest is `dest`, and a go-to action it had is dropped.
+    const bool link = !dest.empty();
+    const bool dropAction = link && h.getKey("/A").isDictionary() &&
+                            h.getKey("/A").getKey("/S").isNameAndEquals("/GoTo");
     // One copy of the map: iterating items looks every key up again in a set built first.
     auto items = h.getDictAsMap();
     for (auto& item : items) {
@@ -187,6 +216,8 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         if (stream && key == "/Length")
             continue;
         if (page && key == "/Parent")
+            continue;
+        if (link && (key == "/Dest" || (dropAction && key == "/A")))
             continue;
         if (!item.second.isIndirect() && item.second.isNull())
             continue;
@@ -200,11 +231,16 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
     }
     if (page)
         out += " /Parent 2 0 R";
+    if (link) {
+        out += " /Dest ";
+        out += dest;
+    }
     if (!stream)
         out += " >>";
 }
 
-void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page)
+void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page,
+                               const std::string& dest)
 {
     m_buffer.clear();
     m_buffer += std::to_string(number);
@@ -229,7 +265,7 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page)
         emit("\nendstream\nendobj\n");
         return;
     } else if (h.isDictionary()) {
-        serializeDict(h, m_buffer, false, page);
+        serializeDict(h, m_buffer, false, page, dest);
         m_buffer += "\nendobj\n";
     } else {
         // Scalars and arrays; `h` is indirect, so write its value, not a reference to it.
@@ -276,9 +312,9 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
         writeObject(number, page, true);
         // Everything this page reaches, before the next page: one pass over the file's area.
         while (!m_queue.empty()) {
-            auto next = m_queue.back();
+            auto next = std::move(m_queue.back());
             m_queue.pop_back();
-            writeObject(next.first, next.second, false);
+            writeObject(next.number, next.value, false, next.dest);
         }
     }
 }

@@ -35,6 +35,8 @@ struct LinkFix
     // Points the link dictionary `annot` (of the output, or a copy) at its target; `pageRef`
     // is the writer's reference to `page`.
     void apply(QPDFObjectHandle annot, QPDFObjectHandle pageRef) const;
+    // The same target as PDF text for /Dest; `pageRef` is the writer's reference to `page`.
+    std::string destText(const std::string& pageRef) const;
 };
 
 // Decides, for one output, which bookmarks, named destinations and links of its sources it

@@ -40,16 +40,33 @@ void appendString(const std::string& text, std::string& out)
 }
 
 // [page view...]: the view is the index's text of a fit name and numbers or null.
-void appendDest(int page, const std::string& view, std::string& out)
+void appendDest(const std::string& pageRef, const std::string& view, std::string& out)
 {
     out += '[';
-    appendReference(page, out);
+    out += pageRef;
     out += ' ';
     out += view.find_first_not_of(' ') == std::string::npos ? std::string("/Fit") : view;
     out += ']';
 }
 
+void appendDest(int page, const std::string& view, std::string& out)
+{
+    std::string pageRef;
+    appendReference(page, pageRef);
+    appendDest(pageRef, view, out);
+}
+
 } // namespace
+
+std::string LinkFix::destText(const std::string& pageRef) const
+{
+    std::string out;
+    if (named)
+        appendString(name, out);
+    else
+        appendDest(pageRef, view, out);
+    return out;
+}
 
 std::string StructurePlan::writeText(const std::function<int()>& allocate,
                                      const std::function<int(int32_t)>& pageNumber,
