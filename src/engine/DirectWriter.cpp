@@ -239,8 +239,7 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         out += " >>";
 }
 
-void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page,
-                               const std::string& dest)
+void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest)
 {
     m_buffer.clear();
     m_buffer += std::to_string(number);

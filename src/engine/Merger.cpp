@@ -150,8 +150,8 @@ private:
         auto release = [&releasing](std::shared_ptr<SourceDocument>& done) {
             if (releasing.valid())
                 releasing.get();
-            releasing = std::async(std::launch::async,
-                                   [doc = std::move(done)]() mutable { doc.reset(); });
+            releasing =
+                std::async(std::launch::async, [doc = std::move(done)]() mutable { doc.reset(); });
         };
         // Abandoning the merge waits for the helpers still reading.
         auto settle = [&] {

@@ -68,9 +68,10 @@ std::string LinkFix::destText(const std::string& pageRef) const
     return out;
 }
 
-std::string StructurePlan::writeText(const std::function<int()>& allocate,
-                                     const std::function<int(int32_t)>& pageNumber,
-                                     const std::function<void(int, const std::string&)>& write) const
+std::string
+StructurePlan::writeText(const std::function<int()>& allocate,
+                         const std::function<int(int32_t)>& pageNumber,
+                         const std::function<void(int, const std::string&)>& write) const
 {
     std::string entries;
     std::string body;
