@@ -6,11 +6,13 @@
 
 #include <qpdf/QPDFExc.hh>
 
+#include <algorithm>
 #include <deque>
 #include <dirent.h>
 #include <future>
 #include <numeric>
 #include <sys/resource.h>
+#include <thread>
 
 namespace paginor {
 
@@ -131,15 +133,16 @@ private:
 
     // Each input is written as soon as it is read, then released. The next inputs are opened
     // and parsed on helper threads meanwhile; each document is used by one thread at a time,
-    // and at most kAhead + 2 inputs are open (one of them being freed).
+    // and at most helperCount() + 2 inputs are open (one of them being freed).
     void stream(std::FILE* file)
     {
         DirectWriter writer(file, m_options.bookmarks);
         const int n = int(m_inputs.size());
         std::deque<std::future<std::shared_ptr<SourceDocument>>> ahead;
         size_t queued = 0;
+        const size_t limit = helperCount();
         auto refill = [&] {
-            while (queued < m_inputs.size() && ahead.size() < kAhead) {
+            while (queued < m_inputs.size() && ahead.size() < limit) {
                 const size_t i = queued++;
                 ahead.push_back(std::async(std::launch::async, [this, i] { return parsed(i); }));
             }
@@ -202,7 +205,12 @@ private:
         return source;
     }
     static constexpr int64_t kPrefetchBytes = 32 << 20;
-    static constexpr size_t kAhead = 4; // inputs being read by helper threads
+    // Inputs being read by helper threads: about one per core, as the writer and the freeing
+    // of finished inputs take their share too; more only hold more documents in memory.
+    static size_t helperCount()
+    {
+        return std::clamp<size_t>(std::thread::hardware_concurrency(), 2, 4);
+    }
 
     // Form fields need qpdf's copy of each page into one document before writing. Inputs
     // beyond the open-file budget are held open only while being read.
