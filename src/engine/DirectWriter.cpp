@@ -180,25 +180,40 @@ void DirectWriter::serialize(QPDFObjectHandle h, std::string& out)
         reference(h, out);
         return;
     }
+    // The common scalars are written from their values; unparsing each makes a string.
     switch (h.getTypeCode()) {
-    case ::ot_array: {
-        out += '[';
-        for (auto item : h.aitems()) {
-            serialize(item, out);
-            out += ' ';
-        }
-        out += ']';
+    case ::ot_array:
+        serializeArray(h, out);
         break;
-    }
     case ::ot_dictionary:
         serializeDict(h, out, false, false);
         break;
     case ::ot_integer:
         out += std::to_string(h.getIntValue());
         break;
+    case ::ot_real:
+        out += h.getRealValue();
+        break;
+    case ::ot_name:
+        appendName(h.getName(), out);
+        break;
+    case ::ot_null:
+        out += "null";
+        break;
     default:
         out += h.unparse();
     }
+}
+
+// One copy of the items: stepping through an array looks each item up and checks it again.
+void DirectWriter::serializeArray(QPDFObjectHandle h, std::string& out)
+{
+    out += '[';
+    for (auto& item : h.getArrayAsVector()) {
+        serialize(item, out);
+        out += ' ';
+    }
+    out += ']';
 }
 
 void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
@@ -269,12 +284,7 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const 
     } else {
         // Scalars and arrays; `h` is indirect, so write its value, not a reference to it.
         if (h.isArray()) {
-            m_buffer += '[';
-            for (auto item : h.aitems()) {
-                serialize(item, m_buffer);
-                m_buffer += ' ';
-            }
-            m_buffer += ']';
+            serializeArray(h, m_buffer);
         } else {
             m_buffer += h.unparseResolved();
         }

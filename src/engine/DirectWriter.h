@@ -49,6 +49,7 @@ private:
     void serializeAnnots(QPDFObjectHandle annots, std::string& out);
     std::string writeStructure();
     void serialize(QPDFObjectHandle h, std::string& out);
+    void serializeArray(QPDFObjectHandle h, std::string& out);
     void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
                        const std::string& dest = {});
     void writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest = {});
