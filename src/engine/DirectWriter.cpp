@@ -7,7 +7,6 @@
 #include <cstring>
 #include <random>
 #include <set>
-#include <unordered_map>
 
 namespace paginor {
 
@@ -27,6 +26,12 @@ void appendName(const std::string& name, std::string& out)
         }
     }
     out += name;
+}
+
+void appendNumber(int number, std::string& out)
+{
+    out += std::to_string(number);
+    out += " 0 R";
 }
 
 class WriteError : public EngineFailure
@@ -75,27 +80,20 @@ void DirectWriter::beginObject(int number)
     m_offsets[size_t(number)] = m_offset;
 }
 
-std::string DirectWriter::reference(QPDFObjectHandle h)
+void DirectWriter::reference(QPDFObjectHandle h, std::string& out)
 {
     const QPDFObjGen og = h.getObjGen();
-    if (m_scratch && h.getOwningQPDF() == m_scratch.get()) {
-        auto known = m_scratchNumbers.find(og);
-        if (known != m_scratchNumbers.end())
-            return std::to_string(known->second) + " 0 R";
-        const int number = allocate();
-        m_scratchNumbers.emplace(og, number);
-        m_queue.emplace_back(number, h);
-        return std::to_string(number) + " 0 R";
-    }
     auto page = m_pages.find(og);
     if (page != m_pages.end())
-        return std::to_string(page->second) + " 0 R";
+        return appendNumber(page->second, out);
     auto known = m_numbers.find(og);
     if (known != m_numbers.end())
-        return std::to_string(known->second) + " 0 R";
-    if (!valueToWrite(h))
-        return "null";
-    return enqueue(og, h);
+        return appendNumber(known->second, out);
+    if (!valueToWrite(h)) {
+        out += "null";
+        return;
+    }
+    enqueue(og, h, out);
 }
 
 // Sets `h` to the value to write for it, read apart from the document when it is used once;
@@ -111,16 +109,25 @@ bool DirectWriter::valueToWrite(QPDFObjectHandle& h)
         return true;
     }
     // qpdf's isPageObject walks the whole page tree first, parsing every page.
-    return !(m_source->isPage(h.getObjGen()) || h.isNull() || h.isDictionaryOfType("/Page") ||
-             h.isDictionaryOfType("/Pages") || h.isDictionaryOfType("/Catalog"));
+    if (m_source->isPage(h.getObjGen()) || h.isNull())
+        return false;
+    if (!h.isDictionary())
+        return true;
+    // One look at /Type; every page listed has its /Type, and the rest are dropped by it.
+    auto type = h.getKey("/Type");
+    if (!type.isName())
+        return true;
+    const std::string name = type.getName();
+    return name != "/Page" && name != "/Pages" && name != "/Catalog";
 }
 
-std::string DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value)
+void DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out,
+                           std::string dest)
 {
     const int number = allocate();
     m_numbers.emplace(og, number);
-    m_queue.emplace_back(number, value);
-    return std::to_string(number) + " 0 R";
+    m_queue.push_back({number, value, std::move(dest)});
+    appendNumber(number, out);
 }
 
 // A page's annotations without the links that lead nowhere in this output, and with the
@@ -140,7 +147,8 @@ void DirectWriter::serializeAnnots(QPDFObjectHandle annots, std::string& out)
         QPDFObjectHandle value = item;
         const bool indirect = item.isIndirect();
         if (indirect && (m_numbers.count(item.getObjGen()) || m_pages.count(item.getObjGen()))) {
-            out += reference(item) + ' ';
+            reference(item, out);
+            out += ' ';
             continue;
         }
         if (indirect && !valueToWrite(value))
@@ -148,12 +156,18 @@ void DirectWriter::serializeAnnots(QPDFObjectHandle annots, std::string& out)
         const LinkFix fix = m_plan.link(m_segment, value);
         if (fix.kind == LinkFix::Kind::Drop)
             continue;
+        // The new target is written in place of the old one, with no copy of the link.
+        std::string dest;
         if (fix.kind == LinkFix::Kind::Retarget) {
-            value = value.shallowCopy();
-            fix.apply(value, fix.named ? QPDFObjectHandle() : m_source->originalPage(fix.page));
+            std::string page;
+            if (!fix.named)
+                reference(m_source->originalPage(fix.page), page);
+            dest = fix.destText(page);
         }
         if (indirect)
-            out += enqueue(item.getObjGen(), value);
+            enqueue(item.getObjGen(), value, out, std::move(dest));
+        else if (!dest.empty())
+            serializeDict(value, out, false, false, dest);
         else
             serialize(value, out);
         out += ' ';
@@ -164,33 +178,53 @@ void DirectWriter::serializeAnnots(QPDFObjectHandle annots, std::string& out)
 void DirectWriter::serialize(QPDFObjectHandle h, std::string& out)
 {
     if (h.isIndirect()) {
-        out += reference(h);
+        reference(h, out);
         return;
     }
+    // The common scalars are written from their values; unparsing each makes a string.
     switch (h.getTypeCode()) {
-    case ::ot_array: {
-        out += '[';
-        for (auto item : h.aitems()) {
-            serialize(item, out);
-            out += ' ';
-        }
-        out += ']';
+    case ::ot_array:
+        serializeArray(h, out);
         break;
-    }
     case ::ot_dictionary:
         serializeDict(h, out, false, false);
         break;
     case ::ot_integer:
         out += std::to_string(h.getIntValue());
         break;
+    case ::ot_real:
+        out += h.getRealValue();
+        break;
+    case ::ot_name:
+        appendName(h.getName(), out);
+        break;
+    case ::ot_null:
+        out += "null";
+        break;
     default:
         out += h.unparse();
     }
 }
 
-void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page)
+// One copy of the items: stepping through an array looks each item up and checks it again.
+void DirectWriter::serializeArray(QPDFObjectHandle h, std::string& out)
+{
+    out += '[';
+    for (auto& item : h.getArrayAsVector()) {
+        serialize(item, out);
+        out += ' ';
+    }
+    out += ']';
+}
+
+void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
+                                 const std::string& dest)
 {
     out += "<<";
+    // A retargeted link: its /Dest is `dest`, and a go-to action it had is dropped.
+    const bool link = !dest.empty();
+    const bool dropAction = link && h.getKey("/A").isDictionary() &&
+                            h.getKey("/A").getKey("/S").isNameAndEquals("/GoTo");
     // One copy of the map: iterating items looks every key up again in a set built first.
     auto items = h.getDictAsMap();
     for (auto& item : items) {
@@ -198,6 +232,8 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         if (stream && key == "/Length")
             continue;
         if (page && key == "/Parent")
+            continue;
+        if (link && (key == "/Dest" || (dropAction && key == "/A")))
             continue;
         if (!item.second.isIndirect() && item.second.isNull())
             continue;
@@ -211,11 +247,15 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
     }
     if (page)
         out += " /Parent 2 0 R";
+    if (link) {
+        out += " /Dest ";
+        out += dest;
+    }
     if (!stream)
         out += " >>";
 }
 
-void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page)
+void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest)
 {
     m_buffer.clear();
     m_buffer += std::to_string(number);
@@ -240,17 +280,12 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page)
         emit("\nendstream\nendobj\n");
         return;
     } else if (h.isDictionary()) {
-        serializeDict(h, m_buffer, false, page);
+        serializeDict(h, m_buffer, false, page, dest);
         m_buffer += "\nendobj\n";
     } else {
         // Scalars and arrays; `h` is indirect, so write its value, not a reference to it.
         if (h.isArray()) {
-            m_buffer += '[';
-            for (auto item : h.aitems()) {
-                serialize(item, m_buffer);
-                m_buffer += ' ';
-            }
-            m_buffer += ']';
+            serializeArray(h, m_buffer);
         } else {
             m_buffer += h.unparseResolved();
         }
@@ -287,9 +322,9 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
         writeObject(number, page, true);
         // Everything this page reaches, before the next page: one pass over the file's area.
         while (!m_queue.empty()) {
-            auto next = m_queue.back();
+            auto next = std::move(m_queue.back());
             m_queue.pop_back();
-            writeObject(next.first, next.second, false);
+            writeObject(next.number, next.value, false, next.dest);
         }
     }
 }
@@ -364,32 +399,17 @@ std::string DirectWriter::writeStructure()
 {
     if (m_plan.empty())
         return {};
-    m_scratch = makeQuietQpdf();
-    m_scratch->emptyPDF();
-    m_numbers.clear();
-    m_pages.clear();
-    m_source = nullptr;
-    // One stand-in object per output page, which writes as a reference to that page.
-    std::unordered_map<int32_t, QPDFObjectHandle> standIns;
-    const auto rendered = m_plan.render(*m_scratch, [&](int32_t outPage) {
-        auto& standIn = standIns[outPage];
-        if (!standIn.isInitialized()) {
-            standIn = m_scratch->makeIndirectObject(QPDFObjectHandle::newNull());
-            m_scratchNumbers.emplace(standIn.getObjGen(), m_pageNumbers.at(size_t(outPage)));
-        }
-        return standIn;
-    });
-    std::string entries;
-    if (rendered.outlines.isInitialized())
-        entries += " /Outlines " + reference(rendered.outlines);
-    if (rendered.dests.isInitialized())
-        entries += " /Names << /Dests " + reference(rendered.dests) + " >>";
-    while (!m_queue.empty()) {
-        auto next = m_queue.back();
-        m_queue.pop_back();
-        writeObject(next.first, next.second, false);
-    }
-    return entries;
+    std::string text;
+    return m_plan.writeText([this] { return allocate(); },
+                            [this](int32_t outPage) { return m_pageNumbers.at(size_t(outPage)); },
+                            [this, &text](int number, const std::string& body) {
+                                text = std::to_string(number);
+                                text += " 0 obj\n";
+                                text += body;
+                                text += "\nendobj\n";
+                                beginObject(number);
+                                emit(text);
+                            });
 }
 
 } // namespace paginor

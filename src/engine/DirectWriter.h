@@ -43,14 +43,16 @@ private:
     void emit(const char* data, size_t size);
     void emit(const std::string& text) { emit(text.data(), text.size()); }
     void beginObject(int number);
-    std::string reference(QPDFObjectHandle h);
+    void reference(QPDFObjectHandle h, std::string& out);
     bool valueToWrite(QPDFObjectHandle& h);
-    std::string enqueue(QPDFObjGen og, QPDFObjectHandle value);
+    void enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out, std::string dest = {});
     void serializeAnnots(QPDFObjectHandle annots, std::string& out);
     std::string writeStructure();
     void serialize(QPDFObjectHandle h, std::string& out);
-    void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page);
-    void writeObject(int number, QPDFObjectHandle h, bool page);
+    void serializeArray(QPDFObjectHandle h, std::string& out);
+    void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
+                       const std::string& dest = {});
+    void writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest = {});
 
     std::FILE* m_file;
     int64_t m_offset = 0;
@@ -65,13 +67,16 @@ private:
     // Per segment: the source's objects already numbered, and those still to write.
     std::map<QPDFObjGen, int> m_numbers;
     std::map<QPDFObjGen, int> m_pages;
-    std::vector<std::pair<int, QPDFObjectHandle>> m_queue;
+    struct Pending
+    {
+        int number;
+        QPDFObjectHandle value;
+        std::string dest; // a retargeted link's new /Dest, as text
+    };
+    std::vector<Pending> m_queue;
 
     StructurePlan m_plan;
     int m_segment = -1;
-    // The outline and name tree are made in a document of their own, then written from it.
-    std::shared_ptr<QPDF> m_scratch;
-    std::map<QPDFObjGen, int> m_scratchNumbers;
 };
 
 } // namespace paginor

@@ -6,11 +6,13 @@
 
 #include <qpdf/QPDFExc.hh>
 
+#include <algorithm>
 #include <deque>
 #include <dirent.h>
 #include <future>
 #include <numeric>
 #include <sys/resource.h>
+#include <thread>
 
 namespace paginor {
 
@@ -131,24 +133,36 @@ private:
 
     // Each input is written as soon as it is read, then released. The next inputs are opened
     // and parsed on helper threads meanwhile; each document is used by one thread at a time,
-    // and at most kAhead + 1 inputs are open.
+    // and at most helperCount() + 2 inputs are open (one of them being freed).
     void stream(std::FILE* file)
     {
         DirectWriter writer(file, m_options.bookmarks);
         const int n = int(m_inputs.size());
         std::deque<std::future<std::shared_ptr<SourceDocument>>> ahead;
         size_t queued = 0;
+        const size_t limit = helperCount();
         auto refill = [&] {
-            while (queued < m_inputs.size() && ahead.size() < kAhead) {
+            while (queued < m_inputs.size() && ahead.size() < limit) {
                 const size_t i = queued++;
                 ahead.push_back(std::async(std::launch::async, [this, i] { return parsed(i); }));
             }
+        };
+        // Freeing a parsed document costs about as much as writing it: a helper does it
+        // while the next input is written. One at a time, so few files stay open.
+        std::future<void> releasing;
+        auto release = [&releasing](std::shared_ptr<SourceDocument>& done) {
+            if (releasing.valid())
+                releasing.get();
+            releasing =
+                std::async(std::launch::async, [doc = std::move(done)]() mutable { doc.reset(); });
         };
         // Abandoning the merge waits for the helpers still reading.
         auto settle = [&] {
             for (auto& pending : ahead)
                 if (pending.valid())
                     pending.wait();
+            if (releasing.valid())
+                releasing.wait();
         };
         refill();
         for (size_t i = 0; i < m_inputs.size(); ++i) {
@@ -173,8 +187,11 @@ private:
                 settle();
                 failAt(i, e);
             }
+            release(source);
             report(int(i + 1), n);
         }
+        if (releasing.valid())
+            releasing.get();
         writer.finish({});
     }
 
@@ -188,7 +205,12 @@ private:
         return source;
     }
     static constexpr int64_t kPrefetchBytes = 32 << 20;
-    static constexpr size_t kAhead = 4; // inputs being read by helper threads
+    // Inputs being read by helper threads: about one per core, as the writer and the freeing
+    // of finished inputs take their share too; more only hold more documents in memory.
+    static size_t helperCount()
+    {
+        return std::clamp<size_t>(std::thread::hardware_concurrency(), 2, 4);
+    }
 
     // Form fields need qpdf's copy of each page into one document before writing. Inputs
     // beyond the open-file budget are held open only while being read.

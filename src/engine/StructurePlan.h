@@ -35,6 +35,8 @@ struct LinkFix
     // Points the link dictionary `annot` (of the output, or a copy) at its target; `pageRef`
     // is the writer's reference to `page`.
     void apply(QPDFObjectHandle annot, QPDFObjectHandle pageRef) const;
+    // The same target as PDF text for /Dest; `pageRef` is the writer's reference to `page`.
+    std::string destText(const std::string& pageRef) const;
 };
 
 // Decides, for one output, which bookmarks, named destinations and links of its sources it
@@ -66,6 +68,13 @@ public:
         QPDFObjectHandle dests;
     };
     Rendered render(QPDF& target, const std::function<QPDFObjectHandle(int32_t)>& pageRef) const;
+
+    // The same outline and tree written as PDF text, for a writer numbering its own objects:
+    // `allocate()` gives a new object number, `pageNumber(outPage)` an output page's number and
+    // `write(number, body)` writes one object. Returns the catalog's entries for them.
+    std::string writeText(const std::function<int()>& allocate,
+                          const std::function<int(int32_t)>& pageNumber,
+                          const std::function<void(int, const std::string&)>& write) const;
 
 private:
     struct Segment

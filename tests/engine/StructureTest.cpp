@@ -28,10 +28,13 @@ struct Manual
 //   C1>1 (S11>2 via (sec1.1), S12>3 via GoTo) | C2>5 via /chap2 (S21>6 via GoTo (sec2.1),
 //   S22>7) | App>? (A1>8) | Web: a web address.
 // Page 1 links, in order: 4, /chap2, (sec1.1), GoTo (sec2.1), GoTo [8], (gone), web. Page 8
-// links to (intro). Seventy more names zz00..zz69 lead to page 8, so trees need kids.
+// links to (intro). Seventy more names zz00..zz69 lead to page 8, so trees need kids; zz05 is
+// spelled with delimiters and a byte beyond ASCII (kOddName, as written in the file).
 // Damaged: S12's /Next loops back to S11, C1's /Count lies, a name-tree leaf lists the root
 // among its kids, entries have wrong types (page 1 lists a stream among its annotations);
 // objects are packed in object streams.
+const std::string kOddName = "zz05\\(\\\\\\)\\351";
+
 QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
 {
     PdfSpec recipe = plain(8, m.marker);
@@ -86,7 +89,9 @@ QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
     root.replaceKey("/Dests", parse("<< /chap2 << /D [@5 /XYZ 0 792 0] >> >>"));
     std::string fillers;
     for (int i = 0; i < 70; ++i)
-        fillers += "(zz" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ") [@8 /Fit] ";
+        fillers +=
+            i == 5 ? "(" + kOddName + ") [@8 /Fit] "
+                   : "(zz" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ") [@8 /Fit] ";
     auto leaf1 = pdf.makeIndirectObject(parse("<< /Limits [(gone) (sec1.1)] /Names [(gone) "
                                               "[999 0 R /Fit] (intro) [@1 /Fit] (sec1.1) "
                                               "[@2 /XYZ 10 20 1.5]] >>"));
@@ -370,6 +375,10 @@ TEST(Structure, AMergeGivesEachInputItsEntryAndKeepsEveryLink)
             EXPECT_EQ(out.names(fillers), "chap2>a5 chap2-2>b5 intro>a1 intro-2>b1 sec1.1>a2 "
                                           "sec1.1-2>b2 sec2.1>a6 sec2.1-2>b6");
             EXPECT_EQ(fillers, 140);
+            QPDFNameTreeObjectHelper tree(out.pdf().getRoot().getKey("/Names").getKey("/Dests"),
+                                          out.pdf());
+            // Found through the leaves' limits; names are kept in UTF-8.
+            EXPECT_TRUE(tree.hasName("zz05(\\)\xc3\xa9"));
             if (!form)
                 continue;
             // Fields of the same name stay two fields, each with its own value.
