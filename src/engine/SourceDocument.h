@@ -3,8 +3,8 @@
 #include "engine/BookmarkLevels.h"
 #include "engine/InputFile.h"
 #include "engine/ObjectStreamReader.h"
-#include "engine/StructureIndex.h"
 #include "engine/ResourcePruner.h"
+#include "engine/StructureIndex.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
