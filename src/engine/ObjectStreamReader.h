@@ -9,6 +9,8 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace paginor {
@@ -40,9 +42,18 @@ private:
         int number = 0;
         std::shared_ptr<Buffer> data;
         std::shared_ptr<InputSource> input;
-        std::map<int, qpdf_offset_t> offsets; // object number -> where it starts in `data`
+        // (object number, where it starts in `data`), sorted by number
+        std::vector<std::pair<int, qpdf_offset_t>> offsets;
     };
     const Stream* stream(int number);
+    static qpdf_offset_t offsetOf(const Stream& s, int id); // -1 when not in `s`
+    // The (object number, offset) pairs at the start of an object stream's data. The plain
+    // reader takes only the usual shape and returns false on anything else; the general one
+    // throws on damage.
+    static bool readPlainHeader(const Buffer& data, long long count,
+                                std::vector<std::pair<int, long long>>& header);
+    static void readHeader(Stream& s, const std::string& name, long long count,
+                           std::vector<std::pair<int, long long>>& header);
 
     enum Flag : uint8_t
     {

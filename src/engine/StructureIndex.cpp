@@ -63,6 +63,14 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
 {
     for (size_t i = 0; i < pages.size(); ++i)
         m_pageIndex.emplace(pages[i].getObjGen(), int32_t(i));
+    try {
+        // The table is ordered by object number, so the places come out sorted.
+        for (const auto& [og, entry] : pdf.getXRefTable())
+            if (entry.getType() == 2)
+                m_packed.push_back({og, {entry.getObjStreamNumber(), entry.getObjStreamIndex()}});
+    } catch (const std::exception&) {
+        m_packed.clear(); // values are then read in number order
+    }
     // Each part is read on its own: damage in one leaves the others usable.
     auto root = pdf.getRoot();
     std::vector<std::pair<NamedDest, QPDFObjectHandle>> found;
@@ -81,6 +89,7 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
     } catch (const std::exception&) {
     }
     addDests(found);
+    std::vector<std::pair<QPDFObjGen, StoredAt>>().swap(m_packed);
     try {
         readOutline(root.getKey("/Outlines"));
     } catch (const std::exception&) {
@@ -201,12 +210,13 @@ const std::vector<int32_t>& StructureIndex::destsOn(int32_t page) const
 
 void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
 {
-    // Values read in file order, so each object stream holding them is unpacked once.
-    std::vector<std::pair<int, size_t>> order(found.size());
+    // Values read in the order they are stored, so each object stream holding them is unpacked
+    // once: producers number objects in another order than they pack them.
+    std::vector<std::pair<StoredAt, size_t>> order(found.size());
     for (size_t i = 0; i < order.size(); ++i)
-        order[i] = {found[i].second.isIndirect() ? found[i].second.getObjectID() : 0, i};
+        order[i] = {storedAt(found[i].second), i};
     std::sort(order.begin(), order.end());
-    for (const auto& [number, i] : order) {
+    for (const auto& [where, i] : order) {
         // A named destination naming another name is not a destination.
         auto value = m_load(found[i].second);
         if (!value.isName() && !value.isString())
@@ -235,6 +245,19 @@ void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>
     for (size_t i = 0; i < m_dests.size(); ++i)
         if (m_dests[i].target.valid())
             m_destsOn[m_dests[i].target.page].push_back(int32_t(i));
+}
+
+StructureIndex::StoredAt StructureIndex::storedAt(QPDFObjectHandle h) const
+{
+    if (!h.isIndirect())
+        return {0, 0};
+    const auto og = h.getObjGen();
+    auto found =
+        std::lower_bound(m_packed.begin(), m_packed.end(), og,
+                         [](const auto& entry, QPDFObjGen value) { return entry.first < value; });
+    if (found != m_packed.end() && found->first == og)
+        return found->second;
+    return {0, og.getObj()};
 }
 
 void StructureIndex::readNameTree(QPDFObjectHandle root,

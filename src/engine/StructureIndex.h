@@ -94,8 +94,14 @@ private:
                       std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
     void addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
     Target explicitTarget(QPDFObjectHandle array) const;
+    // Where an object is stored: (object stream, index in it), or (0, object number) for
+    // objects stored on their own and (0, 0) for direct ones.
+    using StoredAt = std::pair<int, int>;
+    StoredAt storedAt(QPDFObjectHandle h) const;
 
     Loader m_load;
+    // Objects stored in object streams, sorted by number, freed once the index is built.
+    std::vector<std::pair<QPDFObjGen, StoredAt>> m_packed;
     std::map<QPDFObjGen, int32_t> m_pageIndex;
     int32_t m_pageCount = 0;
     std::vector<Bookmark> m_bookmarks;

@@ -1,11 +1,13 @@
-// The reading layer: the block-buffered file source against qpdf's in-memory one, and the
-// pruning of shared resources.
+// The reading layer: the block-buffered file source against qpdf's in-memory one, the plain
+// scan of destinations, and the pruning of shared resources.
 #include "engine/BlockInputSource.h"
+#include "engine/PlainObjectScanner.h"
 #include "engine/ResourcePruner.h"
 #include "support/PdfFactory.h"
 
 #include <qpdf/BufferInputSource.hh>
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFTokenizer.hh>
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -117,5 +119,81 @@ TEST(Reading, PruningKeepsWhatThePageDraws)
         // The shared dictionary other pages use is untouched.
         EXPECT_EQ(shared.getKey("/Font").getKeys().size(), 2u);
         EXPECT_EQ(shared.getKey("/XObject").getKeys().size(), 2u);
+    }
+}
+
+namespace {
+
+// An object as text with the type of every value, so that 5 and 5.0 or a reference and its
+// number differ.
+std::string typed(QPDFObjectHandle h)
+{
+    std::string text = std::to_string(int(h.getTypeCode())) + ":";
+    if (h.isIndirect())
+        return text + h.unparse();
+    if (h.isArray())
+        for (auto item : h.aitems())
+            text += typed(item) + " ";
+    else if (h.isDictionary())
+        for (const auto& [key, item] : h.ditems())
+            text += key + "=" + typed(item) + " ";
+    else
+        text += h.unparse();
+    return text;
+}
+
+} // namespace
+
+// What the plain scan takes it must read exactly as qpdf's parser; everything else, including
+// damage, it must leave to the parser.
+TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
+{
+    QPDF pdf;
+    pdf.emptyPDF(); // objects 1 and 2
+    auto known = [](QPDFObjGen og) {
+        return og.getGen() == 0 && (og.getObj() == 1 || og.getObj() == 2);
+    };
+    const std::vector<std::pair<std::string, bool>> cases{
+        {"[1 0 R /XYZ 56.69 740 null]", true},
+        {"\n [ 2  0\r\nR/FitH -0.5]% the next object", true},
+        {"[1 0 R /FitR -3 0.50 007 10]<<", true},
+        {"[2 0 R/Fit]", true},
+        {"[]", true},
+        {"<< /D [1 0 R /XYZ 0 792 0] >>", true},
+        {"<</D[1 0 R/Fit]/S/GoTo/N 3>>", true},
+        {"[1 0 R /XYZ (top) 0 null]", false}, // strings
+        {"[1 0 R /XYZ [0] 0]", false},        // nesting
+        {"[1 0 R % note\n /Fit]", false},     // comments
+        {"[1 0 R /X#59Z 0 0 null]", false},   // escapes in names
+        {"[1 0 R /XYZ 1e5 .5 +5]", false},    // unusual numbers
+        {"[1 0 R /XYZ 1.2.3 0 null]", false},
+        {"[1 0 R /XYZ 1234567890123456789 0]", false},
+        {"[1 0 R /Fit nullx]", false},
+        {"[1 0 Rx /Fit]", false},
+        {"[9 0 R /Fit]", false}, // objects the document lacks
+        {"[1 1 R /Fit]", false},
+        {"[2147483648 0 R /Fit]", false},
+        {"[1 0 R /XYZ 0 0 null", false}, // cut short
+        {"[1 0 R /Fit] ", true},
+        {"[0 0 0 0 0 0 0 0 0 0 0 0 0]", false}, // longer than any destination
+        {"<< /D [1 0 R /Fit] /D [2 0 R /Fit] >>", false},
+        {"<< /D true >>", false},
+        {"1 0 R", false},
+        {"", false},
+    };
+    for (const auto& [bytes, accepted] : cases) {
+        SCOPED_TRACE(bytes);
+        QPDFObjectHandle scanned;
+        ASSERT_EQ(scanPlainObject(bytes.data(), bytes.data() + bytes.size(), pdf, known, scanned),
+                  accepted);
+        if (!accepted) {
+            EXPECT_FALSE(scanned.isInitialized()) << "left alone";
+            continue;
+        }
+        auto input = std::make_shared<BufferInputSource>("case", bytes);
+        QPDFTokenizer tokenizer;
+        bool empty = false;
+        auto parsed = QPDFObjectHandle::parse(input, "case", tokenizer, empty, nullptr, &pdf);
+        EXPECT_EQ(typed(scanned), typed(parsed));
     }
 }
