@@ -9,7 +9,7 @@ namespace paginor {
 
 namespace {
 
-constexpr size_t kMaxItems = 12; // a destination has six at most
+constexpr size_t kMaxItems = 512; // more than a name-tree node holds
 constexpr int kMaxDigits = 15;   // far from any overflow
 
 bool isSpace(char c)
@@ -127,9 +127,11 @@ private:
         return true;
     }
 
-    // A name, null, or a number as -?digits with an optional fraction after a digit.
+    // A string, a name, null, or a number as -?digits with an optional fraction after a digit.
     bool scalar(QPDFObjectHandle& item)
     {
+        if (*m_p == '(')
+            return literal(item);
         if (*m_p == '/') {
             std::string text;
             if (!name(text))
@@ -167,6 +169,25 @@ private:
         m_p = at;
         item =
             real ? QPDFObjectHandle::newReal(text) : QPDFObjectHandle::newInteger(std::stoll(text));
+        return true;
+    }
+
+    // A string of plain bytes: escapes, parentheses and line ends, which the parser
+    // translates, go to the parser.
+    bool literal(QPDFObjectHandle& item)
+    {
+        const char* start = m_p + 1;
+        const char* at = start;
+        while (at != m_end && *at != ')') {
+            const auto c = static_cast<unsigned char>(*at);
+            if (c < 0x20 || c == '(' || c == '\\')
+                return false;
+            ++at;
+        }
+        if (at == m_end)
+            return false;
+        item = QPDFObjectHandle::newString(std::string(start, at));
+        m_p = at + 1;
         return true;
     }
 

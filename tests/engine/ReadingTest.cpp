@@ -153,6 +153,10 @@ TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
     auto known = [](QPDFObjGen og) {
         return og.getGen() == 0 && (og.getObj() == 1 || og.getObj() == 2);
     };
+    std::string longArray = "[";
+    for (int i = 0; i < 600; ++i)
+        longArray += "0 ";
+    longArray += "]";
     const std::vector<std::pair<std::string, bool>> cases{
         {"[1 0 R /XYZ 56.69 740 null]", true},
         {"\n [ 2  0\r\nR/FitH -0.5]% the next object", true},
@@ -161,7 +165,13 @@ TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
         {"[]", true},
         {"<< /D [1 0 R /XYZ 0 792 0] >>", true},
         {"<</D[1 0 R/Fit]/S/GoTo/N 3>>", true},
-        {"[1 0 R /XYZ (top) 0 null]", false}, // strings
+        {"<</Limits[(a.1)(b 2)]/Names[(a.1)1 0 R(b 2)2 0 R]>>", true},
+        {"<</Kids[1 0 R 2 0 R]/Limits[(\xfe\xff)(z)]>>", true},
+        {"[(a\\)b)]", false}, // strings the parser translates
+        {"[(a(b))]", false},
+        {"[(line\r\nend)]", false},
+        {"[(open]", false},
+        {"[<00ff>]", false},
         {"[1 0 R /XYZ [0] 0]", false},        // nesting
         {"[1 0 R % note\n /Fit]", false},     // comments
         {"[1 0 R /X#59Z 0 0 null]", false},   // escapes in names
@@ -175,7 +185,7 @@ TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
         {"[2147483648 0 R /Fit]", false},
         {"[1 0 R /XYZ 0 0 null", false}, // cut short
         {"[1 0 R /Fit] ", true},
-        {"[0 0 0 0 0 0 0 0 0 0 0 0 0]", false}, // longer than any destination
+        {longArray, false}, // longer than any name-tree node
         {"<< /D [1 0 R /Fit] /D [2 0 R /Fit] >>", false},
         {"<< /D true >>", false},
         {"1 0 R", false},
