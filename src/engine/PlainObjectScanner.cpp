@@ -11,6 +11,7 @@ namespace {
 
 constexpr size_t kMaxItems = 512; // more than a name-tree node holds
 constexpr int kMaxDigits = 15;   // far from any overflow
+constexpr int kMaxDepth = 8;     // an annotation nests three deep
 
 bool isSpace(char c)
 {
@@ -40,9 +41,9 @@ public:
     {
         skipSpace();
         if (m_p != m_end && *m_p == '[')
-            return array(value);
+            return array(value, 1);
         if (m_end - m_p >= 2 && m_p[0] == '<' && m_p[1] == '<')
-            return dictionary(value);
+            return dictionary(value, 1);
         return false;
     }
 
@@ -60,7 +61,17 @@ private:
         return at != m_end && (isSpace(*at) || isDelimiter(*at));
     }
 
-    bool array(QPDFObjectHandle& value)
+    // Any value at `depth` inside the object.
+    bool item(QPDFObjectHandle& value, int depth)
+    {
+        if (*m_p == '[' || *m_p == '<')
+            return depth < kMaxDepth &&
+                   (*m_p == '[' ? array(value, depth + 1)
+                                : m_end - m_p >= 2 && m_p[1] == '<' && dictionary(value, depth + 1));
+        return reference(value) || scalar(value);
+    }
+
+    bool array(QPDFObjectHandle& value, int depth)
     {
         ++m_p;
         std::vector<QPDFObjectHandle> items;
@@ -74,16 +85,16 @@ private:
             }
             if (items.size() == kMaxItems)
                 return false;
-            QPDFObjectHandle item;
-            if (!reference(item) && !scalar(item))
+            QPDFObjectHandle entry;
+            if (!item(entry, depth))
                 return false;
-            items.push_back(std::move(item));
+            items.push_back(std::move(entry));
         }
         value = QPDFObjectHandle::newArray(items);
         return true;
     }
 
-    bool dictionary(QPDFObjectHandle& value)
+    bool dictionary(QPDFObjectHandle& value, int depth)
     {
         m_p += 2;
         auto dict = QPDFObjectHandle::newDictionary();
@@ -97,28 +108,25 @@ private:
             if (!name(key) || dict.hasKey(key))
                 return false; // a repeated key is left to the parser's rules
             skipSpace();
-            QPDFObjectHandle item;
-            if (m_p != m_end && *m_p == '[') {
-                if (!array(item))
-                    return false;
-            } else if (!scalar(item)) {
+            QPDFObjectHandle entry;
+            // A null value reads as a missing key, which the parser and replaceKey store
+            // differently.
+            if (m_p == m_end || !item(entry, depth) || (!entry.isIndirect() && entry.isNull()))
                 return false;
-            }
-            dict.replaceKey(key, item);
+            dict.replaceKey(key, entry);
         }
         value = dict;
         return true;
     }
 
-    // A name of letters and digits only: escapes and other characters go to the parser.
+    // A name of printable characters: escapes and other bytes go to the parser.
     bool name(std::string& out)
     {
         if (m_p == m_end || *m_p != '/')
             return false;
         const char* start = m_p + 1;
         const char* at = start;
-        while (at != m_end &&
-               ((*at >= 'A' && *at <= 'Z') || (*at >= 'a' && *at <= 'z') || isDigit(*at)))
+        while (at != m_end && *at > ' ' && *at < 127 && *at != '#' && !isDelimiter(*at))
             ++at;
         if (at == start || !tokenEnds(at))
             return false;

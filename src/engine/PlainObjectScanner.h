@@ -8,13 +8,14 @@
 
 namespace paginor {
 
-// Reads the few object shapes that make up most of a manual's named destinations straight
-// from their bytes, which costs a fraction of qpdf's general parser:
+// Reads the plain objects that make up most of a manual's named destinations and links
+// straight from their bytes, which costs a fraction of qpdf's general parser:
 //   [N G R /Name number-or-null ...]            an explicit destination
 //   << /D [ ... ] >>                            a destination dictionary holding one
 //   << /Limits [(a) (b)] /Names [(a) N G R] >>  a name-tree node
-// that is, an array or a dictionary of names, numbers, null, plain strings, references and
-// (in a dictionary) arrays of those.
+//   << /Subtype /Link /Rect [ ... ] /A << /S /URI /URI (...) >> >>  a link
+// that is, arrays and dictionaries, a few levels deep, of names, numbers, null, plain
+// strings and references.
 // `known` says whether a reference may be taken from `pdf` as the parser would take it (the
 // object is in the cross-reference table). Returns false, leaving `value` alone, for any
 // other shape, any reference `known` refuses, and anything unusual in the bytes: the caller

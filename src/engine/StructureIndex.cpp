@@ -303,8 +303,11 @@ void StructureIndex::readOutline(QPDFObjectHandle outlines)
         auto [item, parent] = pending.back();
         pending.pop_back();
         try {
-            if (!item.isDictionary() ||
-                (item.isIndirect() && !seen.insert(item.getObjGen()).second))
+            if (item.isIndirect() && !seen.insert(item.getObjGen()).second)
+                continue;
+            // Read apart: the document would parse every object packed with each item.
+            item = m_load(item);
+            if (!item.isDictionary())
                 continue;
             Bookmark mark;
             mark.parent = parent;

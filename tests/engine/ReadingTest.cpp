@@ -171,8 +171,12 @@ TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
         {"[(a(b))]", false},
         {"[(line\r\nend)]", false},
         {"[(open]", false},
-        {"[<00ff>]", false},
-        {"[1 0 R /XYZ [0] 0]", false},        // nesting
+        {"<</Subtype/Link/Border[0 0 0]/A<</S/URI/URI(https://x.org/a?b=1)>>/P 2 0 R>>", true},
+        {"[[[[[[[[1]]]]]]]]", true},
+        {"<</Font<</F1.a-b_c+2 1 0 R>>/ProcSet[/PDF/Text]>>", true},
+        {"[[[[[[[[[1]]]]]]]]]", false}, // nesting past any destination or link
+        {"<</A null/B 1>>", false},     // null values, stored as missing keys
+        {"[1 0 R <00ff>]", false},
         {"[1 0 R % note\n /Fit]", false},     // comments
         {"[1 0 R /X#59Z 0 0 null]", false},   // escapes in names
         {"[1 0 R /XYZ 1e5 .5 +5]", false},    // unusual numbers
