@@ -89,6 +89,32 @@ bool ObjectStreamReader::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
     }
 }
 
+bool ObjectStreamReader::storedBytes(QPDFObjGen og, const char*& begin, const char*& end)
+{
+    Entry* object = og.getGen() == 0 ? find(og.getObj()) : nullptr;
+    Entry* container = object ? find(object->container) : nullptr;
+    if (!container || (container->flags & kUnreadable))
+        return false;
+    const Stream* s = stream(container->id);
+    if (!s) {
+        container->flags |= kUnreadable;
+        return false;
+    }
+    const qpdf_offset_t at = offsetOf(*s, og.getObj());
+    if (at < 0)
+        return false;
+    const char* data = reinterpret_cast<const char*>(s->data->getBuffer());
+    begin = data + at;
+    end = data + s->data->getSize();
+    return true;
+}
+
+int ObjectStreamReader::containerOf(QPDFObjGen og)
+{
+    const Entry* object = og.getGen() == 0 ? find(og.getObj()) : nullptr;
+    return object ? object->container : 0;
+}
+
 const ObjectStreamReader::Stream* ObjectStreamReader::stream(int number)
 {
     for (auto it = m_recent.begin(); it != m_recent.end(); ++it) {

@@ -36,6 +36,15 @@ public:
     // then deals with the damage in its usual way). Never throws.
     bool readOnce(QPDFObjGen og, QPDFObjectHandle& value);
 
+    // Points `begin` and `end` at the stored bytes of `og` (from its start to the end of its
+    // object stream's data) for a caller that reads them without building objects: nothing
+    // is marked as used and what the document has parsed is not considered. False when the
+    // object is stored elsewhere or its stream does not read apart. The bytes stay valid
+    // until the next call. Never throws.
+    bool storedBytes(QPDFObjGen og, const char*& begin, const char*& end);
+    // The object stream holding `og`, 0 when none; for reading objects stream by stream.
+    int containerOf(QPDFObjGen og);
+
 private:
     struct Stream
     {

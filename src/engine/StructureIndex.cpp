@@ -1,5 +1,7 @@
 #include "engine/StructureIndex.h"
 
+#include "engine/DestinationScanner.h"
+
 #include <QString>
 #include <algorithm>
 #include <set>
@@ -12,11 +14,17 @@ namespace {
 // Outline and name-tree sizes past which a file is taken to be hostile, not a manual.
 constexpr size_t kMaxEntries = 1000000;
 
+bool isFitName(std::string_view name)
+{
+    for (const char* fit : {"/XYZ", "/Fit", "/FitH", "/FitV", "/FitR", "/FitB", "/FitBH", "/FitBV"})
+        if (name == fit)
+            return true;
+    return false;
+}
+
 bool isFitName(QPDFObjectHandle h)
 {
-    static const std::set<std::string> fits{"/XYZ",  "/Fit",  "/FitH",  "/FitV",
-                                            "/FitR", "/FitB", "/FitBH", "/FitBV"};
-    return h.isName() && fits.count(h.getName()) > 0;
+    return h.isName() && isFitName(h.getName());
 }
 
 std::string trimmed(const std::string& utf8)
@@ -63,14 +71,10 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
 {
     for (size_t i = 0; i < pages.size(); ++i)
         m_pageIndex.emplace(pages[i].getObjGen(), int32_t(i));
-    try {
-        // The table is ordered by object number, so the places come out sorted.
-        for (const auto& [og, entry] : pdf.getXRefTable())
-            if (entry.getType() == 2)
-                m_packed.push_back({og, {entry.getObjStreamNumber(), entry.getObjStreamIndex()}});
-    } catch (const std::exception&) {
-        m_packed.clear(); // values are then read in number order
-    }
+    // Named destinations and name-tree nodes are read straight from their stored bytes where
+    // their shape allows, without building objects: a manual has thousands of them.
+    m_pdf = &pdf;
+    m_stored = std::make_unique<ObjectStreamReader>(pdf, std::vector<QPDFObjGen>());
     // Each part is read on its own: damage in one leaves the others usable.
     auto root = pdf.getRoot();
     std::vector<std::pair<NamedDest, QPDFObjectHandle>> found;
@@ -89,7 +93,7 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
     } catch (const std::exception&) {
     }
     addDests(found);
-    std::vector<std::pair<QPDFObjGen, StoredAt>>().swap(m_packed);
+    m_stored.reset();
     try {
         readOutline(root.getKey("/Outlines"));
     } catch (const std::exception&) {
@@ -216,12 +220,21 @@ void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = {storedAt(found[i].second), i};
     std::sort(order.begin(), order.end());
+    std::vector<PlainItem> items;
     for (const auto& [where, i] : order) {
+        const char* begin = nullptr;
+        const char* end = nullptr;
+        auto& [dest, stored] = found[i];
+        if (stored.isIndirect() && m_stored->storedBytes(stored.getObjGen(), begin, end) &&
+            scanDestination(begin, end, items) && plainTarget(items, dest.target)) {
+            stored = QPDFObjectHandle();
+            continue;
+        }
         // A named destination naming another name is not a destination.
-        auto value = m_load(found[i].second);
+        auto value = m_load(stored);
         if (!value.isName() && !value.isString())
-            found[i].first.target = resolve(value);
-        found[i].second = QPDFObjectHandle();
+            dest.target = resolve(value);
+        stored = QPDFObjectHandle();
     }
     m_dests.reserve(found.size());
     for (auto& entry : found)
@@ -252,12 +265,39 @@ StructureIndex::StoredAt StructureIndex::storedAt(QPDFObjectHandle h) const
     if (!h.isIndirect())
         return {0, 0};
     const auto og = h.getObjGen();
-    auto found =
-        std::lower_bound(m_packed.begin(), m_packed.end(), og,
-                         [](const auto& entry, QPDFObjGen value) { return entry.first < value; });
-    if (found != m_packed.end() && found->first == og)
-        return found->second;
-    return {0, og.getObj()};
+    return {m_stored->containerOf(og), og.getObj()};
+}
+
+bool StructureIndex::plainTarget(const std::vector<PlainItem>& items, Target& target) const
+{
+    // As explicitTarget reads the same array built as objects.
+    target = Target();
+    if (items.empty())
+        return true;
+    const auto& page = items[0];
+    if (page.kind == PlainItem::Reference)
+        target.page = pageIndex(page.reference);
+    else if (page.kind == PlainItem::Integer && page.integer >= 0 && page.integer < m_pageCount)
+        target.page = int32_t(page.integer);
+    if (!target.valid())
+        return true;
+    if (items.size() > 1 && items[1].kind == PlainItem::Reference)
+        return false; // a fit name stored apart: left to the general reading
+    if (items.size() < 2 || items[1].kind != PlainItem::Name || !isFitName(items[1].text)) {
+        target.view = "/Fit";
+        return true;
+    }
+    target.view = items[1].text;
+    for (size_t i = 2; i < items.size() && i <= 5; ++i) {
+        target.view += ' ';
+        if (items[i].kind == PlainItem::Integer)
+            target.view += std::to_string(items[i].integer);
+        else if (items[i].kind == PlainItem::Real)
+            target.view += items[i].text;
+        else
+            target.view += "null";
+    }
+    return true;
 }
 
 void StructureIndex::readNameTree(QPDFObjectHandle root,
@@ -265,12 +305,24 @@ void StructureIndex::readNameTree(QPDFObjectHandle root,
 {
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> pending{root};
+    std::vector<std::pair<std::string, QPDFObjGen>> plainNames;
+    std::vector<QPDFObjGen> plainKids;
     while (!pending.empty() && found.size() < kMaxEntries) {
         auto node = pending.back();
         pending.pop_back();
         try {
             if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
                 continue;
+            const char* begin = nullptr;
+            const char* end = nullptr;
+            if (node.isIndirect() && m_stored->storedBytes(node.getObjGen(), begin, end) &&
+                scanNameNode(begin, end, plainNames, plainKids)) {
+                for (auto& [key, value] : plainNames)
+                    found.push_back({{std::move(key), false, {}}, m_pdf->getObject(value)});
+                for (auto kid = plainKids.rbegin(); kid != plainKids.rend(); ++kid)
+                    pending.push_back(m_pdf->getObject(*kid));
+                continue;
+            }
             node = m_load(node);
             if (!node.isDictionary())
                 continue;

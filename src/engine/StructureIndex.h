@@ -1,11 +1,15 @@
 #pragma once
 
+#include "engine/DestinationScanner.h"
+#include "engine/ObjectStreamReader.h"
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -94,14 +98,18 @@ private:
                       std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
     void addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
     Target explicitTarget(QPDFObjectHandle array) const;
-    // Where an object is stored: (object stream, index in it), or (0, object number) for
-    // objects stored on their own and (0, 0) for direct ones.
+    // Where an object is stored: (object stream, object number), with stream 0 for objects
+    // stored on their own and (0, 0) for direct ones.
     using StoredAt = std::pair<int, int>;
     StoredAt storedAt(QPDFObjectHandle h) const;
+    // The target of an explicit destination read from its bytes; false when only the general
+    // reading can tell.
+    bool plainTarget(const std::vector<PlainItem>& items, Target& target) const;
 
     Loader m_load;
-    // Objects stored in object streams, sorted by number, freed once the index is built.
-    std::vector<std::pair<QPDFObjGen, StoredAt>> m_packed;
+    QPDF* m_pdf = nullptr;
+    // Reads stored bytes while the index is built.
+    std::unique_ptr<ObjectStreamReader> m_stored;
     std::map<QPDFObjGen, int32_t> m_pageIndex;
     int32_t m_pageCount = 0;
     std::vector<Bookmark> m_bookmarks;

@@ -1,6 +1,7 @@
 // The reading layer: the block-buffered file source against qpdf's in-memory one, the plain
 // scan of destinations, and the pruning of shared resources.
 #include "engine/BlockInputSource.h"
+#include "engine/DestinationScanner.h"
 #include "engine/PlainObjectScanner.h"
 #include "engine/ResourcePruner.h"
 #include "support/PdfFactory.h"
@@ -210,4 +211,66 @@ TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
         auto parsed = QPDFObjectHandle::parse(input, "case", tokenizer, empty, nullptr, &pdf);
         EXPECT_EQ(typed(scanned), typed(parsed));
     }
+}
+
+// Destinations and name-tree nodes read without building objects: what each shape gives, and
+// the shapes left to the general reading ("-").
+TEST(Reading, DestinationsAndNameNodesAreReadFromTheirBytesOrLeftAlone)
+{
+    auto dest = [](const std::string& bytes) {
+        std::vector<PlainItem> items;
+        if (!scanDestination(bytes.data(), bytes.data() + bytes.size(), items))
+            return std::string("-");
+        std::string text;
+        for (const auto& item : items)
+            text += item.kind == PlainItem::Reference
+                        ? "R" + std::to_string(item.reference.getObj()) + " "
+                        : "kind" + std::to_string(item.kind) + ":" + std::string(item.text) + " ";
+        return text;
+    };
+    const std::vector<std::pair<std::string, std::string>> dests{
+        {"[3 0 R /XYZ 56.69 -740 null]", "R3 kind3:/XYZ kind2:56.69 kind1:-740 kind5:null "},
+        {"<</D[0/Fit]/S/GoTo/Limits[(a)(b)]>>", "kind1:0 kind3:/Fit "},
+        {"[]", ""},
+        {"[3 0 R /XYZ [0] 0]", "-"},
+        {"<</S/GoTo>>", "-"},
+        {"<</D[3 0 R/Fit]/D[4 0 R/Fit]>>", "-"},
+        {"<</D 5 0 R>>", "-"},
+        {"<</D[3 0 R/Fit]/A<</S/GoTo>>>>", "-"},
+        {"[3 0 R /XYZ 1e5 0 null]", "-"},
+        {"[3 0 R /XYZ (x\\)) 0]", "-"},
+        {"[3 0 R /X#59Z]", "-"},
+        {"[3 0 R % note\n/Fit]", "-"},
+        {"[3 0 R /Fit", "-"},
+        {"(name)", "-"},
+    };
+    for (const auto& [bytes, expected] : dests)
+        EXPECT_EQ(dest(bytes), expected) << bytes;
+
+    auto node = [](const std::string& bytes) {
+        std::vector<std::pair<std::string, QPDFObjGen>> names;
+        std::vector<QPDFObjGen> kids;
+        if (!scanNameNode(bytes.data(), bytes.data() + bytes.size(), names, kids))
+            return std::string("-");
+        std::string text;
+        for (const auto& [key, value] : names)
+            text += key + "=" + std::to_string(value.getObj()) + " ";
+        for (const auto& kid : kids)
+            text += "kid" + std::to_string(kid.getObj()) + " ";
+        return text;
+    };
+    const std::vector<std::pair<std::string, std::string>> nodes{
+        {"<</Limits[(a)(b c)]/Names[(a)7 0 R(b c)8 0 R]>>", "a=7 b c=8 "},
+        {"<< /Kids [ 4 0 R 5 0 R ] /Limits [ (a) (z) ] >>", "kid4 kid5 "},
+        {"<<>>", ""},
+        {"<</Names[(a)[3 0 R /Fit]]>>", "-"}, // values stored in place
+        {"<</Names[(a)7 0 R(b)]>>", "-"},
+        {"<</Names[/a 7 0 R]>>", "-"},
+        {"<</Names 9 0 R>>", "-"},
+        {"<</Kids[<</Names[]>>]>>", "-"},
+        {"<</Kids[4 0 R]/Kids[5 0 R]>>", "-"},
+        {"<</Names[(a\\)b)7 0 R]>>", "-"},
+    };
+    for (const auto& [bytes, expected] : nodes)
+        EXPECT_EQ(node(bytes), expected) << bytes;
 }
