@@ -77,13 +77,13 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
     m_stored = std::make_unique<ObjectStreamReader>(pdf, std::vector<QPDFObjGen>());
     // Each part is read on its own: damage in one leaves the others usable.
     auto root = pdf.getRoot();
-    std::vector<std::pair<NamedDest, QPDFObjectHandle>> found;
+    std::vector<Found> found;
     try {
         auto dests = m_load(root.getKey("/Dests"));
         if (dests.isDictionary())
             for (auto item : dests.ditems())
                 if (found.size() < kMaxEntries)
-                    found.push_back({{item.first.substr(1), true, {}}, item.second});
+                    found.push_back({{item.first.substr(1), true, {}}, item.second, {}});
     } catch (const std::exception&) {
     }
     try {
@@ -212,33 +212,37 @@ const std::vector<int32_t>& StructureIndex::destsOn(int32_t page) const
     return found == m_destsOn.end() ? none : found->second;
 }
 
-void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
+void StructureIndex::addDests(std::vector<Found>& found)
 {
     // Values read in the order they are stored, so each object stream holding them is unpacked
     // once: producers number objects in another order than they pack them.
     std::vector<std::pair<StoredAt, size_t>> order(found.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = {storedAt(found[i].second), i};
+    for (size_t i = 0; i < order.size(); ++i) {
+        auto& entry = found[i];
+        if (entry.value.isInitialized())
+            entry.stored = entry.value.isIndirect() ? entry.value.getObjGen() : QPDFObjGen();
+        order[i] = {storedAt(entry.stored), i};
+    }
     std::sort(order.begin(), order.end());
     std::vector<PlainItem> items;
     for (const auto& [where, i] : order) {
         const char* begin = nullptr;
         const char* end = nullptr;
-        auto& [dest, stored] = found[i];
-        if (stored.isIndirect() && m_stored->storedBytes(stored.getObjGen(), begin, end) &&
+        auto& [dest, stored, og] = found[i];
+        if (og.getObj() > 0 && m_stored->storedBytes(og, begin, end) &&
             scanDestination(begin, end, items) && plainTarget(items, dest.target)) {
             stored = QPDFObjectHandle();
             continue;
         }
         // A named destination naming another name is not a destination.
-        auto value = m_load(stored);
+        auto value = m_load(stored.isInitialized() ? stored : m_pdf->getObject(og));
         if (!value.isName() && !value.isString())
             dest.target = resolve(value);
         stored = QPDFObjectHandle();
     }
     m_dests.reserve(found.size());
     for (auto& entry : found)
-        m_dests.push_back(std::move(entry.first));
+        m_dests.push_back(std::move(entry.dest));
     found.clear();
     m_destByKey.resize(m_dests.size());
     for (size_t i = 0; i < m_dests.size(); ++i)
@@ -260,12 +264,9 @@ void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>
             m_destsOn[m_dests[i].target.page].push_back(int32_t(i));
 }
 
-StructureIndex::StoredAt StructureIndex::storedAt(QPDFObjectHandle h) const
+StructureIndex::StoredAt StructureIndex::storedAt(QPDFObjGen og) const
 {
-    if (!h.isIndirect())
-        return {0, 0};
-    const auto og = h.getObjGen();
-    return {m_stored->containerOf(og), og.getObj()};
+    return {og.getObj() > 0 ? m_stored->containerOf(og) : 0, og.getObj()};
 }
 
 bool StructureIndex::plainTarget(const std::vector<PlainItem>& items, Target& target) const
@@ -300,8 +301,7 @@ bool StructureIndex::plainTarget(const std::vector<PlainItem>& items, Target& ta
     return true;
 }
 
-void StructureIndex::readNameTree(QPDFObjectHandle root,
-                                  std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
+void StructureIndex::readNameTree(QPDFObjectHandle root, std::vector<Found>& found)
 {
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> pending{root};
@@ -318,7 +318,7 @@ void StructureIndex::readNameTree(QPDFObjectHandle root,
             if (node.isIndirect() && m_stored->storedBytes(node.getObjGen(), begin, end) &&
                 scanNameNode(begin, end, plainNames, plainKids)) {
                 for (auto& [key, value] : plainNames)
-                    found.push_back({{std::move(key), false, {}}, m_pdf->getObject(value)});
+                    found.push_back({{std::move(key), false, {}}, QPDFObjectHandle(), value});
                 for (auto kid = plainKids.rbegin(); kid != plainKids.rend(); ++kid)
                     pending.push_back(m_pdf->getObject(*kid));
                 continue;
@@ -330,7 +330,8 @@ void StructureIndex::readNameTree(QPDFObjectHandle root,
             for (int i = 0; names.isArray() && i + 1 < names.getArrayNItems(); i += 2) {
                 auto key = names.getArrayItem(i);
                 if (key.isString())
-                    found.push_back({{key.getStringValue(), false, {}}, names.getArrayItem(i + 1)});
+                    found.push_back(
+                        {{key.getStringValue(), false, {}}, names.getArrayItem(i + 1), {}});
             }
             // Kids are taken in order: pushed last to first.
             auto kids = m_load(node.getKey("/Kids"));

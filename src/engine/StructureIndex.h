@@ -94,14 +94,20 @@ public:
 
 private:
     void readOutline(QPDFObjectHandle outlines);
-    void readNameTree(QPDFObjectHandle root,
-                      std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
-    void addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
+    // A named destination with its value not read yet: `value`, or the object `stored`.
+    struct Found
+    {
+        NamedDest dest;
+        QPDFObjectHandle value;
+        QPDFObjGen stored;
+    };
+    void readNameTree(QPDFObjectHandle root, std::vector<Found>& found);
+    void addDests(std::vector<Found>& found);
     Target explicitTarget(QPDFObjectHandle array) const;
     // Where an object is stored: (object stream, object number), with stream 0 for objects
     // stored on their own and (0, 0) for direct ones.
     using StoredAt = std::pair<int, int>;
-    StoredAt storedAt(QPDFObjectHandle h) const;
+    StoredAt storedAt(QPDFObjGen og) const;
     // The target of an explicit destination read from its bytes; false when only the general
     // reading can tell.
     bool plainTarget(const std::vector<PlainItem>& items, Target& target) const;
