@@ -228,17 +228,17 @@ void StructureIndex::addDests(std::vector<Found>& found)
     for (const auto& [where, i] : order) {
         const char* begin = nullptr;
         const char* end = nullptr;
-        auto& [dest, stored, og] = found[i];
+        auto& [dest, value, og] = found[i];
         if (og.getObj() > 0 && m_stored->storedBytes(og, begin, end) &&
             scanDestination(begin, end, items) && plainTarget(items, dest.target)) {
-            stored = QPDFObjectHandle();
+            value = QPDFObjectHandle();
             continue;
         }
         // A named destination naming another name is not a destination.
-        auto value = m_load(stored.isInitialized() ? stored : m_pdf->getObject(og));
-        if (!value.isName() && !value.isString())
-            dest.target = resolve(value);
-        stored = QPDFObjectHandle();
+        auto loaded = m_load(value.isInitialized() ? value : m_pdf->getObject(og));
+        if (!loaded.isName() && !loaded.isString())
+            dest.target = resolve(loaded);
+        value = QPDFObjectHandle();
     }
     m_dests.reserve(found.size());
     for (auto& entry : found)

@@ -94,7 +94,8 @@ public:
 
 private:
     void readOutline(QPDFObjectHandle outlines);
-    // A named destination with its value not read yet: `value`, or the object `stored`.
+    // A named destination whose value is not read yet: `value`, or else the object `stored`
+    // (a name-tree entry read from bytes). addDests sets `stored` to the object of `value`.
     struct Found
     {
         NamedDest dest;
