@@ -77,7 +77,7 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
     m_stored = std::make_unique<ObjectStreamReader>(pdf, std::vector<QPDFObjGen>());
     // Each part is read on its own: damage in one leaves the others usable.
     auto root = pdf.getRoot();
-    std::vector<Found> found;
+    std::deque<Found> found;
     try {
         auto dests = m_load(root.getKey("/Dests"));
         if (dests.isDictionary())
@@ -212,7 +212,7 @@ const std::vector<int32_t>& StructureIndex::destsOn(int32_t page) const
     return found == m_destsOn.end() ? none : found->second;
 }
 
-void StructureIndex::addDests(std::vector<Found>& found)
+void StructureIndex::addDests(std::deque<Found>& found)
 {
     // Values read in the order they are stored, so each object stream holding them is unpacked
     // once: producers number objects in another order than they pack them.
@@ -301,7 +301,7 @@ bool StructureIndex::plainTarget(const std::vector<PlainItem>& items, Target& ta
     return true;
 }
 
-void StructureIndex::readNameTree(QPDFObjectHandle root, std::vector<Found>& found)
+void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& found)
 {
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> pending{root};

@@ -7,6 +7,7 @@
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -96,14 +97,15 @@ private:
     void readOutline(QPDFObjectHandle outlines);
     // A named destination whose value is not read yet: `value`, or else the object `stored`
     // (a name-tree entry read from bytes). addDests sets `stored` to the object of `value`.
+    // Kept in a deque: a manual has tens of thousands, and growing never moves them.
     struct Found
     {
         NamedDest dest;
         QPDFObjectHandle value;
         QPDFObjGen stored;
     };
-    void readNameTree(QPDFObjectHandle root, std::vector<Found>& found);
-    void addDests(std::vector<Found>& found);
+    void readNameTree(QPDFObjectHandle root, std::deque<Found>& found);
+    void addDests(std::deque<Found>& found);
     Target explicitTarget(QPDFObjectHandle array) const;
     // Where an object is stored: (object stream, object number), with stream 0 for objects
     // stored on their own and (0, 0) for direct ones.
