@@ -1,11 +1,14 @@
 #include "engine/ObjectStreamReader.h"
 
+#include "engine/PlainObjectScanner.h"
+
 #include <qpdf/BufferInputSource.hh>
 #include <qpdf/QPDFTokenizer.hh>
 #include <qpdf/QUtil.hh>
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -91,11 +94,18 @@ bool ObjectStreamReader::parseApart(Entry& container, int id, QPDFObjectHandle& 
         container.flags |= kUnreadable;
         return false;
     }
-    const auto at = s->offsets.find(id);
-    if (at == s->offsets.end())
+    const qpdf_offset_t at = offsetOf(*s, id);
+    if (at < 0)
         return false;
     try {
-        s->input->seek(at->second, SEEK_SET);
+        // Most destinations are short arrays that a plain scan reads many times faster.
+        const char* bytes = reinterpret_cast<const char*>(s->data->getBuffer());
+        auto known = [this](QPDFObjGen ref) {
+            return ref.getGen() == 0 && find(ref.getObj());
+        };
+        if (scanPlainObject(bytes + at, bytes + s->data->getSize(), m_pdf, known, value))
+            return true;
+        s->input->seek(at, SEEK_SET);
         QPDFTokenizer tokenizer;
         bool empty = false;
         auto parsed = QPDFObjectHandle::parse(s->input, "object " + std::to_string(id) + " 0",
@@ -139,6 +149,32 @@ bool ObjectStreamReader::parseInFile(const Entry& object, QPDFObjectHandle& valu
     }
 }
 
+bool ObjectStreamReader::storedBytes(QPDFObjGen og, const char*& begin, const char*& end)
+{
+    Entry* object = og.getGen() == 0 ? find(og.getObj()) : nullptr;
+    Entry* container = object ? find(object->container) : nullptr;
+    if (!container || (container->flags & kUnreadable))
+        return false;
+    const Stream* s = stream(container->id);
+    if (!s) {
+        container->flags |= kUnreadable;
+        return false;
+    }
+    const qpdf_offset_t at = offsetOf(*s, og.getObj());
+    if (at < 0)
+        return false;
+    const char* data = reinterpret_cast<const char*>(s->data->getBuffer());
+    begin = data + at;
+    end = data + s->data->getSize();
+    return true;
+}
+
+int ObjectStreamReader::containerOf(QPDFObjGen og)
+{
+    const Entry* object = og.getGen() == 0 ? find(og.getObj()) : nullptr;
+    return object ? object->container : 0;
+}
+
 const ObjectStreamReader::Stream* ObjectStreamReader::stream(int number)
 {
     for (auto it = m_recent.begin(); it != m_recent.end(); ++it) {
@@ -164,21 +200,23 @@ const ObjectStreamReader::Stream* ObjectStreamReader::stream(int number)
         s.data = objects.getStreamData(qpdf_dl_specialized);
         const std::string name = m_pdf.getFilename() + " object stream " + std::to_string(number);
         s.input = std::make_shared<BufferInputSource>(name, s.data.get());
-        QPDFTokenizer tokenizer;
-        for (long long i = 0; i < count; ++i) {
-            auto num = tokenizer.readToken(s.input, name, true);
-            auto offset = tokenizer.readToken(s.input, name, true);
-            if (!num.isInteger() || !offset.isInteger())
-                throw std::runtime_error("bad object stream header");
-            const int objectNumber = QUtil::string_to_int(num.getValue().c_str());
-            const long long where = QUtil::string_to_ll(offset.getValue().c_str());
+        std::vector<std::pair<int, long long>> header;
+        if (!readPlainHeader(*s.data, count, header))
+            readHeader(s, name, count, header);
+        for (const auto& [objectNumber, where] : header) {
             if (where < 0 || where > (long long)(s.data->getSize()) - first)
                 throw std::runtime_error("bad object offset");
             // Objects replaced by later updates of the file are stored elsewhere.
             const Entry* member = find(objectNumber);
             if (member && member->container == number)
-                s.offsets[objectNumber] = qpdf_offset_t(first + where);
+                s.offsets.emplace_back(objectNumber, qpdf_offset_t(first + where));
         }
+        // Sorted by number; of two entries for one number the later one holds.
+        std::stable_sort(s.offsets.begin(), s.offsets.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        auto last = std::unique(s.offsets.rbegin(), s.offsets.rend(),
+                                [](const auto& a, const auto& b) { return a.first == b.first; });
+        s.offsets.erase(s.offsets.begin(), last.base());
     } catch (const std::exception&) {
         return nullptr;
     }
@@ -191,6 +229,65 @@ const ObjectStreamReader::Stream* ObjectStreamReader::stream(int number)
         m_recent.pop_back();
     }
     return &m_recent.front();
+}
+
+qpdf_offset_t ObjectStreamReader::offsetOf(const Stream& s, int id)
+{
+    auto at = std::lower_bound(s.offsets.begin(), s.offsets.end(), id,
+                               [](const auto& entry, int value) { return entry.first < value; });
+    return at != s.offsets.end() && at->first == id ? at->second : -1;
+}
+
+void ObjectStreamReader::readHeader(Stream& s, const std::string& name, long long count,
+                                    std::vector<std::pair<int, long long>>& header)
+{
+    header.clear();
+    s.input->seek(0, SEEK_SET);
+    QPDFTokenizer tokenizer;
+    for (long long i = 0; i < count; ++i) {
+        auto num = tokenizer.readToken(s.input, name, true);
+        auto offset = tokenizer.readToken(s.input, name, true);
+        if (!num.isInteger() || !offset.isInteger())
+            throw std::runtime_error("bad object stream header");
+        header.emplace_back(QUtil::string_to_int(num.getValue().c_str()),
+                            QUtil::string_to_ll(offset.getValue().c_str()));
+    }
+}
+
+bool ObjectStreamReader::readPlainHeader(const Buffer& data, long long count,
+                                         std::vector<std::pair<int, long long>>& header)
+{
+    // Producers write the header as plain decimal numbers between spaces and line ends; any
+    // other shape (signs, comments, damage) is left to the general tokenizer.
+    header.clear();
+    if (count > (long long)(data.getSize()) / 4)
+        return false;
+    header.reserve(size_t(count));
+    const auto* p = data.getBuffer();
+    const auto* end = p + data.getSize();
+    auto number = [&](long long limit, long long& value) {
+        while (p != end && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t'))
+            ++p;
+        if (p == end || *p < '0' || *p > '9')
+            return false;
+        value = 0;
+        for (; p != end && *p >= '0' && *p <= '9'; ++p) {
+            value = value * 10 + (*p - '0');
+            if (value > limit)
+                return false;
+        }
+        // The number must end where a token ends.
+        return p != end && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t');
+    };
+    for (long long i = 0; i < count; ++i) {
+        long long objectNumber = 0;
+        long long where = 0;
+        if (!number(std::numeric_limits<int>::max(), objectNumber) ||
+            !number(std::numeric_limits<int>::max(), where))
+            return false;
+        header.emplace_back(int(objectNumber), where);
+    }
+    return true;
 }
 
 } // namespace paginor

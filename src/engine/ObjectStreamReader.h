@@ -9,6 +9,8 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace paginor {
@@ -42,15 +44,33 @@ public:
     // document's own input. Not for encrypted documents, whose strings the document decrypts.
     void setFileInput(std::shared_ptr<InputSource> file);
 
+    // Points `begin` and `end` at the stored bytes of `og` (from its start to the end of its
+    // object stream's data) for a caller that reads them without building objects: nothing
+    // is marked as used and what the document has parsed is not considered. False when the
+    // object is stored elsewhere or its stream does not read apart. The bytes stay valid
+    // until the next call. Never throws.
+    bool storedBytes(QPDFObjGen og, const char*& begin, const char*& end);
+    // The object stream holding `og`, 0 when none; for reading objects stream by stream.
+    int containerOf(QPDFObjGen og);
+
 private:
     struct Stream
     {
         int number = 0;
         std::shared_ptr<Buffer> data;
         std::shared_ptr<InputSource> input;
-        std::map<int, qpdf_offset_t> offsets; // object number -> where it starts in `data`
+        // (object number, where it starts in `data`), sorted by number
+        std::vector<std::pair<int, qpdf_offset_t>> offsets;
     };
     const Stream* stream(int number);
+    static qpdf_offset_t offsetOf(const Stream& s, int id); // -1 when not in `s`
+    // The (object number, offset) pairs at the start of an object stream's data. The plain
+    // reader takes only the usual shape and returns false on anything else; the general one
+    // throws on damage.
+    static bool readPlainHeader(const Buffer& data, long long count,
+                                std::vector<std::pair<int, long long>>& header);
+    static void readHeader(Stream& s, const std::string& name, long long count,
+                           std::vector<std::pair<int, long long>>& header);
 
     enum Flag : uint8_t
     {

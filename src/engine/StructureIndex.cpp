@@ -1,5 +1,7 @@
 #include "engine/StructureIndex.h"
 
+#include "engine/DestinationScanner.h"
+
 #include <QString>
 #include <algorithm>
 #include <set>
@@ -12,11 +14,17 @@ namespace {
 // Outline and name-tree sizes past which a file is taken to be hostile, not a manual.
 constexpr size_t kMaxEntries = 1000000;
 
+bool isFitName(std::string_view name)
+{
+    for (const char* fit : {"/XYZ", "/Fit", "/FitH", "/FitV", "/FitR", "/FitB", "/FitBH", "/FitBV"})
+        if (name == fit)
+            return true;
+    return false;
+}
+
 bool isFitName(QPDFObjectHandle h)
 {
-    static const std::set<std::string> fits{"/XYZ",  "/Fit",  "/FitH",  "/FitV",
-                                            "/FitR", "/FitB", "/FitBH", "/FitBV"};
-    return h.isName() && fits.count(h.getName()) > 0;
+    return h.isName() && isFitName(h.getName());
 }
 
 std::string trimmed(const std::string& utf8)
@@ -63,15 +71,19 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
 {
     for (size_t i = 0; i < pages.size(); ++i)
         m_pageIndex.emplace(pages[i].getObjGen(), int32_t(i));
+    // Named destinations and name-tree nodes are read straight from their stored bytes where
+    // their shape allows, without building objects: a manual has thousands of them.
+    m_pdf = &pdf;
+    m_stored = std::make_unique<ObjectStreamReader>(pdf, std::vector<QPDFObjGen>());
     // Each part is read on its own: damage in one leaves the others usable.
     auto root = pdf.getRoot();
-    std::vector<std::pair<NamedDest, QPDFObjectHandle>> found;
+    std::deque<Found> found;
     try {
         auto dests = m_load(root.getKey("/Dests"));
         if (dests.isDictionary())
             for (auto item : dests.ditems())
                 if (found.size() < kMaxEntries)
-                    found.push_back({{item.first.substr(1), true, {}}, item.second});
+                    found.push_back({{item.first.substr(1), true, {}}, item.second, {}});
     } catch (const std::exception&) {
     }
     try {
@@ -81,6 +93,7 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
     } catch (const std::exception&) {
     }
     addDests(found);
+    m_stored.reset();
     try {
         readOutline(root.getKey("/Outlines"));
     } catch (const std::exception&) {
@@ -199,23 +212,37 @@ const std::vector<int32_t>& StructureIndex::destsOn(int32_t page) const
     return found == m_destsOn.end() ? none : found->second;
 }
 
-void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
+void StructureIndex::addDests(std::deque<Found>& found)
 {
-    // Values read in file order, so each object stream holding them is unpacked once.
-    std::vector<std::pair<int, size_t>> order(found.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = {found[i].second.isIndirect() ? found[i].second.getObjectID() : 0, i};
+    // Values read in the order they are stored, so each object stream holding them is unpacked
+    // once: producers number objects in another order than they pack them.
+    std::vector<std::pair<StoredAt, size_t>> order(found.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        auto& entry = found[i];
+        if (entry.value.isInitialized())
+            entry.stored = entry.value.isIndirect() ? entry.value.getObjGen() : QPDFObjGen();
+        order[i] = {storedAt(entry.stored), i};
+    }
     std::sort(order.begin(), order.end());
-    for (const auto& [number, i] : order) {
+    std::vector<PlainItem> items;
+    for (const auto& [where, i] : order) {
+        const char* begin = nullptr;
+        const char* end = nullptr;
+        auto& [dest, value, og] = found[i];
+        if (og.getObj() > 0 && m_stored->storedBytes(og, begin, end) &&
+            scanDestination(begin, end, items) && plainTarget(items, dest.target)) {
+            value = QPDFObjectHandle();
+            continue;
+        }
         // A named destination naming another name is not a destination.
-        auto value = m_load(found[i].second);
-        if (!value.isName() && !value.isString())
-            found[i].first.target = resolve(value);
-        found[i].second = QPDFObjectHandle();
+        auto loaded = m_load(value.isInitialized() ? value : m_pdf->getObject(og));
+        if (!loaded.isName() && !loaded.isString())
+            dest.target = resolve(loaded);
+        value = QPDFObjectHandle();
     }
     m_dests.reserve(found.size());
     for (auto& entry : found)
-        m_dests.push_back(std::move(entry.first));
+        m_dests.push_back(std::move(entry.dest));
     found.clear();
     m_destByKey.resize(m_dests.size());
     for (size_t i = 0; i < m_dests.size(); ++i)
@@ -237,17 +264,65 @@ void StructureIndex::addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>
             m_destsOn[m_dests[i].target.page].push_back(int32_t(i));
 }
 
-void StructureIndex::readNameTree(QPDFObjectHandle root,
-                                  std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found)
+StructureIndex::StoredAt StructureIndex::storedAt(QPDFObjGen og) const
+{
+    return {og.getObj() > 0 ? m_stored->containerOf(og) : 0, og.getObj()};
+}
+
+bool StructureIndex::plainTarget(const std::vector<PlainItem>& items, Target& target) const
+{
+    // As explicitTarget reads the same array built as objects.
+    target = Target();
+    if (items.empty())
+        return true;
+    const auto& page = items[0];
+    if (page.kind == PlainItem::Reference)
+        target.page = pageIndex(page.reference);
+    else if (page.kind == PlainItem::Integer && page.integer >= 0 && page.integer < m_pageCount)
+        target.page = int32_t(page.integer);
+    if (!target.valid())
+        return true;
+    if (items.size() > 1 && items[1].kind == PlainItem::Reference)
+        return false; // a fit name stored apart: left to the general reading
+    if (items.size() < 2 || items[1].kind != PlainItem::Name || !isFitName(items[1].text)) {
+        target.view = "/Fit";
+        return true;
+    }
+    target.view = items[1].text;
+    for (size_t i = 2; i < items.size() && i <= 5; ++i) {
+        target.view += ' ';
+        if (items[i].kind == PlainItem::Integer)
+            target.view += std::to_string(items[i].integer);
+        else if (items[i].kind == PlainItem::Real)
+            target.view += items[i].text;
+        else
+            target.view += "null";
+    }
+    return true;
+}
+
+void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& found)
 {
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> pending{root};
+    std::vector<std::pair<std::string, QPDFObjGen>> plainNames;
+    std::vector<QPDFObjGen> plainKids;
     while (!pending.empty() && found.size() < kMaxEntries) {
         auto node = pending.back();
         pending.pop_back();
         try {
             if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
                 continue;
+            const char* begin = nullptr;
+            const char* end = nullptr;
+            if (node.isIndirect() && m_stored->storedBytes(node.getObjGen(), begin, end) &&
+                scanNameNode(begin, end, plainNames, plainKids)) {
+                for (auto& [key, value] : plainNames)
+                    found.push_back({{std::move(key), false, {}}, QPDFObjectHandle(), value});
+                for (auto kid = plainKids.rbegin(); kid != plainKids.rend(); ++kid)
+                    pending.push_back(m_pdf->getObject(*kid));
+                continue;
+            }
             node = m_load(node);
             if (!node.isDictionary())
                 continue;
@@ -255,7 +330,8 @@ void StructureIndex::readNameTree(QPDFObjectHandle root,
             for (int i = 0; names.isArray() && i + 1 < names.getArrayNItems(); i += 2) {
                 auto key = names.getArrayItem(i);
                 if (key.isString())
-                    found.push_back({{key.getStringValue(), false, {}}, names.getArrayItem(i + 1)});
+                    found.push_back(
+                        {{key.getStringValue(), false, {}}, names.getArrayItem(i + 1), {}});
             }
             // Kids are taken in order: pushed last to first.
             auto kids = m_load(node.getKey("/Kids"));
@@ -280,8 +356,11 @@ void StructureIndex::readOutline(QPDFObjectHandle outlines)
         auto [item, parent] = pending.back();
         pending.pop_back();
         try {
-            if (!item.isDictionary() ||
-                (item.isIndirect() && !seen.insert(item.getObjGen()).second))
+            if (item.isIndirect() && !seen.insert(item.getObjGen()).second)
+                continue;
+            // Read apart: the document would parse every object packed with each item.
+            item = m_load(item);
+            if (!item.isDictionary())
                 continue;
             Bookmark mark;
             mark.parent = parent;

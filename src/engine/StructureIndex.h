@@ -1,11 +1,16 @@
 #pragma once
 
+#include "engine/DestinationScanner.h"
+#include "engine/ObjectStreamReader.h"
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -90,12 +95,30 @@ public:
 
 private:
     void readOutline(QPDFObjectHandle outlines);
-    void readNameTree(QPDFObjectHandle root,
-                      std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
-    void addDests(std::vector<std::pair<NamedDest, QPDFObjectHandle>>& found);
+    // A named destination whose value is not read yet: `value`, or else the object `stored`
+    // (a name-tree entry read from bytes). addDests sets `stored` to the object of `value`.
+    // Kept in a deque: a manual has tens of thousands, and growing never moves them.
+    struct Found
+    {
+        NamedDest dest;
+        QPDFObjectHandle value;
+        QPDFObjGen stored;
+    };
+    void readNameTree(QPDFObjectHandle root, std::deque<Found>& found);
+    void addDests(std::deque<Found>& found);
     Target explicitTarget(QPDFObjectHandle array) const;
+    // Where an object is stored: (object stream, object number), with stream 0 for objects
+    // stored on their own and (0, 0) for direct ones.
+    using StoredAt = std::pair<int, int>;
+    StoredAt storedAt(QPDFObjGen og) const;
+    // The target of an explicit destination read from its bytes; false when only the general
+    // reading can tell.
+    bool plainTarget(const std::vector<PlainItem>& items, Target& target) const;
 
     Loader m_load;
+    QPDF* m_pdf = nullptr;
+    // Reads stored bytes while the index is built.
+    std::unique_ptr<ObjectStreamReader> m_stored;
     std::map<QPDFObjGen, int32_t> m_pageIndex;
     int32_t m_pageCount = 0;
     std::vector<Bookmark> m_bookmarks;

@@ -1,12 +1,15 @@
-// The reading layer: the block-buffered file source against qpdf's in-memory one, and the
-// pruning of shared resources.
+// The reading layer: the block-buffered file source against qpdf's in-memory one, the plain
+// scan of destinations, and the pruning of shared resources.
 #include "engine/BlockInputSource.h"
+#include "engine/DestinationScanner.h"
 #include "engine/ObjectStreamReader.h"
+#include "engine/PlainObjectScanner.h"
 #include "engine/ResourcePruner.h"
 #include "support/PdfFactory.h"
 
 #include <qpdf/BufferInputSource.hh>
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFTokenizer.hh>
 
 #include <QFile>
 #include <cstdio>
@@ -177,4 +180,156 @@ TEST(Reading, ObjectsInTheFileAreReadApartOnceAndWhole)
     EXPECT_TRUE(reader.readApart(QPDFObjGen(3, 0), value)); // a look does not use it up
     EXPECT_TRUE(reader.readApart(QPDFObjGen(3, 0), value));
     EXPECT_EQ(value.getKey("/MediaBox").unparse(), "[ 0 0 10 10 ]");
+}
+
+namespace {
+
+// An object as text with the type of every value, so that 5 and 5.0 or a reference and its
+// number differ.
+std::string typed(QPDFObjectHandle h)
+{
+    std::string text = std::to_string(int(h.getTypeCode())) + ":";
+    if (h.isIndirect())
+        return text + h.unparse();
+    if (h.isArray())
+        for (auto item : h.aitems())
+            text += typed(item) + " ";
+    else if (h.isDictionary())
+        for (const auto& [key, item] : h.ditems())
+            text += key + "=" + typed(item) + " ";
+    else
+        text += h.unparse();
+    return text;
+}
+
+} // namespace
+
+// What the plain scan takes it must read exactly as qpdf's parser; everything else, including
+// damage, it must leave to the parser.
+TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
+{
+    QPDF pdf;
+    pdf.emptyPDF(); // objects 1 and 2
+    auto known = [](QPDFObjGen og) {
+        return og.getGen() == 0 && (og.getObj() == 1 || og.getObj() == 2);
+    };
+    std::string longArray = "[";
+    for (int i = 0; i < 600; ++i)
+        longArray += "0 ";
+    longArray += "]";
+    const std::vector<std::pair<std::string, bool>> cases{
+        {"[1 0 R /XYZ 56.69 740 null]", true},
+        {"\n [ 2  0\r\nR/FitH -0.5]% the next object", true},
+        {"[1 0 R /FitR -3 0.50 007 10]<<", true},
+        {"[2 0 R/Fit]", true},
+        {"[]", true},
+        {"<< /D [1 0 R /XYZ 0 792 0] >>", true},
+        {"<</D[1 0 R/Fit]/S/GoTo/N 3>>", true},
+        {"<</Limits[(a.1)(b 2)]/Names[(a.1)1 0 R(b 2)2 0 R]>>", true},
+        {"<</Kids[1 0 R 2 0 R]/Limits[(\xfe\xff)(z)]>>", true},
+        {"[(a\\)b)]", false}, // strings the parser translates
+        {"[(a(b))]", false},
+        {"[(line\r\nend)]", false},
+        {"[(open]", false},
+        {"<</Subtype/Link/Border[0 0 0]/A<</S/URI/URI(https://x.org/a?b=1)>>/P 2 0 R>>", true},
+        {"[[[[[[[[1]]]]]]]]", true},
+        {"<</Font<</F1.a-b_c+2 1 0 R>>/ProcSet[/PDF/Text]>>", true},
+        {"[[[[[[[[[1]]]]]]]]]", false}, // nesting past any destination or link
+        {"<</A null/B 1>>", false},     // null values, stored as missing keys
+        {"[1 0 R <00ff>]", false},
+        {"[1 0 R % note\n /Fit]", false},   // comments
+        {"[1 0 R /X#59Z 0 0 null]", false}, // escapes in names
+        {"[1 0 R /XYZ 1e5 .5 +5]", false},  // unusual numbers
+        {"[1 0 R /XYZ 1.2.3 0 null]", false},
+        {"[1 0 R /XYZ 1234567890123456789 0]", false},
+        {"[1 0 R /Fit nullx]", false},
+        {"[1 0 Rx /Fit]", false},
+        {"[9 0 R /Fit]", false}, // objects the document lacks
+        {"[1 1 R /Fit]", false},
+        {"[2147483648 0 R /Fit]", false},
+        {"[1 0 R /XYZ 0 0 null", false}, // cut short
+        {"[1 0 R /Fit] ", true},
+        {longArray, false}, // longer than any name-tree node
+        {"<< /D [1 0 R /Fit] /D [2 0 R /Fit] >>", false},
+        {"<< /D true >>", false},
+        {"1 0 R", false},
+        {"", false},
+    };
+    for (const auto& [bytes, accepted] : cases) {
+        SCOPED_TRACE(bytes);
+        QPDFObjectHandle scanned;
+        ASSERT_EQ(scanPlainObject(bytes.data(), bytes.data() + bytes.size(), pdf, known, scanned),
+                  accepted);
+        if (!accepted) {
+            EXPECT_FALSE(scanned.isInitialized()) << "left alone";
+            continue;
+        }
+        auto input = std::make_shared<BufferInputSource>("case", bytes);
+        QPDFTokenizer tokenizer;
+        bool empty = false;
+        auto parsed = QPDFObjectHandle::parse(input, "case", tokenizer, empty, nullptr, &pdf);
+        EXPECT_EQ(typed(scanned), typed(parsed));
+    }
+}
+
+// Destinations and name-tree nodes read without building objects: what each shape gives, and
+// the shapes left to the general reading ("-").
+TEST(Reading, DestinationsAndNameNodesAreReadFromTheirBytesOrLeftAlone)
+{
+    auto dest = [](const std::string& bytes) {
+        std::vector<PlainItem> items;
+        if (!scanDestination(bytes.data(), bytes.data() + bytes.size(), items))
+            return std::string("-");
+        std::string text;
+        for (const auto& item : items)
+            text += item.kind == PlainItem::Reference
+                        ? "R" + std::to_string(item.reference.getObj()) + " "
+                        : "kind" + std::to_string(item.kind) + ":" + std::string(item.text) + " ";
+        return text;
+    };
+    const std::vector<std::pair<std::string, std::string>> dests{
+        {"[3 0 R /XYZ 56.69 -740 null]", "R3 kind3:/XYZ kind2:56.69 kind1:-740 kind5:null "},
+        {"<</D[0/Fit]/S/GoTo/Limits[(a)(b)]>>", "kind1:0 kind3:/Fit "},
+        {"[]", ""},
+        {"[3 0 R /XYZ [0] 0]", "-"},
+        {"<</S/GoTo>>", "-"},
+        {"<</D[3 0 R/Fit]/D[4 0 R/Fit]>>", "-"},
+        {"<</D 5 0 R>>", "-"},
+        {"<</D[3 0 R/Fit]/A<</S/GoTo>>>>", "-"},
+        {"[3 0 R /XYZ 1e5 0 null]", "-"},
+        {"[3 0 R /XYZ (x\\)) 0]", "-"},
+        {"[3 0 R /X#59Z]", "-"},
+        {"[3 0 R % note\n/Fit]", "-"},
+        {"[3 0 R /Fit", "-"},
+        {"(name)", "-"},
+    };
+    for (const auto& [bytes, expected] : dests)
+        EXPECT_EQ(dest(bytes), expected) << bytes;
+
+    auto node = [](const std::string& bytes) {
+        std::vector<std::pair<std::string, QPDFObjGen>> names;
+        std::vector<QPDFObjGen> kids;
+        if (!scanNameNode(bytes.data(), bytes.data() + bytes.size(), names, kids))
+            return std::string("-");
+        std::string text;
+        for (const auto& [key, value] : names)
+            text += key + "=" + std::to_string(value.getObj()) + " ";
+        for (const auto& kid : kids)
+            text += "kid" + std::to_string(kid.getObj()) + " ";
+        return text;
+    };
+    const std::vector<std::pair<std::string, std::string>> nodes{
+        {"<</Limits[(a)(b c)]/Names[(a)7 0 R(b c)8 0 R]>>", "a=7 b c=8 "},
+        {"<< /Kids [ 4 0 R 5 0 R ] /Limits [ (a) (z) ] >>", "kid4 kid5 "},
+        {"<<>>", ""},
+        {"<</Names[(a)[3 0 R /Fit]]>>", "-"}, // values stored in place
+        {"<</Names[(a)7 0 R(b)]>>", "-"},
+        {"<</Names[/a 7 0 R]>>", "-"},
+        {"<</Names 9 0 R>>", "-"},
+        {"<</Kids[<</Names[]>>]>>", "-"},
+        {"<</Kids[4 0 R]/Kids[5 0 R]>>", "-"},
+        {"<</Names[(a\\)b)7 0 R]>>", "-"},
+    };
+    for (const auto& [bytes, expected] : nodes)
+        EXPECT_EQ(node(bytes), expected) << bytes;
 }

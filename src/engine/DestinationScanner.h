@@ -1,0 +1,44 @@
+#pragma once
+
+#include <qpdf/QPDFObjGen.hh>
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace paginor {
+
+// One value of a destination array read from its bytes.
+struct PlainItem
+{
+    enum Kind
+    {
+        Reference,
+        Integer,
+        Real,
+        Name,   // text with its slash
+        String, // text without its parentheses
+        Null,
+    };
+    Kind kind = Null;
+    std::string_view text; // as stored, into the scanned bytes
+    long long integer = 0;
+    QPDFObjGen reference;
+};
+
+// Read straight from stored bytes without building objects, in the same plain syntax as
+// scanPlainObject (no escapes, comments or nesting past what is named here). Each returns
+// false for any other shape, and the caller then reads the object the general way.
+
+// A named destination's value: an explicit destination array, or a dictionary holding one
+// directly under /D. `items` are the array's values.
+bool scanDestination(const char* begin, const char* end, std::vector<PlainItem>& items);
+
+// A name-tree node whose /Names (when present) pairs strings with references and whose /Kids
+// (when present) are references.
+bool scanNameNode(const char* begin, const char* end,
+                  std::vector<std::pair<std::string, QPDFObjGen>>& names,
+                  std::vector<QPDFObjGen>& kids);
+
+} // namespace paginor

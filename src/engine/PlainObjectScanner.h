@@ -1,0 +1,26 @@
+#pragma once
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include <cstddef>
+#include <functional>
+
+namespace paginor {
+
+// Reads the plain objects that make up most of a manual's named destinations and links
+// straight from their bytes, which costs a fraction of qpdf's general parser:
+//   [N G R /Name number-or-null ...]            an explicit destination
+//   << /D [ ... ] >>                            a destination dictionary holding one
+//   << /Limits [(a) (b)] /Names [(a) N G R] >>  a name-tree node
+//   << /Subtype /Link /Rect [ ... ] /A << /S /URI /URI (...) >> >>  a link
+// that is, arrays and dictionaries, a few levels deep, of names, numbers, null, plain
+// strings and references.
+// `known` says whether a reference may be taken from `pdf` as the parser would take it (the
+// object is in the cross-reference table). Returns false, leaving `value` alone, for any
+// other shape, any reference `known` refuses, and anything unusual in the bytes: the caller
+// then parses them the general way, so nothing this accepts is read differently.
+bool scanPlainObject(const char* begin, const char* end, QPDF& pdf,
+                     const std::function<bool(QPDFObjGen)>& known, QPDFObjectHandle& value);
+
+} // namespace paginor
