@@ -1,6 +1,7 @@
 #include "engine/PlainObjectScanner.h"
 
 #include <cstring>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -97,7 +98,8 @@ private:
     bool dictionary(QPDFObjectHandle& value, int depth)
     {
         m_p += 2;
-        auto dict = QPDFObjectHandle::newDictionary();
+        // Built from a map: replaceKey checks each value for null, which reads a reference.
+        std::map<std::string, QPDFObjectHandle> items;
         for (;;) {
             skipSpace();
             if (m_end - m_p >= 2 && m_p[0] == '>' && m_p[1] == '>') {
@@ -105,7 +107,7 @@ private:
                 break;
             }
             std::string key;
-            if (!name(key) || dict.hasKey(key))
+            if (!name(key) || items.count(key))
                 return false; // a repeated key is left to the parser's rules
             skipSpace();
             QPDFObjectHandle entry;
@@ -113,9 +115,9 @@ private:
             // differently.
             if (m_p == m_end || !item(entry, depth) || (!entry.isIndirect() && entry.isNull()))
                 return false;
-            dict.replaceKey(key, entry);
+            items.emplace(std::move(key), entry);
         }
-        value = dict;
+        value = QPDFObjectHandle::newDictionary(items);
         return true;
     }
 
