@@ -315,10 +315,13 @@ const StructureIndex& SourceDocument::structure()
         pages.reserve(m_pages.size());
         for (auto& page : m_pages)
             pages.push_back(page.getObjectHandle());
-        m_structure = std::make_unique<StructureIndex>(*m_pdf, pages, [this](QPDFObjectHandle h) {
-            QPDFObjectHandle copy;
-            return h.isIndirect() && readOnce(h.getObjGen(), copy) ? copy : h;
-        });
+        m_structure = std::make_unique<StructureIndex>(
+            *m_pdf, pages,
+            [this](QPDFObjectHandle h) {
+                QPDFObjectHandle copy;
+                return h.isIndirect() && readOnce(h.getObjGen(), copy) ? copy : h;
+            },
+            m_reader.get());
     }
     return *m_structure;
 }

@@ -66,7 +66,8 @@ QPDFObjectHandle plainCopy(QPDFObjectHandle h, int depth)
     }
 }
 
-StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load)
+StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load,
+                               ObjectStreamReader* stored)
     : m_load(std::move(load)), m_pageCount(int32_t(pages.size()))
 {
     for (size_t i = 0; i < pages.size(); ++i)
@@ -74,7 +75,11 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
     // Named destinations and name-tree nodes are read straight from their stored bytes where
     // their shape allows, without building objects: a manual has thousands of them.
     m_pdf = &pdf;
-    m_stored = std::make_unique<ObjectStreamReader>(pdf, std::vector<QPDFObjGen>());
+    if (!stored) {
+        m_ownStored = std::make_unique<ObjectStreamReader>(pdf, std::vector<QPDFObjGen>());
+        stored = m_ownStored.get();
+    }
+    m_stored = stored;
     // Each part is read on its own: damage in one leaves the others usable.
     auto root = pdf.getRoot();
     std::deque<Found> found;
@@ -93,7 +98,8 @@ StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& p
     } catch (const std::exception&) {
     }
     addDests(found);
-    m_stored.reset();
+    m_stored = nullptr;
+    m_ownStored.reset();
     try {
         readOutline(root.getKey("/Outlines"));
     } catch (const std::exception&) {

@@ -65,7 +65,10 @@ public:
     using Loader = std::function<QPDFObjectHandle(QPDFObjectHandle)>;
 
     // Reads the outline, named destinations and title of `pdf`, whose pages are `pages`.
-    StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load);
+    // `stored`, when given, is the document's own reader of object streams, shared so that
+    // the streams it holds unpacked are not unpacked again; otherwise the index makes one.
+    StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load,
+                   ObjectStreamReader* stored = nullptr);
 
     // The first page index of the page object `og`, or -1.
     int32_t pageIndex(QPDFObjGen og) const;
@@ -118,7 +121,8 @@ private:
     Loader m_load;
     QPDF* m_pdf = nullptr;
     // Reads stored bytes while the index is built.
-    std::unique_ptr<ObjectStreamReader> m_stored;
+    std::unique_ptr<ObjectStreamReader> m_ownStored;
+    ObjectStreamReader* m_stored = nullptr; // while the index is built
     std::map<QPDFObjGen, int32_t> m_pageIndex;
     int32_t m_pageCount = 0;
     std::vector<Bookmark> m_bookmarks;
