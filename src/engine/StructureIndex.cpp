@@ -309,6 +309,13 @@ bool StructureIndex::plainTarget(const std::vector<PlainItem>& items, Target& ta
 
 void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& found)
 {
+    // Entries are filled in place: a braced temporary trips a false warning of GCC 12.
+    auto add = [&found](std::string key, QPDFObjectHandle value, QPDFObjGen stored) {
+        found.emplace_back();
+        found.back().dest.key = std::move(key);
+        found.back().value = value;
+        found.back().stored = stored;
+    };
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> pending{root};
     std::vector<std::pair<std::string, QPDFObjGen>> plainNames;
@@ -324,7 +331,7 @@ void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& foun
             if (node.isIndirect() && m_stored->storedBytes(node.getObjGen(), begin, end) &&
                 scanNameNode(begin, end, plainNames, plainKids)) {
                 for (auto& [key, value] : plainNames)
-                    found.push_back({{std::move(key), false, {}}, QPDFObjectHandle(), value});
+                    add(std::move(key), QPDFObjectHandle(), value);
                 for (auto kid = plainKids.rbegin(); kid != plainKids.rend(); ++kid)
                     pending.push_back(m_pdf->getObject(*kid));
                 continue;
@@ -336,8 +343,7 @@ void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& foun
             for (int i = 0; names.isArray() && i + 1 < names.getArrayNItems(); i += 2) {
                 auto key = names.getArrayItem(i);
                 if (key.isString())
-                    found.push_back(
-                        {{key.getStringValue(), false, {}}, names.getArrayItem(i + 1), {}});
+                    add(key.getStringValue(), names.getArrayItem(i + 1), QPDFObjGen());
             }
             // Kids are taken in order: pushed last to first.
             auto kids = m_load(node.getKey("/Kids"));
