@@ -1,31 +1,14 @@
 #pragma once
 
+#include "engine/PlainLexer.h"
+
 #include <qpdf/QPDFObjGen.hh>
 
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace paginor {
-
-// One value of a destination array read from its bytes.
-struct PlainItem
-{
-    enum Kind
-    {
-        Reference,
-        Integer,
-        Real,
-        Name,   // text with its slash
-        String, // text without its parentheses
-        Null,
-    };
-    Kind kind = Null;
-    std::string_view text; // as stored, into the scanned bytes
-    long long integer = 0;
-    QPDFObjGen reference;
-};
 
 // Read straight from stored bytes without building objects, in the same plain syntax as
 // scanPlainObject (no escapes, comments or nesting past what is named here). Each returns

@@ -242,6 +242,7 @@ TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
         {"[1 0 R /XYZ 1e5 .5 +5]", false},  // unusual numbers
         {"[1 0 R /XYZ 1.2.3 0 null]", false},
         {"[1 0 R /XYZ 1234567890123456789 0]", false},
+        {"[1 0 R /XYZ 1234567890123456789012345678 0]", false}, // past 64 bits
         {"[1 0 R /Fit nullx]", false},
         {"[1 0 Rx /Fit]", false},
         {"[9 0 R /Fit]", false}, // objects the document lacks

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <qpdf/QPDFObjGen.hh>
+
+#include <string_view>
+
+namespace paginor {
+
+// One value read from stored bytes by PlainLexer.
+struct PlainItem
+{
+    enum Kind
+    {
+        Reference,
+        Integer,
+        Real,
+        Name,   // text with its slash
+        String, // text without its parentheses
+        Null,
+    };
+    Kind kind = Null;
+    std::string_view text; // as stored, into the scanned bytes
+    long long integer = 0;
+    QPDFObjGen reference;
+};
+
+// Splits stored bytes into the tokens of the plain syntax most objects of a manual use:
+// brackets, dictionary marks, and values: names of printable characters without escapes,
+// literal strings of plain bytes, -?digits with an optional fraction, null and "N G R"
+// references. Anything else (comments, escapes, hex strings, exponents, keywords, damage) is
+// Bad, and the caller then reads the bytes the general way.
+class PlainLexer
+{
+public:
+    enum Token
+    {
+        Bad,
+        Open,
+        Close,
+        DictOpen,
+        DictClose,
+        Value,
+    };
+
+    PlainLexer(const char* begin, const char* end) : m_p(begin), m_end(end) {}
+
+    // The next token; for a Value, `item` holds it, pointing into the bytes.
+    Token next(PlainItem& item);
+
+    // Skips a value that is not needed, given its first token: anything but a dictionary or
+    // a nested array. False when it is one of those or not plain.
+    bool skip(Token token);
+
+private:
+    bool tokenEnds(const char* at) const;
+    bool name(PlainItem& item);
+    bool literal(PlainItem& item);
+    bool reference(PlainItem& item);
+    bool number(PlainItem& item);
+
+    const char* m_p;
+    const char* m_end;
+};
+
+} // namespace paginor
