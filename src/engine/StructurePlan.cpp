@@ -79,12 +79,26 @@ int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>
     return int(m_segments.size()) - 1;
 }
 
+std::string numberedName(const std::string& key, int n)
+{
+    const std::string suffix = "-" + std::to_string(n);
+    const bool utf16 = key.size() % 2 == 0 && key.compare(0, 2, "\xfe\xff") == 0;
+    if (!utf16)
+        return key + suffix;
+    std::string wide = key;
+    for (char c : suffix) {
+        wide += '\0';
+        wide += c;
+    }
+    return wide;
+}
+
 std::string StructurePlan::uniqueName(const std::string& key)
 {
     if (m_usedNames.insert(key).second)
         return key;
     for (int n = 2;; ++n) {
-        std::string candidate = key + "-" + std::to_string(n);
+        std::string candidate = numberedName(key, n);
         if (m_usedNames.insert(candidate).second)
             return candidate;
     }

@@ -17,6 +17,11 @@ namespace paginor {
 
 class SourceDocument;
 
+// `key` followed by "-n", for a named destination that another source already uses. The
+// suffix is written in the key's own encoding: UTF-16 after a UTF-16 byte-order mark, bytes
+// otherwise, so that a reader still shows the name as text.
+std::string numberedName(const std::string& key, int n);
+
 // What becomes of one link annotation in an output.
 struct LinkFix
 {

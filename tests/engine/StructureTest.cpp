@@ -1,6 +1,7 @@
 // Bookmarks, links and named destinations through splits and merges, checked by where each
 // leads: the text of the page it reaches, never only that it exists.
 #include "EngineTestUtil.h"
+#include "engine/StructurePlan.h"
 
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
@@ -391,4 +392,21 @@ TEST(Structure, AMergeGivesEachInputItsEntryAndKeepsEveryLink)
             EXPECT_NE(values["b"], "name");
         }
     }
+}
+
+TEST(Structure, ARenamedDestinationKeepsItsKeysEncoding)
+{
+    const struct
+    {
+        std::string key, renamed;
+    } cases[] = {
+        {"intro", "intro-2"},
+        {std::string("caf\xe9\0z", 6), std::string("caf\xe9\0z-2", 8)}, // bytes stay bytes
+        {std::string("\xfe\xff\0\xe9", 4), std::string("\xfe\xff\0\xe9\0-\0"
+                                                       "2",
+                                                       8)},
+        {std::string("\xfe\xff\0", 3), std::string("\xfe\xff\0-2", 5)}, // odd: not UTF-16
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(numberedName(c.key, 2), c.renamed);
 }
