@@ -1,5 +1,6 @@
 #include "engine/ObjectStreamReader.h"
 
+#include "engine/PlainLexer.h"
 #include "engine/PlainObjectScanner.h"
 
 #include <qpdf/BufferInputSource.hh>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -20,6 +22,27 @@ namespace {
 // the named destinations read between pages. Bounded in bytes too, for huge streams.
 constexpr size_t kRecentStreams = 16;
 constexpr size_t kRecentBytes = size_t(16) << 20;
+
+// A page, a font or a resource dictionary fits; longer objects take the general parser.
+constexpr size_t kPlainWindow = 8192;
+
+bool isPdfSpace(char c)
+{
+    return c == '\0' || std::strchr(" \n\r\t\f", c);
+}
+
+// Whether `word` follows `at` and white space as a whole keyword; the end of the bytes ends
+// it only when they are the end of the file.
+bool keywordAt(const char* at, const char* end, const char* word, bool endIsFileEnd)
+{
+    while (at != end && isPdfSpace(*at))
+        ++at;
+    const size_t n = std::strlen(word);
+    if (size_t(end - at) < n || std::memcmp(at, word, n) != 0)
+        return false;
+    at += n;
+    return at == end ? endIsFileEnd : isPdfSpace(*at) || std::strchr("/[]<>(){}%", *at);
+}
 
 } // namespace
 
@@ -119,10 +142,54 @@ bool ObjectStreamReader::parseApart(Entry& container, int id, QPDFObjectHandle& 
     }
 }
 
+ObjectStreamReader::Scan ObjectStreamReader::scanInFile(const Entry& object,
+                                                        QPDFObjectHandle& value)
+{
+    char window[kPlainWindow];
+    m_file->seek(object.offset, SEEK_SET);
+    const size_t length = m_file->read(window, sizeof window);
+    const char* end = window + length;
+    const bool fileEnds = length < sizeof window;
+    PlainLexer lexer(window, end);
+    PlainItem number, generation, keyword;
+    if (lexer.next(number) != PlainLexer::Value || number.kind != PlainItem::Integer ||
+        number.integer != object.id || lexer.next(generation) != PlainLexer::Value ||
+        generation.kind != PlainItem::Integer || generation.integer != 0 ||
+        lexer.next(keyword) != PlainLexer::Bad || !keywordAt(lexer.position(), end, "obj", false))
+        return Scan::Unknown;
+    // The lexer stopped at the keyword, which it does not read.
+    const char* body = lexer.position() + 3;
+    const char* stop = nullptr;
+    QPDFObjectHandle parsed;
+    auto known = [this](QPDFObjGen ref) {
+        return ref.getGen() == 0 && find(ref.getObj());
+    };
+    if (!scanPlainObject(body, end, m_pdf, known, parsed, &stop))
+        return Scan::Unknown;
+    if (keywordAt(stop, end, "stream", false))
+        return Scan::Stream;
+    if (!keywordAt(stop, end, "endobj", fileEnds))
+        return Scan::Unknown;
+    value = parsed;
+    return Scan::Read;
+}
+
 bool ObjectStreamReader::parseInFile(const Entry& object, QPDFObjectHandle& value)
 {
     if (!m_file)
         return false;
+    try {
+        // Most objects are plain dictionaries and arrays, which a plain scan reads many
+        // times faster than the general parser.
+        const Scan scan = scanInFile(object, value);
+        return scan == Scan::Unknown ? parseGeneral(object, value) : scan == Scan::Read;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool ObjectStreamReader::parseGeneral(const Entry& object, QPDFObjectHandle& value)
+{
     try {
         const std::string description =
             m_pdf.getFilename() + " object " + std::to_string(object.id) + " 0";

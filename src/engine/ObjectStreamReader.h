@@ -91,6 +91,16 @@ private:
     Entry* find(int id);
     bool parseApart(Entry& container, int id, QPDFObjectHandle& value);
     bool parseInFile(const Entry& object, QPDFObjectHandle& value);
+    // The plain scan of an object stored in the file: Read sets `value`; Stream is a stream's
+    // dictionary, left to the document; Unknown takes the general parser.
+    enum class Scan
+    {
+        Read,
+        Stream,
+        Unknown,
+    };
+    Scan scanInFile(const Entry& object, QPDFObjectHandle& value);
+    bool parseGeneral(const Entry& object, QPDFObjectHandle& value);
 
     QPDF& m_pdf;
     std::vector<Entry> m_entries;

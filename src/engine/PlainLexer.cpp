@@ -1,5 +1,6 @@
 #include "engine/PlainLexer.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace paginor {
@@ -27,8 +28,14 @@ bool isDelimiter(char c)
 
 PlainLexer::Token PlainLexer::next(PlainItem& item)
 {
-    while (m_p != m_end && isSpace(*m_p))
-        ++m_p;
+    // A comment counts as white space, as the parser takes it.
+    while (m_p != m_end && (isSpace(*m_p) || *m_p == '%')) {
+        if (*m_p == '%')
+            while (m_p != m_end && *m_p != '\n' && *m_p != '\r')
+                ++m_p;
+        else
+            ++m_p;
+    }
     if (m_p == m_end)
         return Bad;
     switch (*m_p) {
@@ -41,7 +48,7 @@ PlainLexer::Token PlainLexer::next(PlainItem& item)
     case '<':
     case '>':
         if (m_end - m_p < 2 || m_p[1] != m_p[0])
-            return Bad;
+            return *m_p == '<' && hex(item) ? Value : Bad;
         m_p += 2;
         return m_p[-1] == '<' ? DictOpen : DictClose;
     case '/':
@@ -49,7 +56,7 @@ PlainLexer::Token PlainLexer::next(PlainItem& item)
     case '(':
         return literal(item) ? Value : Bad;
     default:
-        return reference(item) || number(item) ? Value : Bad;
+        return reference(item) || number(item) || keyword(item) ? Value : Bad;
     }
 }
 
@@ -99,6 +106,40 @@ bool PlainLexer::literal(PlainItem& item)
     item.text = std::string_view(start, size_t(at - start));
     m_p = at + 1;
     return true;
+}
+
+bool PlainLexer::hex(PlainItem& item)
+{
+    const char* start = m_p + 1;
+    const char* at = start;
+    size_t digits = 0;
+    for (; at != m_end && *at != '>'; ++at) {
+        if (std::isxdigit(static_cast<unsigned char>(*at)))
+            ++digits;
+        else if (!isSpace(*at))
+            return false;
+    }
+    // An odd count has a rule of its own: left to the general parser.
+    if (at == m_end || digits % 2 != 0)
+        return false;
+    item.kind = PlainItem::Hex;
+    item.text = std::string_view(start, size_t(at - start));
+    m_p = at + 1;
+    return true;
+}
+
+bool PlainLexer::keyword(PlainItem& item)
+{
+    for (const std::string_view word : {std::string_view("true"), std::string_view("false")}) {
+        if (size_t(m_end - m_p) > word.size() &&
+            word.compare(0, word.size(), m_p, word.size()) == 0 && tokenEnds(m_p + word.size())) {
+            item.kind = PlainItem::Bool;
+            item.text = std::string_view(m_p, word.size());
+            m_p += word.size();
+            return true;
+        }
+    }
+    return false;
 }
 
 bool PlainLexer::reference(PlainItem& item)

@@ -17,6 +17,8 @@ struct PlainItem
         Name,   // text with its slash
         String, // text without its parentheses
         Null,
+        Hex,  // a hexadecimal string: text between its angle brackets, an even count of digits
+        Bool, // text "true" or "false"
     };
     Kind kind = Null;
     std::string_view text; // as stored, into the scanned bytes
@@ -26,9 +28,10 @@ struct PlainItem
 
 // Splits stored bytes into the tokens of the plain syntax most objects of a manual use:
 // brackets, dictionary marks, and values: names of printable characters without escapes,
-// literal strings of plain bytes, -?digits with an optional fraction, null and "N G R"
-// references. Anything else (comments, escapes, hex strings, exponents, keywords, damage) is
-// Bad, and the caller then reads the bytes the general way.
+// literal strings of plain bytes, hexadecimal strings, -?digits with an optional fraction,
+// true, false, null and "N G R" references; comments count as white space. Anything else
+// (escapes, exponents, other keywords, damage) is Bad, and the caller then reads the bytes
+// the general way.
 class PlainLexer
 {
 public:
@@ -51,10 +54,15 @@ public:
     // a nested array. False when it is one of those or not plain.
     bool skip(Token token);
 
+    // Where the next token would start.
+    const char* position() const { return m_p; }
+
 private:
     bool tokenEnds(const char* at) const;
     bool name(PlainItem& item);
     bool literal(PlainItem& item);
+    bool hex(PlainItem& item);
+    bool keyword(PlainItem& item);
     bool reference(PlainItem& item);
     bool number(PlainItem& item);
 

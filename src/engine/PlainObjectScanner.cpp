@@ -2,6 +2,7 @@
 
 #include "engine/PlainLexer.h"
 
+#include <cctype>
 #include <map>
 #include <string>
 #include <utility>
@@ -13,6 +14,26 @@ namespace {
 
 constexpr size_t kMaxItems = 512; // more than a name-tree node holds
 constexpr int kMaxDepth = 8;      // an annotation nests three deep
+
+// The bytes of a hexadecimal string's digits, which the lexer has checked.
+std::string fromHex(std::string_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() / 2);
+    int high = -1;
+    for (char c : text) {
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            continue;
+        const int digit = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
+        if (high < 0) {
+            high = digit;
+        } else {
+            bytes += char(high * 16 + digit);
+            high = -1;
+        }
+    }
+    return bytes;
+}
 
 class Scanner
 {
@@ -104,6 +125,12 @@ private:
         case PlainItem::String:
             value = QPDFObjectHandle::newString(std::string(item.text));
             return true;
+        case PlainItem::Hex:
+            value = QPDFObjectHandle::newString(fromHex(item.text));
+            return true;
+        case PlainItem::Bool:
+            value = QPDFObjectHandle::newBool(item.text == "true");
+            return true;
         case PlainItem::Null:
             value = QPDFObjectHandle::newNull();
             return true;
@@ -111,6 +138,10 @@ private:
         return false;
     }
 
+public:
+    const char* position() const { return m_lexer.position(); }
+
+private:
     PlainLexer m_lexer;
     QPDF& m_pdf;
     const std::function<bool(QPDFObjGen)>& m_known;
@@ -119,11 +150,15 @@ private:
 } // namespace
 
 bool scanPlainObject(const char* begin, const char* end, QPDF& pdf,
-                     const std::function<bool(QPDFObjGen)>& known, QPDFObjectHandle& value)
+                     const std::function<bool(QPDFObjGen)>& known, QPDFObjectHandle& value,
+                     const char** stop)
 {
     QPDFObjectHandle result;
-    if (!Scanner(begin, end, pdf, known).object(result))
+    Scanner scanner(begin, end, pdf, known);
+    if (!scanner.object(result))
         return false;
+    if (stop)
+        *stop = scanner.position();
     value = result;
     return true;
 }

@@ -19,8 +19,10 @@ namespace paginor {
 // `known` says whether a reference may be taken from `pdf` as the parser would take it (the
 // object is in the cross-reference table). Returns false, leaving `value` alone, for any
 // other shape, any reference `known` refuses, and anything unusual in the bytes: the caller
-// then parses them the general way, so nothing this accepts is read differently.
+// then parses them the general way, so nothing this accepts is read differently. `stop`, when
+// given, is set to just after the object.
 bool scanPlainObject(const char* begin, const char* end, QPDF& pdf,
-                     const std::function<bool(QPDFObjGen)>& known, QPDFObjectHandle& value);
+                     const std::function<bool(QPDFObjGen)>& known, QPDFObjectHandle& value,
+                     const char** stop = nullptr);
 
 } // namespace paginor

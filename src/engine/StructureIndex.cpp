@@ -168,13 +168,16 @@ Target StructureIndex::resolve(QPDFObjectHandle dest) const
 
 bool StructureIndex::destinationOf(QPDFObjectHandle holder, QPDFObjectHandle& dest)
 {
-    if (!holder.isDictionary())
-        return false;
+    return holder.isDictionary() && destinationOf(holder, holder.getKey("/A"), dest);
+}
+
+bool StructureIndex::destinationOf(QPDFObjectHandle holder, QPDFObjectHandle action,
+                                   QPDFObjectHandle& dest)
+{
     if (holder.hasKey("/Dest")) {
         dest = holder.getKey("/Dest");
         return true;
     }
-    auto action = holder.getKey("/A");
     if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo")) {
         dest = action.getKey("/D");
         return true;
@@ -386,10 +389,12 @@ void StructureIndex::readOutline(QPDFObjectHandle outlines)
             auto count = item.getKey("/Count");
             mark.open = count.isInteger() && count.getIntValue() > 0;
             QPDFObjectHandle dest;
-            if (destinationOf(item, dest)) {
+            // Actions are objects of their own in some files: read apart like the item.
+            auto action = m_load(item.getKey("/A"));
+            if (destinationOf(item, action, dest)) {
                 mark.target = resolve(dest);
-            } else if (item.getKey("/A").isDictionary()) {
-                mark.action = plainCopy(item.getKey("/A"));
+            } else if (action.isDictionary()) {
+                mark.action = plainCopy(action);
             }
             const auto index = int32_t(m_bookmarks.size());
             if (mark.target.valid())

@@ -98,6 +98,9 @@ public:
 
 private:
     void readOutline(QPDFObjectHandle outlines);
+    // destinationOf for a dictionary `holder` whose /A is `action`, already read.
+    static bool destinationOf(QPDFObjectHandle holder, QPDFObjectHandle action,
+                              QPDFObjectHandle& dest);
     // A named destination whose value is not read yet: `value`, or else the object `stored`
     // (a name-tree entry read from bytes). addDests sets `stored` to the object of `value`.
     // Kept in a deque: a manual has tens of thousands, and growing never moves them.

@@ -236,10 +236,14 @@ TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
         {"<</Font<</F1.a-b_c+2 1 0 R>>/ProcSet[/PDF/Text]>>", true},
         {"[[[[[[[[[1]]]]]]]]]", false}, // nesting past any destination or link
         {"<</A null/B 1>>", false},     // null values, stored as missing keys
-        {"[1 0 R <00ff>]", false},
-        {"[1 0 R % note\n /Fit]", false},   // comments
-        {"[1 0 R /X#59Z 0 0 null]", false}, // escapes in names
-        {"[1 0 R /XYZ 1e5 .5 +5]", false},  // unusual numbers
+        {"[1 0 R <00ff> < FE ff 0 0 41 > <>]", true},
+        {"[<abc>]", false}, // an odd count of digits
+        {"[<0g>]", false},
+        {"<</I true/K false>>", true},
+        {"[truex]", false},
+        {"[1 0 R % note\n /Fit%]\r]", true}, // comments
+        {"[1 0 R /X#59Z 0 0 null]", false},  // escapes in names
+        {"[1 0 R /XYZ 1e5 .5 +5]", false},   // unusual numbers
         {"[1 0 R /XYZ 1.2.3 0 null]", false},
         {"[1 0 R /XYZ 1234567890123456789 0]", false},
         {"[1 0 R /XYZ 1234567890123456789012345678 0]", false}, // past 64 bits
@@ -252,7 +256,6 @@ TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
         {"[1 0 R /Fit] ", true},
         {longArray, false}, // longer than any name-tree node
         {"<< /D [1 0 R /Fit] /D [2 0 R /Fit] >>", false},
-        {"<< /D true >>", false},
         {"1 0 R", false},
         {"", false},
     };
@@ -300,7 +303,7 @@ TEST(Reading, DestinationsAndNameNodesAreReadFromTheirBytesOrLeftAlone)
         {"[3 0 R /XYZ 1e5 0 null]", "-"},
         {"[3 0 R /XYZ (x\\)) 0]", "-"},
         {"[3 0 R /X#59Z]", "-"},
-        {"[3 0 R % note\n/Fit]", "-"},
+        {"[3 0 R % note\n/Fit]", "R3 kind3:/Fit "},
         {"[3 0 R /Fit", "-"},
         {"(name)", "-"},
     };
