@@ -261,15 +261,11 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const 
     m_buffer += std::to_string(number);
     m_buffer += " 0 obj\n";
     if (h.isStream()) {
-        auto bytes = m_source->takeStreamData(h.getObjGen());
-        if (!bytes) {
-            Pl_Buffer data("stream data");
-            if (!h.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
-                throw EngineFailure(EngineError::InputChanged,
-                                    m_source->path() + ": unreadable stream data",
-                                    m_source->path());
-            bytes = data.getBufferSharedPointer();
-        }
+        Pl_Buffer data("stream data");
+        if (!h.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
+            throw EngineFailure(EngineError::InputChanged,
+                                m_source->path() + ": unreadable stream data", m_source->path());
+        auto bytes = data.getBufferSharedPointer();
         serializeDict(h.getDict(), m_buffer, true, false);
         m_buffer += " /Length ";
         m_buffer += std::to_string(bytes->getSize());

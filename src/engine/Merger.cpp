@@ -132,7 +132,7 @@ private:
     }
 
     // Each input is written as soon as it is read, then released. The next inputs are opened
-    // and parsed on helper threads meanwhile; each document is used by one thread at a time,
+    // and indexed on helper threads meanwhile; each document is used by one thread at a time,
     // and at most helperCount() + 2 inputs are open (one of them being freed).
     void stream(std::FILE* file)
     {
@@ -144,7 +144,7 @@ private:
         auto refill = [&] {
             while (queued < m_inputs.size() && ahead.size() < limit) {
                 const size_t i = queued++;
-                ahead.push_back(std::async(std::launch::async, [this, i] { return parsed(i); }));
+                ahead.push_back(std::async(std::launch::async, [this, i] { return opened(i); }));
             }
         };
         // Freeing a parsed document costs about as much as writing it: a helper does it
@@ -195,16 +195,15 @@ private:
         writer.finish({});
     }
 
-    // Opens input i and parses all its objects, so that writing it only copies. The stream
-    // data of files up to kPrefetchBytes is read as well.
-    std::shared_ptr<SourceDocument> parsed(size_t i)
+    // Opens input i and indexes its outline and named destinations. Its objects are read
+    // as they are written, mostly apart from the document's cache, which costs less than
+    // parsing them all here, even on another thread.
+    std::shared_ptr<SourceDocument> opened(size_t i)
     {
         auto source = SourceDocument::open(m_inputs[i].path, m_inputs[i].password, false);
-        source->resolveAll(source->identity().size <= kPrefetchBytes);
         source->structure();
         return source;
     }
-    static constexpr int64_t kPrefetchBytes = 32 << 20;
     // Inputs being read by helper threads: about one per core, as the writer and the freeing
     // of finished inputs take their share too; more only hold more documents in memory.
     static size_t helperCount()

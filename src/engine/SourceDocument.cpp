@@ -2,7 +2,6 @@
 
 #include "engine/PageTreeWalk.h"
 
-#include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFLogger.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -256,7 +255,7 @@ QPDFObjectHandle SourceDocument::pageToWrite(int32_t index, bool prune)
     // A page the document has not parsed yet is read apart, like the objects it reaches, so
     // that its whole object stream is not parsed and kept for one page.
     QPDFObjectHandle copy;
-    if (m_reader && !m_prepared.at(size_t(index)) && !m_readAll &&
+    if (m_reader && !m_prepared.at(size_t(index)) &&
         m_reader->readApart(originalPage(index).getObjGen(), copy) && copy.isDictionary()) {
         addInherited(copy, index);
         if (prune && m_sharesResources)
@@ -326,61 +325,11 @@ const StructureIndex& SourceDocument::structure()
     return *m_structure;
 }
 
-void SourceDocument::resolveAll(bool readStreams)
-{
-    // Everything the pages reach, the way a writer walks it; outlines, name trees and the like
-    // are left unread, and other page-tree nodes and the catalog are not followed.
-    m_readAll = true;
-    std::set<QPDFObjGen> seen;
-    std::vector<QPDFObjectHandle> pending;
-    for (int32_t i = 0; i < pageCount(); ++i) {
-        auto dict = preparedPage(i).getObjectHandle();
-        seen.insert(dict.getObjGen());
-        for (auto& item : dict.getDictAsMap())
-            if (item.first != "/Parent")
-                pending.push_back(item.second);
-    }
-    while (!pending.empty()) {
-        auto h = pending.back();
-        pending.pop_back();
-        if (h.isIndirect()) {
-            if (!seen.insert(h.getObjGen()).second || h.isDictionaryOfType("/Pages") ||
-                h.isDictionaryOfType("/Catalog"))
-                continue;
-        }
-        if (h.isStream()) {
-            if (readStreams) {
-                Pl_Buffer data("stream data");
-                if (h.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
-                    m_streamData[h.getObjGen()] = data.getBufferSharedPointer();
-            }
-            h = h.getDict();
-        }
-        if (h.isArray())
-            for (auto item : h.aitems())
-                pending.push_back(item);
-        else if (h.isDictionary())
-            // One copy of the map: iterating items looks every key up again.
-            for (auto& item : h.getDictAsMap())
-                pending.push_back(item.second);
-    }
-}
-
-std::shared_ptr<Buffer> SourceDocument::takeStreamData(QPDFObjGen stream)
-{
-    auto found = m_streamData.find(stream);
-    if (found == m_streamData.end())
-        return nullptr;
-    auto data = std::move(found->second);
-    m_streamData.erase(found);
-    return data;
-}
-
 bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     // Pages are changed in the document (inherited attributes, pruned resources), which a
     // copy from the file would miss; pruning copies what it changes below a page.
-    if (m_readAll || isPage(og))
+    if (isPage(og))
         return false;
     if (!m_reader) {
         // The page tree was parsed on opening: its object streams are in the cache already.

@@ -96,15 +96,9 @@ public:
     // every later output of this source.
     const StructureIndex& structure();
 
-    // Parses every object the pages reach now rather than on first use; with `readStreams`
-    // also reads those streams' stored data into memory, for takeStreamData().
-    void resolveAll(bool readStreams);
-    // The stored data of a stream read by resolveAll, handed over once; null when not read.
-    std::shared_ptr<Buffer> takeStreamData(QPDFObjGen stream);
-
     // Sets `value` to the object `og` parsed apart from the document's cache, for an output
     // that alone needs it, and returns true; false when it should be taken from the document
-    // as usual. Only while the document is unchanged from the file and not read in full.
+    // as usual. Only while the document is unchanged from the file.
     bool readOnce(QPDFObjGen og, QPDFObjectHandle& value);
 
     // Keeps the file open for a stretch of reads; only meaningful for reopening sources.
@@ -136,8 +130,6 @@ private:
     std::unique_ptr<StructureIndex> m_structure;
     std::string m_version;
     int m_extension = 0;
-    std::map<QPDFObjGen, std::shared_ptr<Buffer>> m_streamData;
-    bool m_readAll = false;
     // Pages listed without being parsed get their inherited attributes on first use.
     std::vector<bool> m_prepared;
     std::vector<std::array<QPDFObjectHandle, 4>> m_inherited;
