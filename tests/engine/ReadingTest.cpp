@@ -129,6 +129,12 @@ TEST(Reading, PruningKeepsWhatThePageDraws)
 // streams, objects the table misplaces and second uses are left to the document.
 TEST(Reading, ObjectsInTheFileAreReadApartOnceAndWhole)
 {
+    auto repeated = [](const std::string& text, int times) {
+        std::string all;
+        for (int i = 0; i < times; ++i)
+            all += text;
+        return all;
+    };
     const std::vector<std::string> bodies = {
         "<< /Type /Catalog /Pages 2 0 R >>",
         "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
@@ -136,7 +142,9 @@ TEST(Reading, ObjectsInTheFileAreReadApartOnceAndWhole)
         "<< /Plain [1 (two) /three] >>",
         "<< /Length 2 >>\nstream\nxx\nendstream",
         "(misplaced)",
-        "(seven)"};
+        "(seven)",
+        "<< /Escaped (a\\)b) % note\n /Hex <41 42> /On true >>", // the general parser's
+        "[" + repeated("1 ", 5000) + "]"};                       // past the scan's window
     std::string file = "%PDF-1.4\n";
     std::vector<size_t> offsets;
     for (size_t i = 0; i < bodies.size(); ++i) {
@@ -145,13 +153,14 @@ TEST(Reading, ObjectsInTheFileAreReadApartOnceAndWhole)
     }
     offsets[5] = offsets[6]; // object 6 points at object 7
     const size_t xref = file.size();
-    file += "xref\n0 8\n0000000000 65535 f \n";
+    file += "xref\n0 " + std::to_string(bodies.size() + 1) + "\n0000000000 65535 f \n";
     for (size_t at : offsets) {
         char line[32];
         std::snprintf(line, sizeof line, "%010zu 00000 n \n", at);
         file += line;
     }
-    file += "trailer << /Size 8 /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+    file += "trailer << /Size " + std::to_string(bodies.size() + 1) +
+            " /Root 1 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
     TempDir dir;
     const QString path = dir.path("plain.pdf");
     QFile out(path);
@@ -170,13 +179,17 @@ TEST(Reading, ObjectsInTheFileAreReadApartOnceAndWhole)
         int object;
         const char* expected; // "" when left to the document
     } cases[] = {
-        {4, "<< /Plain [ 1 (two) /three ] >>"}, {4, ""}, {5, ""}, {6, ""}, {7, "(seven)"}, {9, ""}};
+        {4, "<< /Plain [ 1 (two) /three ] >>"},           {4, ""}, {5, ""}, {6, ""}, {7, "(seven)"},
+        {8, "<< /Escaped (a\\)b) /Hex (AB) /On true >>"}, {11, ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.object);
         QPDFObjectHandle got;
         const bool read = reader.readOnce(QPDFObjGen(c.object, 0), got);
         EXPECT_EQ(read ? got.unparse() : std::string(), c.expected);
     }
+    QPDFObjectHandle longArray;
+    ASSERT_TRUE(reader.readOnce(QPDFObjGen(9, 0), longArray));
+    EXPECT_EQ(longArray.getArrayNItems(), 5000);
     EXPECT_TRUE(reader.readApart(QPDFObjGen(3, 0), value)); // a look does not use it up
     EXPECT_TRUE(reader.readApart(QPDFObjGen(3, 0), value));
     EXPECT_EQ(value.getKey("/MediaBox").unparse(), "[ 0 0 10 10 ]");
