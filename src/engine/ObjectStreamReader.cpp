@@ -142,6 +142,37 @@ bool ObjectStreamReader::parseApart(Entry& container, int id, QPDFObjectHandle& 
     }
 }
 
+const char* ObjectStreamReader::bodyOf(const Entry& object, const char* begin, const char* end)
+{
+    PlainLexer lexer(begin, end);
+    PlainItem number, generation, keyword;
+    if (lexer.next(number) != PlainLexer::Value || number.kind != PlainItem::Integer ||
+        number.integer != object.id || lexer.next(generation) != PlainLexer::Value ||
+        generation.kind != PlainItem::Integer || generation.integer != 0 ||
+        lexer.next(keyword) != PlainLexer::Bad || !keywordAt(lexer.position(), end, "obj", false))
+        return nullptr;
+    // The lexer stopped at the keyword, which it does not read.
+    return lexer.position() + 3;
+}
+
+QPDFObjGen ObjectStreamReader::firstMisplaced(InputSource& file) const
+{
+    try {
+        char head[64];
+        for (const Entry& object : m_entries) {
+            if (object.offset < 0)
+                continue;
+            file.seek(object.offset, SEEK_SET);
+            const size_t length = file.read(head, sizeof head);
+            if (!bodyOf(object, head, head + length))
+                return QPDFObjGen(object.id, 0);
+        }
+    } catch (const std::exception&) {
+        // A table that cannot be read is qpdf's to repair as it goes.
+    }
+    return QPDFObjGen();
+}
+
 ObjectStreamReader::Scan ObjectStreamReader::scanInFile(const Entry& object,
                                                         QPDFObjectHandle& value)
 {
@@ -150,15 +181,9 @@ ObjectStreamReader::Scan ObjectStreamReader::scanInFile(const Entry& object,
     const size_t length = m_file->read(window, sizeof window);
     const char* end = window + length;
     const bool fileEnds = length < sizeof window;
-    PlainLexer lexer(window, end);
-    PlainItem number, generation, keyword;
-    if (lexer.next(number) != PlainLexer::Value || number.kind != PlainItem::Integer ||
-        number.integer != object.id || lexer.next(generation) != PlainLexer::Value ||
-        generation.kind != PlainItem::Integer || generation.integer != 0 ||
-        lexer.next(keyword) != PlainLexer::Bad || !keywordAt(lexer.position(), end, "obj", false))
+    const char* body = bodyOf(object, window, end);
+    if (!body)
         return Scan::Unknown;
-    // The lexer stopped at the keyword, which it does not read.
-    const char* body = lexer.position() + 3;
     const char* stop = nullptr;
     QPDFObjectHandle parsed;
     auto known = [this](QPDFObjGen ref) {

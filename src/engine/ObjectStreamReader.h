@@ -44,6 +44,10 @@ public:
     // document's own input. Not for encrypted documents, whose strings the document decrypts.
     void setFileInput(std::shared_ptr<InputSource> file);
 
+    // The first object the cross-reference table places in the file where `file` does not
+    // hold its "N 0 obj"; a null QPDFObjGen when there is none. Reads a few bytes per object.
+    QPDFObjGen firstMisplaced(InputSource& file) const;
+
     // Points `begin` and `end` at the stored bytes of `og` (from its start to the end of its
     // object stream's data) for a caller that reads them without building objects: nothing
     // is marked as used and what the document has parsed is not considered. False when the
@@ -100,6 +104,8 @@ private:
         Unknown,
     };
     Scan scanInFile(const Entry& object, QPDFObjectHandle& value);
+    // Just after "N 0 obj" for `object` at `begin`, or null when that is not what is there.
+    static const char* bodyOf(const Entry& object, const char* begin, const char* end);
     bool parseGeneral(const Entry& object, QPDFObjectHandle& value);
 
     QPDF& m_pdf;

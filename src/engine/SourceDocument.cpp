@@ -190,9 +190,25 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
 
 void SourceDocument::load()
 {
-    m_reader = std::make_unique<ObjectStreamReader>(
-        *m_pdf, std::vector<QPDFObjGen>{m_pdf->getRoot().getObjGen()});
-    m_reader->setFileInput(m_input);
+    auto makeReader = [this] {
+        m_reader = std::make_unique<ObjectStreamReader>(
+            *m_pdf, std::vector<QPDFObjGen>{m_pdf->getRoot().getObjGen()});
+        m_reader->setFileInput(m_input);
+    };
+    makeReader();
+    // qpdf rebuilds its cross-reference table the first time it meets an object that is not
+    // where the table says. Midway through a job that changes the document under it: its page
+    // tree may even become a loop, which qpdf's own page copy then follows without end. Meeting
+    // such an object now rebuilds the table before anything else is read.
+    const QPDFObjGen misplaced = m_reader->firstMisplaced(*m_input);
+    if (misplaced.getObj() != 0) {
+        try {
+            m_pdf->getObject(misplaced).isNull();
+        } catch (const std::exception&) {
+            // What cannot be repaired is met again, and reported, where it is read.
+        }
+        makeReader();
+    }
     PageTree tree;
     bool plain = false;
     try {
