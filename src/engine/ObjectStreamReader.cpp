@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -25,24 +24,6 @@ constexpr size_t kRecentBytes = size_t(16) << 20;
 
 // A page, a font or a resource dictionary fits; longer objects take the general parser.
 constexpr size_t kPlainWindow = 8192;
-
-bool isPdfSpace(char c)
-{
-    return c == '\0' || std::strchr(" \n\r\t\f", c);
-}
-
-// Whether `word` follows `at` and white space as a whole keyword; the end of the bytes ends
-// it only when they are the end of the file.
-bool keywordAt(const char* at, const char* end, const char* word, bool endIsFileEnd)
-{
-    while (at != end && isPdfSpace(*at))
-        ++at;
-    const size_t n = std::strlen(word);
-    if (size_t(end - at) < n || std::memcmp(at, word, n) != 0)
-        return false;
-    at += n;
-    return at == end ? endIsFileEnd : isPdfSpace(*at) || std::strchr("/[]<>(){}%", *at);
-}
 
 } // namespace
 
@@ -145,14 +126,12 @@ bool ObjectStreamReader::parseApart(Entry& container, int id, QPDFObjectHandle& 
 const char* ObjectStreamReader::bodyOf(const Entry& object, const char* begin, const char* end)
 {
     PlainLexer lexer(begin, end);
-    PlainItem number, generation, keyword;
+    PlainItem number, generation;
     if (lexer.next(number) != PlainLexer::Value || number.kind != PlainItem::Integer ||
         number.integer != object.id || lexer.next(generation) != PlainLexer::Value ||
-        generation.kind != PlainItem::Integer || generation.integer != 0 ||
-        lexer.next(keyword) != PlainLexer::Bad || !keywordAt(lexer.position(), end, "obj", false))
+        generation.kind != PlainItem::Integer || generation.integer != 0 || !lexer.keyword("obj"))
         return nullptr;
-    // The lexer stopped at the keyword, which it does not read.
-    return lexer.position() + 3;
+    return lexer.position();
 }
 
 QPDFObjGen ObjectStreamReader::firstMisplaced(InputSource& file) const
@@ -191,9 +170,9 @@ ObjectStreamReader::Scan ObjectStreamReader::scanInFile(const Entry& object,
     };
     if (!scanPlainObject(body, end, m_pdf, known, parsed, &stop))
         return Scan::Unknown;
-    if (keywordAt(stop, end, "stream", false))
+    if (PlainLexer(stop, end).keyword("stream"))
         return Scan::Stream;
-    if (!keywordAt(stop, end, "endobj", fileEnds))
+    if (!PlainLexer(stop, end).keyword("endobj", fileEnds))
         return Scan::Unknown;
     value = parsed;
     return Scan::Read;

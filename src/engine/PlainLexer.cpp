@@ -56,7 +56,7 @@ PlainLexer::Token PlainLexer::next(PlainItem& item)
     case '(':
         return literal(item) ? Value : Bad;
     default:
-        return reference(item) || number(item) || keyword(item) ? Value : Bad;
+        return reference(item) || number(item) || boolean(item) ? Value : Bad;
     }
 }
 
@@ -128,11 +128,18 @@ bool PlainLexer::hex(PlainItem& item)
     return true;
 }
 
-bool PlainLexer::keyword(PlainItem& item)
+bool PlainLexer::startsWith(std::string_view word, bool atEndOfFile) const
+{
+    const char* after = m_p + word.size();
+    return size_t(m_end - m_p) >= word.size() &&
+           word.compare(0, word.size(), m_p, word.size()) == 0 &&
+           (after == m_end ? atEndOfFile : tokenEnds(after));
+}
+
+bool PlainLexer::boolean(PlainItem& item)
 {
     for (const std::string_view word : {std::string_view("true"), std::string_view("false")}) {
-        if (size_t(m_end - m_p) > word.size() &&
-            word.compare(0, word.size(), m_p, word.size()) == 0 && tokenEnds(m_p + word.size())) {
+        if (startsWith(word, false)) {
             item.kind = PlainItem::Bool;
             item.text = std::string_view(m_p, word.size());
             m_p += word.size();
@@ -140,6 +147,16 @@ bool PlainLexer::keyword(PlainItem& item)
         }
     }
     return false;
+}
+
+bool PlainLexer::keyword(std::string_view word, bool atEndOfFile)
+{
+    PlainItem none;
+    // next() stops in front of a keyword, which it does not read, after any white space.
+    if (next(none) != Bad || !startsWith(word, atEndOfFile))
+        return false;
+    m_p += word.size();
+    return true;
 }
 
 bool PlainLexer::reference(PlainItem& item)

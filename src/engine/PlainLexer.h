@@ -57,12 +57,17 @@ public:
     // Where the next token would start.
     const char* position() const { return m_p; }
 
+    // Reads the keyword `word` ("obj", "endobj", "stream") if it comes next, as a whole
+    // token. The end of the bytes ends it only when `atEndOfFile`: the bytes are all there is.
+    bool keyword(std::string_view word, bool atEndOfFile = false);
+
 private:
     bool tokenEnds(const char* at) const;
     bool name(PlainItem& item);
     bool literal(PlainItem& item);
     bool hex(PlainItem& item);
-    bool keyword(PlainItem& item);
+    bool boolean(PlainItem& item);
+    bool startsWith(std::string_view word, bool atEndOfFile) const;
     bool reference(PlainItem& item);
     bool number(PlainItem& item);
 
