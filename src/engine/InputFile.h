@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/BlockInputSource.h"
 #include "engine/EngineError.h"
+#include "engine/read/BlockInputSource.h"
 
 #include <qpdf/InputSource.hh>
 

@@ -1,11 +1,11 @@
 #include "engine/PDFLibrary.h"
 
-#include "engine/AtomicWriter.h"
-#include "engine/DirectWriter.h"
-#include "engine/Merger.h"
-#include "engine/OutputBuilder.h"
 #include "engine/PageList.h"
 #include "engine/SourceCache.h"
+#include "engine/write/AtomicWriter.h"
+#include "engine/write/DirectWriter.h"
+#include "engine/write/Merger.h"
+#include "engine/write/OutputBuilder.h"
 
 #include <QFile>
 #include <map>

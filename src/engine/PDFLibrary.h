@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/BookmarkLevels.h"
 #include "engine/BookmarkMode.h"
 #include "engine/EngineError.h"
+#include "engine/structure/BookmarkLevels.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "engine/SourceDocument.h"
 
-#include "engine/PageTreeWalk.h"
+#include "engine/read/PageTreeWalk.h"
 
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFLogger.hh>

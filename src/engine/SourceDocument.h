@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/BookmarkLevels.h"
 #include "engine/InputFile.h"
-#include "engine/ObjectStreamReader.h"
-#include "engine/ResourcePruner.h"
-#include "engine/StructureIndex.h"
+#include "engine/read/ObjectStreamReader.h"
+#include "engine/structure/BookmarkLevels.h"
+#include "engine/structure/StructureIndex.h"
+#include "engine/write/ResourcePruner.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>

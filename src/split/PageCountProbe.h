@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/BookmarkLevels.h"
+#include "engine/structure/BookmarkLevels.h"
 
 #include <QObject>
 #include <QString>

@@ -1,10 +1,10 @@
 // The reading layer: the block-buffered file source against qpdf's in-memory one, the plain
 // scan of destinations, and the pruning of shared resources.
-#include "engine/BlockInputSource.h"
-#include "engine/DestinationScanner.h"
-#include "engine/ObjectStreamReader.h"
-#include "engine/PlainObjectScanner.h"
-#include "engine/ResourcePruner.h"
+#include "engine/read/BlockInputSource.h"
+#include "engine/read/DestinationScanner.h"
+#include "engine/read/ObjectStreamReader.h"
+#include "engine/read/PlainObjectScanner.h"
+#include "engine/write/ResourcePruner.h"
 #include "support/PdfFactory.h"
 
 #include <qpdf/BufferInputSource.hh>

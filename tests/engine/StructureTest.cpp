@@ -1,7 +1,7 @@
 // Bookmarks, links and named destinations through splits and merges, checked by where each
 // leads: the text of the page it reaches, never only that it exists.
 #include "EngineTestUtil.h"
-#include "engine/StructurePlan.h"
+#include "engine/structure/StructurePlan.h"
 
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFNameTreeObjectHelper.hh>

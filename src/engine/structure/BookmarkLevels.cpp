@@ -1,4 +1,4 @@
-#include "engine/BookmarkLevels.h"
+#include "engine/structure/BookmarkLevels.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>

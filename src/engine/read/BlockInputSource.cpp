@@ -1,4 +1,4 @@
-#include "engine/BlockInputSource.h"
+#include "engine/read/BlockInputSource.h"
 
 #include <qpdf/QPDFSystemError.hh>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/DestinationScanner.h"
-#include "engine/ObjectStreamReader.h"
+#include "engine/read/DestinationScanner.h"
+#include "engine/read/ObjectStreamReader.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>

@@ -1,4 +1,4 @@
-#include "engine/OutputBuilder.h"
+#include "engine/write/OutputBuilder.h"
 
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 

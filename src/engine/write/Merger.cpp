@@ -1,8 +1,8 @@
-#include "engine/Merger.h"
+#include "engine/write/Merger.h"
 
-#include "engine/DirectWriter.h"
-#include "engine/OutputBuilder.h"
 #include "engine/SourceDocument.h"
+#include "engine/write/DirectWriter.h"
+#include "engine/write/OutputBuilder.h"
 
 #include <qpdf/QPDFExc.hh>
 

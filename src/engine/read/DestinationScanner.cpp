@@ -1,4 +1,4 @@
-#include "engine/DestinationScanner.h"
+#include "engine/read/DestinationScanner.h"
 
 namespace paginor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/PlainLexer.h"
+#include "engine/read/PlainLexer.h"
 
 #include <qpdf/QPDFObjGen.hh>
 

@@ -1,4 +1,4 @@
-#include "engine/AtomicWriter.h"
+#include "engine/write/AtomicWriter.h"
 
 #include "engine/InputFile.h"
 

@@ -1,4 +1,4 @@
-#include "engine/PageTreeWalk.h"
+#include "engine/read/PageTreeWalk.h"
 
 #include <set>
 

@@ -1,4 +1,4 @@
-#include "engine/PlainLexer.h"
+#include "engine/read/PlainLexer.h"
 
 #include <cctype>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/SourceDocument.h"
-#include "engine/StructurePlan.h"
+#include "engine/structure/StructurePlan.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>

@@ -1,6 +1,6 @@
-#include "engine/PlainObjectScanner.h"
+#include "engine/read/PlainObjectScanner.h"
 
-#include "engine/PlainLexer.h"
+#include "engine/read/PlainLexer.h"
 
 #include <cctype>
 #include <map>

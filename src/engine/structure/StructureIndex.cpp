@@ -1,6 +1,6 @@
-#include "engine/StructureIndex.h"
+#include "engine/structure/StructureIndex.h"
 
-#include "engine/DestinationScanner.h"
+#include "engine/read/DestinationScanner.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "engine/ResourcePruner.h"
+#include "engine/write/ResourcePruner.h"
 
 #include <qpdf/Pl_Buffer.hh>
 

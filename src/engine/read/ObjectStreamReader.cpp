@@ -1,7 +1,7 @@
-#include "engine/ObjectStreamReader.h"
+#include "engine/read/ObjectStreamReader.h"
 
-#include "engine/PlainLexer.h"
-#include "engine/PlainObjectScanner.h"
+#include "engine/read/PlainLexer.h"
+#include "engine/read/PlainObjectScanner.h"
 
 #include <qpdf/BufferInputSource.hh>
 #include <qpdf/QPDFTokenizer.hh>

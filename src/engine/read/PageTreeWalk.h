@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ObjectStreamReader.h"
+#include "engine/read/ObjectStreamReader.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>

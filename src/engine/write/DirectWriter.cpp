@@ -1,4 +1,4 @@
-#include "engine/DirectWriter.h"
+#include "engine/write/DirectWriter.h"
 
 #include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/BookmarkMode.h"
-#include "engine/StructureIndex.h"
+#include "engine/structure/StructureIndex.h"
 
 #include <qpdf/QPDF.hh>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/AtomicWriter.h"
 #include "engine/EngineError.h"
+#include "engine/write/AtomicWriter.h"
 
 #include <QString>
 #include <cstdint>

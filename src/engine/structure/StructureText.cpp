@@ -1,7 +1,7 @@
 // StructurePlan's outline and named-destination tree written straight as PDF text, for the
 // writer that numbers its own objects: building them as objects first cost more than the rest
 // of a merge's end.
-#include "engine/StructurePlan.h"
+#include "engine/structure/StructurePlan.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "engine/StructurePlan.h"
+#include "engine/structure/StructurePlan.h"
 
 #include "engine/SourceDocument.h"
 
