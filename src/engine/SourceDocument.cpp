@@ -312,14 +312,9 @@ QPDFPageLabelDocumentHelper& SourceDocument::labelHelper()
 
 const std::vector<BookmarkLevel>& SourceDocument::bookmarkLevels()
 {
-    if (!m_bookmarks) {
-        std::vector<QPDFObjGen> pages;
-        pages.reserve(m_pages.size());
-        for (auto& page : m_pages)
-            pages.push_back(page.getObjectHandle().getObjGen());
+    if (!m_bookmarks)
         m_bookmarks =
-            std::make_unique<std::vector<BookmarkLevel>>(readBookmarkLevels(*m_pdf, pages));
-    }
+            std::make_unique<std::vector<BookmarkLevel>>(paginor::bookmarkLevels(structure()));
     return *m_bookmarks;
 }
 

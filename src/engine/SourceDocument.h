@@ -89,7 +89,8 @@ public:
     bool hasPageLabels();
     // The page-label helper, built on first use.
     QPDFPageLabelDocumentHelper& labelHelper();
-    // The outline as a list of levels, titles and pages, read on first use.
+    // The outline as a list of levels, titles and pages: a view of structure(), made on first
+    // use.
     const std::vector<BookmarkLevel>& bookmarkLevels();
 
     // The outline and named destinations indexed by page, read on first use and kept for

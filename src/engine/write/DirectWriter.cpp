@@ -1,5 +1,8 @@
 #include "engine/write/DirectWriter.h"
 
+#include "engine/write/PdfText.h"
+#include "engine/write/StructureText.h"
+
 #include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
@@ -14,25 +17,6 @@ namespace {
 
 constexpr int kCatalog = 1;
 constexpr int kPageTree = 2;
-
-// Names made only of regular characters are written as they are, others escaped by qpdf.
-void appendName(const std::string& name, std::string& out)
-{
-    for (size_t i = 1; i < name.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(name[i]);
-        if (c < 0x21 || c > 0x7e || std::strchr("#()<>[]{}/%", c)) {
-            out += QPDFObjectHandle::newName(name).unparse();
-            return;
-        }
-    }
-    out += name;
-}
-
-void appendNumber(int number, std::string& out)
-{
-    out += std::to_string(number);
-    out += " 0 R";
-}
 
 class WriteError : public EngineFailure
 {
@@ -85,10 +69,10 @@ void DirectWriter::reference(QPDFObjectHandle h, std::string& out)
     const QPDFObjGen og = h.getObjGen();
     auto page = m_pages.find(og);
     if (page != m_pages.end())
-        return appendNumber(page->second, out);
+        return appendReference(page->second, out);
     auto known = m_numbers.find(og);
     if (known != m_numbers.end())
-        return appendNumber(known->second, out);
+        return appendReference(known->second, out);
     if (!valueToWrite(h)) {
         out += "null";
         return;
@@ -122,12 +106,12 @@ bool DirectWriter::valueToWrite(QPDFObjectHandle& h)
 }
 
 void DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out,
-                           std::string dest)
+                           Retarget retarget)
 {
     const int number = allocate();
     m_numbers.emplace(og, number);
-    m_queue.push_back({number, value, std::move(dest)});
-    appendNumber(number, out);
+    m_queue.push_back({number, value, std::move(retarget)});
+    appendReference(number, out);
 }
 
 // A page's annotations without the links that lead nowhere in this output, and with the
@@ -157,17 +141,18 @@ void DirectWriter::serializeAnnots(QPDFObjectHandle annots, std::string& out)
         if (fix.kind == LinkFix::Kind::Drop)
             continue;
         // The new target is written in place of the old one, with no copy of the link.
-        std::string dest;
+        Retarget retarget;
         if (fix.kind == LinkFix::Kind::Retarget) {
             std::string page;
             if (!fix.named)
                 reference(m_source->originalPage(fix.page), page);
-            dest = fix.destText(page);
+            retarget.dest = linkDestText(fix, page);
+            retarget.fix = fix;
         }
         if (indirect)
-            enqueue(item.getObjGen(), value, out, std::move(dest));
-        else if (!dest.empty())
-            serializeDict(value, out, false, false, dest);
+            enqueue(item.getObjGen(), value, out, std::move(retarget));
+        else if (!retarget.dest.empty())
+            serializeDict(value, out, false, false, &retarget);
         else
             serialize(value, out);
         out += ' ';
@@ -218,13 +203,11 @@ void DirectWriter::serializeArray(QPDFObjectHandle h, std::string& out)
 }
 
 void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
-                                 const std::string& dest)
+                                 const Retarget* retarget)
 {
     out += "<<";
-    // A retargeted link: its /Dest is `dest`, and a go-to action it had is dropped.
-    const bool link = !dest.empty();
-    const bool dropAction = link && h.getKey("/A").isDictionary() &&
-                            h.getKey("/A").getKey("/S").isNameAndEquals("/GoTo");
+    // A retargeted link: its /Dest is the new one, and what that replaces is left out.
+    const bool link = retarget && !retarget->dest.empty();
     // One copy of the map: iterating items looks every key up again in a set built first.
     auto items = h.getDictAsMap();
     for (auto& item : items) {
@@ -233,7 +216,7 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
             continue;
         if (page && key == "/Parent")
             continue;
-        if (link && (key == "/Dest" || (dropAction && key == "/A")))
+        if (link && retarget->fix.replaces(key))
             continue;
         if (!item.second.isIndirect() && item.second.isNull())
             continue;
@@ -249,13 +232,13 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         out += " /Parent 2 0 R";
     if (link) {
         out += " /Dest ";
-        out += dest;
+        out += retarget->dest;
     }
     if (!stream)
         out += " >>";
 }
 
-void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest)
+void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget)
 {
     m_buffer.clear();
     m_buffer += std::to_string(number);
@@ -276,7 +259,7 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const 
         emit("\nendstream\nendobj\n");
         return;
     } else if (h.isDictionary()) {
-        serializeDict(h, m_buffer, false, page, dest);
+        serializeDict(h, m_buffer, false, page, retarget);
         m_buffer += "\nendobj\n";
     } else {
         // Scalars and arrays; `h` is indirect, so write its value, not a reference to it.
@@ -320,7 +303,7 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
         while (!m_queue.empty()) {
             auto next = std::move(m_queue.back());
             m_queue.pop_back();
-            writeObject(next.number, next.value, false, next.dest);
+            writeObject(next.number, next.value, false, &next.retarget);
         }
     }
 }
@@ -396,16 +379,17 @@ std::string DirectWriter::writeStructure()
     if (m_plan.empty())
         return {};
     std::string text;
-    return m_plan.writeText([this] { return allocate(); },
-                            [this](int32_t outPage) { return m_pageNumbers.at(size_t(outPage)); },
-                            [this, &text](int number, const std::string& body) {
-                                text = std::to_string(number);
-                                text += " 0 obj\n";
-                                text += body;
-                                text += "\nendobj\n";
-                                beginObject(number);
-                                emit(text);
-                            });
+    return writeStructureText(
+        m_plan.layout(), [this] { return allocate(); },
+        [this](int32_t outPage) { return m_pageNumbers.at(size_t(outPage)); },
+        [this, &text](int number, const std::string& body) {
+            text = std::to_string(number);
+            text += " 0 obj\n";
+            text += body;
+            text += "\nendobj\n";
+            beginObject(number);
+            emit(text);
+        });
 }
 
 } // namespace paginor

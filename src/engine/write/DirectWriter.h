@@ -39,20 +39,27 @@ public:
     int32_t pageCount() const { return int32_t(m_pageNumbers.size()); }
 
 private:
+    // A retargeted link's new /Dest as text, with the plan's answer for it; none when empty.
+    struct Retarget
+    {
+        std::string dest;
+        LinkFix fix;
+    };
+
     int allocate();
     void emit(const char* data, size_t size);
     void emit(const std::string& text) { emit(text.data(), text.size()); }
     void beginObject(int number);
     void reference(QPDFObjectHandle h, std::string& out);
     bool valueToWrite(QPDFObjectHandle& h);
-    void enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out, std::string dest = {});
+    void enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out, Retarget retarget = {});
     void serializeAnnots(QPDFObjectHandle annots, std::string& out);
     std::string writeStructure();
     void serialize(QPDFObjectHandle h, std::string& out);
     void serializeArray(QPDFObjectHandle h, std::string& out);
     void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
-                       const std::string& dest = {});
-    void writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest = {});
+                       const Retarget* retarget = nullptr);
+    void writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget = nullptr);
 
     std::FILE* m_file;
     int64_t m_offset = 0;
@@ -71,7 +78,7 @@ private:
     {
         int number;
         QPDFObjectHandle value;
-        std::string dest; // a retargeted link's new /Dest, as text
+        Retarget retarget;
     };
     std::vector<Pending> m_queue;
 
