@@ -1,8 +1,8 @@
 #include "ui/MergePanel.h"
 
 #include "merge/DroppedFiles.h"
-#include "ui/MergeListView.h"
 #include "ui/LockIcon.h"
+#include "ui/MergeListView.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,6 +26,7 @@ QPushButton* button(const QString& caption, const char* name)
     auto* b = new QPushButton(caption);
     b->setObjectName(QString::fromLatin1(name));
     b->setMinimumWidth(80);
+    b->setAutoDefault(true); // Enter presses the focused button, as Space does
     return b;
 }
 

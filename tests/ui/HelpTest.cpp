@@ -67,7 +67,7 @@ protected:
 
     HelpWindow* openHelp()
     {
-        m_window->commandBars()->action(ID_CONTENTS)->trigger();
+        m_window->commandBars()->action(ID_PAGINORHELP)->trigger();
         return m_window->helpWindow();
     }
 
