@@ -32,9 +32,11 @@ inline const char* const kMsgSplitFailed = "Split failed\r\nError code: ";
 inline const char* const kMsgNoBookmarksAtLevel = "This PDF has no bookmarks at level ";
 
 // The merge list and the merge job.
-// Preceded by the number of files that were dropped or named but are not PDFs.
-inline const char* const kMsgFilesNotAdded =
-    " files were not added because they are not PDF files.";
+// Files dropped or named that are not PDFs: the count, then their names ("a.txt, b.txt"), the
+// first few of a long list followed by how many more there were.
+inline const char* const kMsgOneFileNotAdded = "1 file was not added: ";
+inline const char* const kMsgFilesNotAdded = "%1 files were not added: ";
+inline const char* const kMsgMoreNotAdded = " and %1 more";
 inline const char* const kMsgAddMoreFiles = "Please add more PDF files";
 inline const char* const kMsgMergeSucceeded = "PDF file has been successfully merged.";
 // The success message's second line when an input was opened with its password.

@@ -61,8 +61,8 @@ public Q_SLOTS:
     void CmdDown_Click();
     // Joins the listed files into one chosen output file; returns when it has ended.
     void CmdMerge_Click();
-    // Appends dropped or named files and folders as "&Add" appends its choice, saying how many
-    // were skipped as not PDFs; ignored while a merge runs.
+    // Appends dropped or named files and folders as "&Add" appends its choice, naming those
+    // skipped as not PDFs; ignored while a merge runs.
     void addPaths(const QStringList& paths);
     // Moves dragged rows to stand before row `before`, keeping their order and selection.
     void moveRowsTo(const QVector<int>& rows, int before);
