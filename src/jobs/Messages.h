@@ -51,6 +51,15 @@ inline const char* const kMsgCheckDiskAndFolder =
 inline const char* const kMsgCanNotMerge = "Can not merge file: ";
 inline const char* const kMsgMergeCheckOne = "Please make sure it is NOT encrypted or damaged.";
 inline const char* const kMsgMergeCheckTwo = "Please make sure they are NOT encrypted or damaged.";
+// Why a merge-list row's file cannot be merged, found when it was added: the row's tooltip.
+inline const char* const kMsgRowNotFound = "The file was not found or can not be read.";
+inline const char* const kMsgRowNotPdf = "It is not a PDF file.";
+inline const char* const kMsgRowDamaged = "It is a damaged PDF file.";
+inline const char* const kMsgRowUnsupported =
+    "It uses an encryption or a feature that Paginor does not handle.";
+// "&Merge" refuses a list holding such a row: kMsgCanNotMerge with the row's number and path,
+// then on their own lines the reason and this.
+inline const char* const kMsgRemoveRow = "Please remove it from the list.";
 
 // The window.
 inline const char* const kMsgEngineUnavailable =
