@@ -32,9 +32,11 @@ inline const char* const kMsgSplitFailed = "Split failed\r\nError code: ";
 inline const char* const kMsgNoBookmarksAtLevel = "This PDF has no bookmarks at level ";
 
 // The merge list and the merge job.
-// Preceded by the number of files that were dropped or named but are not PDFs.
-inline const char* const kMsgFilesNotAdded =
-    " files were not added because they are not PDF files.";
+// Files dropped or named that are not PDFs: the count, then their names ("a.txt, b.txt"), the
+// first few of a long list followed by how many more there were.
+inline const char* const kMsgOneFileNotAdded = "1 file was not added: ";
+inline const char* const kMsgFilesNotAdded = "%1 files were not added: ";
+inline const char* const kMsgMoreNotAdded = " and %1 more";
 inline const char* const kMsgAddMoreFiles = "Please add more PDF files";
 inline const char* const kMsgMergeSucceeded = "PDF file has been successfully merged.";
 // The success message's second line when an input was opened with its password.
@@ -49,6 +51,15 @@ inline const char* const kMsgCheckDiskAndFolder =
 inline const char* const kMsgCanNotMerge = "Can not merge file: ";
 inline const char* const kMsgMergeCheckOne = "Please make sure it is NOT encrypted or damaged.";
 inline const char* const kMsgMergeCheckTwo = "Please make sure they are NOT encrypted or damaged.";
+// Why a merge-list row's file cannot be merged, found when it was added: the row's tooltip.
+inline const char* const kMsgRowNotFound = "The file was not found or can not be read.";
+inline const char* const kMsgRowNotPdf = "It is not a PDF file.";
+inline const char* const kMsgRowDamaged = "It is a damaged PDF file.";
+inline const char* const kMsgRowUnsupported =
+    "It uses an encryption or a feature that Paginor does not handle.";
+// "&Merge" refuses a list holding such a row: kMsgCanNotMerge with the row's number and path,
+// then on their own lines the reason and this.
+inline const char* const kMsgRemoveRow = "Please remove it from the list.";
 
 // The window.
 inline const char* const kMsgEngineUnavailable =

@@ -81,7 +81,7 @@ DroppedFiles sortOutDroppedFiles(const QStringList& paths)
         else if (MergeList::HasPdfExtension(info.fileName()))
             out.pdfs << QDir::toNativeSeparators(info.absoluteFilePath());
         else
-            ++out.skipped;
+            out.skipped << (info.fileName().isEmpty() ? path : info.fileName());
     }
     return out;
 }
@@ -98,10 +98,23 @@ int addDroppedFiles(MergeList& list, Interaction& ui, const QStringList& paths)
         }
         ui.setWaitCursor(false);
     }
-    if (files.skipped > 0)
-        ui.message(QString::number(files.skipped) + QString::fromLatin1(kMsgFilesNotAdded),
-                   Interaction::Icon::Information, QString::fromLatin1(kProductName));
+    if (!files.skipped.isEmpty())
+        ui.message(notAddedText(files.skipped), Interaction::Icon::Information,
+                   QString::fromLatin1(kProductName));
     return int(files.pdfs.size());
+}
+
+QString notAddedText(const QStringList& names)
+{
+    // A whole folder of the wrong files would make a message taller than the screen.
+    constexpr qsizetype kNamed = 5;
+    const qsizetype count = names.size();
+    QString text = count == 1 ? QString::fromLatin1(kMsgOneFileNotAdded)
+                              : QString::fromLatin1(kMsgFilesNotAdded).arg(count);
+    text += names.mid(0, kNamed).join(QStringLiteral(", "));
+    if (count > kNamed)
+        text += QString::fromLatin1(kMsgMoreNotAdded).arg(count - kNamed);
+    return text;
 }
 
 } // namespace paginor

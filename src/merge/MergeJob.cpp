@@ -56,6 +56,13 @@ MergeResult MergeJob::CmdMerge_Click()
         outcome.kind = MergeResult::Kind::TooFewFiles;
         return outcome;
     }
+    // A file known to be unreadable would only fail the merge after every question.
+    if (const int bad = m_list.firstUnusableRow(); bad >= 0) {
+        m_ui.message(unusableRowText(m_list, bad), Interaction::Icon::Critical,
+                     QStringLiteral("Error"));
+        outcome.kind = MergeResult::Kind::Refused;
+        return outcome;
+    }
 
     FileDialogs dialogs(m_session, m_ui);
     QString output = dialogs.ChooseOutputPdf();
@@ -149,6 +156,13 @@ QString MergeJob::failureText(PDFLibrary& engine, int joined)
            QStringLiteral(" - ") + engine.PathListEntry(kListName, 1) + kCrLf +
            MergeList::NumberText(2) + QStringLiteral(" - ") + engine.PathListEntry(kListName, 2) +
            kCrLf + kCrLf + QString::fromLatin1(kMsgMergeCheckTwo);
+}
+
+QString MergeJob::unusableRowText(const MergeList& list, int index)
+{
+    return QString::fromLatin1(kMsgCanNotMerge) + MergeList::NumberText(index + 1) +
+           QStringLiteral(" - ") + list.fullPath(index) + kCrLf + list.row(index).check.reason +
+           kCrLf + QString::fromLatin1(kMsgRemoveRow);
 }
 
 QString MergeJob::writeFailureText(const QString& output)

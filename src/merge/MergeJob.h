@@ -17,6 +17,7 @@ struct MergeResult
     enum class Kind
     {
         TooFewFiles, // fewer than two rows: the add dialog was shown instead
+        Refused,     // a row's file was found unusable when added: named, nothing asked
         Cancelled,   // the save dialog or a password prompt was cancelled; nothing was written
         Merged,      // the output was written
         Failed,      // a file could not be joined; nothing new is at the output path
@@ -34,7 +35,9 @@ public:
     MergeJob(PDFLibrary& engine, Session& session, Interaction& ui, MergeList& list);
 
     // The whole command. With fewer than two rows it says so and runs the add dialog instead.
-    // Otherwise it asks for the output path, refusing any listed file until another path or
+    // A row whose early check found it unusable (RowCheck) is named with its reason, and
+    // nothing is asked; rows not checked yet are not waited for. Otherwise it asks for the
+    // output path, refusing any listed file until another path or
     // Cancel is given, settles each row's password (RowPasswords; asking the user for those it
     // does not know), then joins the rows as merge() does.
     MergeResult CmdMerge_Click();
@@ -59,6 +62,9 @@ public:
 
     // The failure message when `joined` of the files in "TmpList" were joined.
     static QString failureText(PDFLibrary& engine, int joined);
+
+    // The refusal of a list whose row `index` (from 0) was found unusable when it was added.
+    static QString unusableRowText(const MergeList& list, int index);
 
     // The failure message when every file was read but `output` could not be written.
     static QString writeFailureText(const QString& output);

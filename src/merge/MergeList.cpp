@@ -1,13 +1,14 @@
 #include "merge/MergeList.h"
 
-#include "merge/PathParts.h"
 #include "jobs/FileDialogs.h"
 #include "jobs/Interaction.h"
 #include "jobs/Session.h"
+#include "merge/PathParts.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSet>
 #include <algorithm>
 
 namespace paginor {
@@ -168,6 +169,60 @@ void MergeList::setLock(int index, const RowLock& lock)
         Q_EMIT lockChanged(index);
 }
 
+void MergeList::applyCheck(const QString& fullPath, const RowCheck& check)
+{
+    for (int i = 0; i < rowCount(); ++i) {
+        MergeRow& row = m_rows[i];
+        if (row.check.state != RowCheck::State::Pending || this->fullPath(i) != fullPath)
+            continue;
+        row.check = check;
+        Q_EMIT checkChanged(i);
+        if (check.state == RowCheck::State::Protected && !row.lock.tested &&
+            !row.lock.isProtected) {
+            RowLock lock = row.lock;
+            lock.isProtected = true;
+            setLock(i, lock);
+        }
+    }
+}
+
+QStringList MergeList::expireChangedChecks()
+{
+    QStringList paths;
+    QSet<QString> listed;
+    for (int i = 0; i < rowCount(); ++i) {
+        MergeRow& row = m_rows[i];
+        if (row.check.state == RowCheck::State::Pending)
+            continue;
+        const QString path = fullPath(i);
+        if (fileStampOf(path) == row.check.stamp)
+            continue;
+        row.check = RowCheck();
+        Q_EMIT checkChanged(i);
+        if (!listed.contains(path)) {
+            listed.insert(path);
+            paths << path;
+        }
+    }
+    return paths;
+}
+
+bool MergeList::checksPending() const
+{
+    for (const MergeRow& row : m_rows)
+        if (row.check.state == RowCheck::State::Pending)
+            return true;
+    return false;
+}
+
+int MergeList::firstUnusableRow() const
+{
+    for (int i = 0; i < rowCount(); ++i)
+        if (m_rows[i].check.state == RowCheck::State::Unusable)
+            return i;
+    return -1;
+}
+
 void MergeList::RemoveSelectedRows()
 {
     if (m_rows.isEmpty())
@@ -209,6 +264,7 @@ bool MergeList::moveCurrent(int step)
     std::swap(a.fileName, b.fileName);
     std::swap(a.path, b.path);
     std::swap(a.sizeText, b.sizeText);
+    std::swap(a.check, b.check);
     std::swap(a.lock, b.lock);
     // Each file keeps its own selection, so a selected neighbour does not lose it.
     std::swap(a.selected, b.selected);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "merge/RowCheck.h"
 #include "merge/RowLock.h"
 
 #include <QObject>
@@ -14,8 +15,8 @@ class Interaction;
 struct Session;
 
 // One row of the merge list: exactly the four texts the list shows, plus whether the row is
-// selected and what its password test found. The full path is not kept; it is rebuilt from
-// `path` and `fileName`.
+// selected, what the early check of its file found and what its password test found. The full
+// path is not kept; it is rebuilt from `path` and `fileName`.
 struct MergeRow
 {
     QString number;   // "No.": the position as "001", ..., "999", "1000"
@@ -23,7 +24,8 @@ struct MergeRow
     QString path;     // "Path": the folder without a trailing separator ("" for "/a.pdf")
     QString sizeText; // "File Size": "1,234 KB"
     bool selected = false;
-    RowLock lock; // moves with the file
+    RowCheck check; // moves with the file
+    RowLock lock;   // moves with the file
 };
 
 // The ordered list of PDFs to join, in merge order. It is what the merge panel shows: the
@@ -81,6 +83,21 @@ public:
     // lock symbol appears or goes.
     void setLock(int index, const RowLock& lock);
 
+    // Records the early check of `fullPath` in every row of that file still waiting for one
+    // (Pending), signalling checkChanged for each. A protected file's rows show their lock at
+    // once, unless a password test has already settled them.
+    void applyCheck(const QString& fullPath, const RowCheck& check);
+
+    // Puts back to Pending every checked row whose file has changed since its check, and returns
+    // the distinct full paths of those rows, to be checked again.
+    QStringList expireChangedChecks();
+
+    // True while any row waits for its check.
+    bool checksPending() const;
+
+    // The first row whose check found it unusable, or -1.
+    int firstUnusableRow() const;
+
     // Removes every selected row and renumbers; nothing is selected afterwards, and there is
     // no current row. An empty list or an empty selection changes nothing.
     void RemoveSelectedRows();
@@ -107,6 +124,8 @@ Q_SIGNALS:
     void listReset();
     // Row `index` became known as protected, or no longer is.
     void lockChanged(int index);
+    // The check of row `index` changed.
+    void checkChanged(int index);
 
 private:
     bool moveCurrent(int step);

@@ -1,25 +1,14 @@
 #include "merge/RowPasswords.h"
 
-#include "engine/InputFile.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/Interaction.h"
 #include "jobs/PasswordPrompt.h"
 #include "merge/MergeList.h"
-
-#include <QFile>
+#include "merge/RowCheck.h"
 
 namespace paginor {
 
 namespace {
-
-FileStamp stampOf(const QString& path)
-{
-    FileIdentity id;
-    FileStamp stamp;
-    if (regularFileIdentity(QFile::encodeName(path).toStdString(), id))
-        stamp = {id.device, id.inode, id.size, id.mtimeNs, id.ctimeNs};
-    return stamp;
-}
 
 enum class Found
 {
@@ -55,7 +44,7 @@ bool RowPasswords::settle(QStringList& passwords)
         const QString path = m_list.fullPath(i);
         RowLock lock = m_list.row(i).lock;
         // Stamped before the test, so a change made meanwhile is seen next time.
-        const FileStamp stamp = stampOf(path);
+        const FileStamp stamp = fileStampOf(path);
         if (lock.tested && stamp.exists() && lock.stamp == stamp) {
             passwords << lock.password;
             remember(lock.password);

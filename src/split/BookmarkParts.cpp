@@ -64,8 +64,15 @@ std::vector<BookmarkPart> bookmarkParts(const std::vector<BookmarkLevel>& bookma
 
 QString titleForFileName(const QString& title)
 {
+    // Format characters are invisible but steer how a name shows: a right-to-left override
+    // would make "...fdp.exe" read as an ".exe" file. They go before anything else.
+    QString text;
+    text.reserve(title.size());
+    for (const char32_t c : title.toUcs4())
+        if (QChar::category(c) != QChar::Other_Format)
+            text += QString::fromUcs4(&c, 1);
     // Trimmed first, so a line break that ends a title goes with the blanks.
-    QString text = title.trimmed();
+    text = text.trimmed();
     for (QChar& c : text)
         if (forbidden(c))
             c = u'_';

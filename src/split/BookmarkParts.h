@@ -28,8 +28,9 @@ struct BookmarkPart
 std::vector<BookmarkPart> bookmarkParts(const std::vector<BookmarkLevel>& bookmarks, int32_t level,
                                         int32_t pageTotal);
 
-// A bookmark title made fit for a file name: \ / : * ? " < > | and control characters become
-// "_", blanks at both ends go, and it is cut to 80 characters.
+// A bookmark title made fit for a file name: format characters (bidirectional controls, zero
+// width joiners and the like) go, \ / : * ? " < > | and control characters become "_", blanks
+// at both ends go, and it is cut to 80 characters.
 QString titleForFileName(const QString& title);
 
 // What names part `number` (from 1) after the chosen name: the number as two digits at least,

@@ -1,8 +1,8 @@
 #include "split/SplitSummary.h"
 
 #include "engine/PageList.h"
-#include "jobs/NoUserInteraction.h"
 #include "jobs/Messages.h"
+#include "jobs/NoUserInteraction.h"
 #include "split/BookmarkParts.h"
 #include "split/SplitJob.h"
 
@@ -144,8 +144,12 @@ SplitPlan planSplit(const SplitOptions& options, const SourceCount& source)
         }
         // The single file's leftovers are told apart; a part's show in its own description.
         if (checked.mode != SplitMode::EveryN)
-            for (const PageSpan& span : read.pastEnd)
+            for (const PageSpan& span : read.pastEnd) {
                 plan.pastEnd << spanText(span.first, span.last);
+                // "40-5" of 36 pages names pages that exist, yet selects none of them.
+                plan.backwardsFromPastEnd =
+                    checked.mode == SplitMode::PageRange && span.first > span.last;
+            }
         if (read.pages.empty())
             continue;
         PlannedPart part;
@@ -164,6 +168,8 @@ QString remarkText(const SplitPlan& plan)
         return kNotValid + plan.badItem;
     if (plan.pastEnd.isEmpty())
         return QString();
+    if (plan.backwardsFromPastEnd)
+        return QString::fromLatin1(kRangeStartsPastEndText);
     if (plan.mode == SplitMode::PageRange) {
         const QString& span = plan.pastEnd.first();
         return span.contains(u'-')

@@ -16,6 +16,9 @@ inline const char* const kWritesNoFileText = "Writes no file.";
 inline const char* const kListNotValidText = "This page list is not valid: ";
 // What precedes the items of a page list that lie past the last page.
 inline const char* const kLeftOutText = "Past the end, so left out: ";
+// What it says of a range typed backwards from a page past the last one: "40 to 5" of 36 pages.
+inline const char* const kRangeStartsPastEndText =
+    "The range starts past the end, so it selects nothing.";
 // What it says at bookmarks when the source's outline cannot be read: the split would fail.
 inline const char* const kOutlineUnreadableText = "The bookmarks can not be read";
 
@@ -40,6 +43,7 @@ struct SplitPlan
     QString badItem;                // ...at this item
     std::vector<PlannedPart> parts; // the files written, in order; empty when none is
     QStringList pastEnd;            // what a single list names past the last page: "37-999", "40"
+    bool backwardsFromPastEnd = false; // the page range runs backwards from past the last page
 };
 
 // Works the plan out for a counted source with the split job's own steps: the option check,

@@ -44,14 +44,17 @@ CommandBars::CommandBars(QMainWindow* window, Execute execute, Update update)
         if (c->place == CommandPlace::Nowhere) {
             // On no menu, but still reachable through the window.
             window->addAction(action);
-            if (id == ID_CONTENTS)
-                action->setShortcut(QKeySequence::HelpContents);
             continue;
         }
         QMenu* menu = m_menus.value(menuOf.value(c->place));
         if (id == ID_NOSKIN)
             menu->addSeparator();
         menu->addAction(action);
+        if (id == ID_PAGINORHELP) {
+            // F1 belongs to the manual's menu entry alone; "&Contents" opens it too, unbound.
+            action->setShortcut(QKeySequence::HelpContents);
+            menu->addSeparator();
+        }
         menu->setToolTipsVisible(true);
     }
 }

@@ -12,6 +12,7 @@ namespace paginor {
 
 // The window's menus and command actions, built from the command set: "&File", "&Skin" and
 // "&Help" on the menu bar, and the commands that sit on no menu as actions of the window.
+// "Paginor &Help" heads the Help menu and holds F1.
 // Every command, when triggered, is handed to `execute` by number; before a menu shows, each
 // of its actions is handed to `update` so the owner can set its state.
 class CommandBars : public QObject

@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -83,6 +84,9 @@ FormMain::FormMain(FormMainOptions options, QWidget* parent) : QMainWindow(paren
     TabStrip1->setCurrentIndex(0);
     TabStrip1_Click(1);
     runUpdateReminder();
+    // The first thing to do is to name the source; the focus waits there once the window shows.
+    if (m_split)
+        m_split->TextFile->setFocus();
 }
 
 FormMain::~FormMain()
@@ -165,6 +169,7 @@ QWidget* FormMain::unavailablePanel(const char* name, const char* exitName)
     note->setFont(bold);
     auto* exit = new QPushButton(tr("&Exit"), panel);
     exit->setObjectName(QString::fromLatin1(exitName));
+    exit->setAutoDefault(true); // Enter presses it, as Space does
     auto* column = new QVBoxLayout(panel);
     column->addWidget(note);
     column->addStretch(1);
@@ -245,6 +250,7 @@ void FormMain::CommandBars1_Execute(int id)
         return;
     }
     switch (id) {
+    case ID_PAGINORHELP:
     case ID_CONTENTS:
         openHelp();
         break;

@@ -76,7 +76,7 @@ public:
     CommandBars* commandBars() const { return m_commandBars; }
     // 0 until the About window was first opened, then 1.
     int aboutFlag() const { return m_aboutFlag; }
-    // The help window, once ID_CONTENTS (F1) has opened it; nullptr before.
+    // The help window, once ID_PAGINORHELP (F1) or ID_CONTENTS has opened it; nullptr before.
     HelpWindow* helpWindow() const;
 
     // The panels; either is nullptr when the engine could not be created.

@@ -1,5 +1,6 @@
 #include "ui/HelpWindow.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -55,6 +56,11 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(split);
     resize(780, 560);
+
+    auto* closing = new QAction(this);
+    closing->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    addAction(closing);
 
     connect(m_contents, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { showSection(item->data(0, kAnchorRole).toString()); });

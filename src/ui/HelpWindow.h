@@ -8,8 +8,9 @@ class QTreeWidget;
 namespace paginor {
 
 // "Paginor Help": the manual, compiled into the program, with a contents list beside it. It is
-// an ordinary window, not modal; the main window keeps one and shows it again when asked. Its
-// colours follow the application's palette, so a skin change restyles the manual at once.
+// an ordinary window, not modal, closed with Esc or Ctrl+W; the main window keeps one and shows
+// it again when asked. Its colours follow the application's palette, so a skin change restyles
+// the manual at once.
 class HelpWindow : public QWidget
 {
     Q_OBJECT

@@ -1,13 +1,16 @@
 #include "ui/MergePanel.h"
 
+#include "jobs/Interaction.h"
 #include "merge/DroppedFiles.h"
-#include "ui/MergeListView.h"
 #include "ui/LockIcon.h"
+#include "ui/MergeListView.h"
 
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -26,6 +29,7 @@ QPushButton* button(const QString& caption, const char* name)
     auto* b = new QPushButton(caption);
     b->setObjectName(QString::fromLatin1(name));
     b->setMinimumWidth(80);
+    b->setAutoDefault(true); // Enter presses the focused button, as Space does
     return b;
 }
 
@@ -110,18 +114,22 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     m_appendTimer.setSingleShot(true);
     m_appendTimer.setInterval(50);
     connect(&m_appendTimer, &QTimer::timeout, this, &MergePanel::showAppended);
-    connect(&m_list, &MergeList::rowsAppended, this, [this] {
+    connect(&m_list, &MergeList::rowsAppended, this, [this](int first, int count) {
         if (!m_appendTimer.isActive())
             m_appendTimer.start();
+        for (int i = first; i < first + count; ++i)
+            m_checker.request(m_list.fullPath(i));
     });
+    connect(&m_checker, &MergeFileChecker::checked, &m_list, &MergeList::applyCheck);
     connect(&m_list, &MergeList::rowsChanged, this, &MergePanel::showRows);
     connect(&m_list, &MergeList::listReset, this, &MergePanel::showAll);
-    // Only the symbol: the model's selection is not current while a merge runs.
-    connect(&m_list, &MergeList::lockChanged, this, [this](int row) {
+    // Only the mark: the model's selection is not current while a merge runs.
+    auto markChanged = [this](int row) {
         if (row < m_shown)
-            LvPDF->topLevelItem(row)->setIcon(1, m_list.row(row).lock.isProtected ? lockIcon()
-                                                                                  : QIcon());
-    });
+            showMark(LvPDF->topLevelItem(row), row);
+    };
+    connect(&m_list, &MergeList::lockChanged, this, markChanged);
+    connect(&m_list, &MergeList::checkChanged, this, markChanged);
 
     view->setDropsAllowed([this] { return !jobRunning(); });
     connect(view, &MergeListView::filesDropped, this, &MergePanel::addPaths);
@@ -167,6 +175,8 @@ void MergePanel::CmdMerge_Click()
     if (m_running)
         return;
     m_running = true;
+    if (m_list.rowCount() >= 2)
+        settleChecks();
     m_job.CmdMerge_Click();
     m_running = false;
     showAppended();
@@ -215,7 +225,7 @@ void MergePanel::showRows(int first, int last)
         item->setText(1, row.fileName);
         item->setText(2, row.path);
         item->setText(3, row.sizeText);
-        item->setIcon(1, row.lock.isProtected ? lockIcon() : QIcon());
+        showMark(item, i);
         item->setSelected(row.selected);
     }
     const int current = m_list.currentRow();
@@ -238,9 +248,38 @@ QTreeWidgetItem* MergePanel::newItem(int row) const
     const MergeRow& r = m_list.row(row);
     auto* item = new QTreeWidgetItem({r.number, r.fileName, r.path, r.sizeText});
     item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
-    if (r.lock.isProtected)
-        item->setIcon(1, lockIcon());
+    showMark(item, row);
     return item;
+}
+
+void MergePanel::showMark(QTreeWidgetItem* item, int row) const
+{
+    const MergeRow& r = m_list.row(row);
+    const bool unusable = r.check.state == RowCheck::State::Unusable;
+    if (unusable)
+        item->setIcon(1, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    else
+        item->setIcon(1, r.lock.isProtected ? lockIcon() : QIcon());
+    for (int c = 0; c < LvPDF->columnCount(); ++c)
+        item->setToolTip(c, unusable ? r.check.reason : QString());
+}
+
+void MergePanel::settleChecks()
+{
+    for (const QString& path : m_list.expireChangedChecks())
+        m_checker.request(path);
+    if (!m_list.checksPending())
+        return;
+    // The checks run on their own thread; the panel only waits for their answers.
+    m_ui.setBusy(true);
+    QEventLoop loop;
+    const QMetaObject::Connection done = connect(&m_list, &MergeList::checkChanged, &loop, [&] {
+        if (!m_list.checksPending())
+            loop.quit();
+    });
+    loop.exec();
+    disconnect(done);
+    m_ui.setBusy(false);
 }
 
 MergeListView* MergePanel::listView() const

@@ -2,6 +2,7 @@
 
 #include "merge/MergeJob.h"
 #include "merge/MergeList.h"
+#include "merge/RowCheck.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -22,7 +23,9 @@ struct Session;
 // The merge panel `PicMerger`: the ordered list of PDFs to join and the buttons around it.
 // It uses the window's one engine, session texts and interaction; it owns none of them.
 // `LvPDF` shows the merge list model row for row; the user's selection is handed to the model
-// before each command and the model's changes are shown after it.
+// before each command and the model's changes are shown after it. Every file added is checked
+// at once in the background: a row the merge could not read shows a warning mark, its tooltip
+// says why, and "&Merge" refuses the list while it is there.
 class MergePanel : public QWidget
 {
     Q_OBJECT
@@ -59,10 +62,11 @@ public Q_SLOTS:
     // also when nothing moved.
     void CmdUp_Click();
     void CmdDown_Click();
-    // Joins the listed files into one chosen output file; returns when it has ended.
+    // Joins the listed files into one chosen output file; returns when it has ended. The checks
+    // of rows added a moment ago, or whose files changed since, are waited for first (busy).
     void CmdMerge_Click();
-    // Appends dropped or named files and folders as "&Add" appends its choice, saying how many
-    // were skipped as not PDFs; ignored while a merge runs.
+    // Appends dropped or named files and folders as "&Add" appends its choice, naming those
+    // skipped as not PDFs; ignored while a merge runs.
     void addPaths(const QStringList& paths);
     // Moves dragged rows to stand before row `before`, keeping their order and selection.
     void moveRowsTo(const QVector<int>& rows, int before);
@@ -81,6 +85,11 @@ private:
     void showRows(int first, int last);
     void showAll();
     QTreeWidgetItem* newItem(int row) const;
+    // Shows row `row`'s mark in `item`: the warning of an unusable file with its reason as the
+    // tooltip, else the lock of a protected one, else none.
+    void showMark(QTreeWidgetItem* item, int row) const;
+    // Checks again the rows whose files changed and waits until no row waits for its check.
+    void settleChecks();
 
     MergeList m_list;
     MergeJob m_job;
@@ -88,6 +97,7 @@ private:
     int m_shown = 0;      // rows of the model that LvPDF holds
     QTimer m_appendTimer; // batches appended rows while many files are added
     Interaction& m_ui;
+    MergeFileChecker m_checker;
 };
 
 } // namespace paginor

@@ -17,6 +17,7 @@ const Command kCommands[] = {
     {ID_SILVER, "ID_SILVER", "&Silver", "Silver", CommandPlace::SkinMenu},
     {ID_BLACK, "ID_BLACK", "Bla&ck", "Black", CommandPlace::SkinMenu},
     {ID_NOSKIN, "ID_NOSKIN", "&No Skin", "No Skin", CommandPlace::SkinMenu},
+    {ID_PAGINORHELP, "ID_PAGINORHELP", "Paginor &Help", "Paginor Help", CommandPlace::HelpMenu},
     {ID_ABOUT, "ID_ABOUT", "&About", "About", CommandPlace::HelpMenu},
     {ID_MOREPDFFREEWARE, "ID_MOREPDFFREEWARE", "More PDF Freeware...", "More PDF Freeware...",
      CommandPlace::HelpMenu},

@@ -11,6 +11,7 @@ enum CommandId : int
     ID_HELP = 1033,
     ID_CONTENTS = 1034,
     ID_ABOUT = 1035,
+    ID_PAGINORHELP = 1036,
     ID_Exit = 1040,
     ID_SKIN = 1050,
     ID_AQUA = 1052,

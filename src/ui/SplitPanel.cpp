@@ -112,8 +112,10 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     column->addStretch(1);
     column->addLayout(buttonRow);
 
-    for (QPushButton* b : {CmdBrowse, CmdSplit, CmdExit})
+    for (QPushButton* b : {CmdBrowse, CmdSplit, CmdExit}) {
         b->setMinimumWidth(88);
+        b->setAutoDefault(true); // Enter presses the focused button, as Space does
+    }
 
     connect(CmdBrowse, &QPushButton::clicked, this, &SplitPanel::CmdBrowse_Click);
     connect(CmdSplit, &QPushButton::clicked, this, &SplitPanel::CmdSplit_Click);

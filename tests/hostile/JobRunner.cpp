@@ -3,9 +3,9 @@
 #include "hostile/JobRunner.h"
 
 #include "engine/PDFLibrary.h"
+#include "jobs/Session.h"
 #include "merge/MergeJob.h"
 #include "merge/MergeList.h"
-#include "jobs/Session.h"
 #include "split/SourcePassword.h"
 #include "split/SplitJob.h"
 #include "support/FakeInteraction.h"
@@ -85,6 +85,8 @@ QString mergeOutcome(MergeResult::Kind k)
     switch (k) {
     case MergeResult::Kind::TooFewFiles:
         return "too few";
+    case MergeResult::Kind::Refused:
+        return "refused";
     case MergeResult::Kind::Cancelled:
         return "cancelled";
     case MergeResult::Kind::Merged:

@@ -136,6 +136,14 @@ TEST(BookmarkParts, FileNamesFromTitles)
         {100, QString(90, 'x') + " y", "Book 100 " + QString(80, 'x') + ".pdf"},
         {2, QString(79, 'x') + " ab", "Book 02 " + QString(79, 'x') + ".pdf"},
         {3, QString::fromUtf8("Ωmega 😀"), QString::fromUtf8("Book 03 Ωmega 😀.pdf")},
+        // Format characters go: a right-to-left override cannot make the name read backwards.
+        {4, QString::fromUtf8("Photo\u202Egnp.exe"), "Book 04 Photognp.exe.pdf"},
+        {5,
+         QString::fromUtf8("\u2067 a\u200Eb\u200F\u202A\u202B\u202C\u202D\u2066\u2068\u2069c"
+                           "\U000E0041d \uFEFF"),
+         "Book 05 abcd.pdf"},
+        {6, QString::fromUtf8("\u202E"), "Book 06.pdf"},
+        {7, "../..", "Book 07 .._...pdf"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(bookmarkPartFileName(out + "Book.pdf", c.number, c.title), out + c.name)

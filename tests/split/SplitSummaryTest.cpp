@@ -84,6 +84,8 @@ const std::vector<Row> kRows = {
      "36 pages. Writes 1 file with 30 pages (7-36). Page 37 is past the end."},
     {36, SplitMode::PageRange, "40", "50",
      "36 pages. Writes no file. Pages 40-50 are past the end."},
+    {36, SplitMode::PageRange, "40", "5",
+     "36 pages. Writes no file. The range starts past the end, so it selects nothing."},
     {36, SplitMode::PageRange, "", "10", "36 pages. This page list is not valid: 0-10"},
     {311, SplitMode::OddPages, "", "", "311 pages. Writes 1 file with 156 pages."},
     {311, SplitMode::EvenPages, "", "", "311 pages. Writes 1 file with 155 pages."},

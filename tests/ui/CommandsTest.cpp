@@ -98,7 +98,12 @@ TEST_F(CommandsTest, MenusHoldTheCommandsInOrderAndTheRestAreWindowActions)
     EXPECT_EQ(captions(ID_FILE), QStringList({"&Exit"}));
     EXPECT_EQ(captions(ID_SKIN),
               QStringList({"&Blue", "&Light Blue", "&Aqua", "&Silver", "Bla&ck", "-", "&No Skin"}));
-    EXPECT_EQ(captions(ID_HELP), QStringList({"&About", "More PDF Freeware..."}));
+    EXPECT_EQ(captions(ID_HELP),
+              QStringList({"Paginor &Help", "-", "&About", "More PDF Freeware..."}));
+    // F1 is bound once, to the manual's menu entry.
+    EXPECT_EQ(window->commandBars()->action(ID_PAGINORHELP)->shortcut(),
+              QKeySequence(QKeySequence::HelpContents));
+    EXPECT_TRUE(window->commandBars()->action(ID_CONTENTS)->shortcut().isEmpty());
     EXPECT_EQ(window->commandBars()->action(ID_Exit)->toolTip(), "Quit");
     for (int id : {ID_CONTENTS, ID_OPEN, ID_CONVERT}) {
         QAction* a = window->commandBars()->action(id);
@@ -128,6 +133,7 @@ TEST_F(CommandsTest, DispatchOfEveryCommandNumber)
         {ID_NOSKIN, 5, "", "", true, 0},
         {ID_MOREPDFFREEWARE, 5, "", "https://www.velmora.example/", true, 0},
         {ID_CONTENTS, 5, "", "", true, 0}, // the help window of its own
+        {ID_PAGINORHELP, 5, "", "", true, 0},
         {ID_ABOUT, 5, "", "", true, 1},
         {ID_Exit, 5, "", "", false, 0},
         {ID_FILE, 5, "", "", true, 0},
@@ -155,6 +161,8 @@ TEST_F(CommandsTest, DispatchOfEveryCommandNumber)
         EXPECT_EQ(m_aboutOpened, c.about);
         EXPECT_EQ(window->aboutFlag(), c.about);
         EXPECT_TRUE(m_fake.calls.empty());
+        const bool help = c.id == ID_CONTENTS || c.id == ID_PAGINORHELP;
+        EXPECT_EQ(window->helpWindow() && window->helpWindow()->isVisible(), help);
     }
 }
 

@@ -1,7 +1,7 @@
 // Files and rows dropped on the real panels, and files named when the program starts.
 #include "engine/PDFLibrary.h"
-#include "jobs/Messages.h"
 #include "jobs/Session.h"
+#include "merge/DroppedFiles.h"
 #include "merge/MergeList.h"
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"
@@ -99,11 +99,11 @@ TEST_F(DropTest, FilesAndFoldersDroppedOnTheMergeList)
     } cases[] = {
         {{"a.pdf", "notes.txt", "B.PDF"},
          {"001 a.pdf", "002 B.PDF"},
-         "1" + QString::fromLatin1(kMsgFilesNotAdded)},
+         "1 file was not added: notes.txt"},
         // A folder gives the PDFs directly inside it, in natural order; its other files and
         // its subfolders are not counted.
         {{"dir", "a.pdf"}, {"001 file 2.pdf", "002 file 10.pdf", "003 a.pdf"}, ""},
-        {{"notes.txt", "dir/readme.txt"}, {}, "2" + QString::fromLatin1(kMsgFilesNotAdded)},
+        {{"notes.txt", "dir/readme.txt"}, {}, "2 files were not added: notes.txt, readme.txt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dropped.join(' ').toStdString());
@@ -123,6 +123,9 @@ TEST_F(DropTest, FilesAndFoldersDroppedOnTheMergeList)
         EXPECT_TRUE(ui.idle());
         EXPECT_FALSE(merge.listView()->fileDropShown());
     }
+    // A long list names the first five.
+    EXPECT_EQ(notAddedText({"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt"}),
+              "7 files were not added: a.txt, b.txt, c.txt, d.txt, e.txt and 2 more");
 }
 
 TEST_F(DropTest, RowsDraggedWithinTheMergeList)
@@ -277,7 +280,7 @@ TEST(LaunchFiles, OneFileIsChosenForSplittingSeveralGoToTheMergeList)
     EXPECT_EQ(several.mergePanel()->list().fullPaths(),
               QStringList({dir.path("two.pdf"), dir.path("one.pdf")}));
     EXPECT_TRUE(several.splitPanel()->TextFile->text().isEmpty());
-    EXPECT_EQ(ui.messageTexts().last(), "1" + QString::fromLatin1(kMsgFilesNotAdded));
+    EXPECT_EQ(ui.messageTexts().last(), "1 file was not added: x.txt");
 }
 
 } // namespace paginor::test

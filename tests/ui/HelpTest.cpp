@@ -67,7 +67,7 @@ protected:
 
     HelpWindow* openHelp()
     {
-        m_window->commandBars()->action(ID_CONTENTS)->trigger();
+        m_window->commandBars()->action(ID_PAGINORHELP)->trigger();
         return m_window->helpWindow();
     }
 
@@ -93,8 +93,9 @@ TEST_F(HelpTest, EveryMessageTheProgramShowsIsExplained)
                 EXPECT_TRUE(manual.contains(line.simplified()))
                     << it.key().toStdString() << ": " << line.toStdString();
     // And the texts of the split panel's summary line.
-    for (const char* text : {kWritesNoFileText, kLeftOutText, kListNotValidText,
-                             kProtectedSourceText, kDamagedSourceText, kOutlineUnreadableText})
+    for (const char* text :
+         {kWritesNoFileText, kLeftOutText, kListNotValidText, kProtectedSourceText,
+          kDamagedSourceText, kOutlineUnreadableText, kRangeStartsPastEndText})
         EXPECT_TRUE(manual.contains(QString::fromLatin1(text).simplified())) << text;
 }
 

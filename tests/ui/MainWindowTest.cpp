@@ -4,6 +4,7 @@
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"
 #include "ui/FormMain.h"
+#include "ui/HelpWindow.h"
 #include "ui/MergePanel.h"
 #include "ui/SplitPanel.h"
 #include "ui/UiTestEnvironment.h"
@@ -16,7 +17,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTreeWidget>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -229,6 +233,76 @@ TEST_F(MainWindowTest, PanelsShareOneRectangleWithTheirControlsInsideTheWindow)
     QWidget* merge = window->mergePanel()->CmdMerge;
     EXPECT_TRUE(
         client.contains(QRect(merge->mapTo(window->centralWidget(), QPoint()), merge->size())));
+}
+
+// The window starts with the focus in "File name:", after the reminder, and the keyboard
+// reaches what the mouse does: Enter and Space press a focused button, F1 opens the manual and
+// Esc or Ctrl+W close it again.
+TEST_F(MainWindowTest, StartsInTheFileNameAndTheKeysDoWhatTheySay)
+{
+    auto window = open(); // the reminder is asked on this first start
+    ASSERT_EQ(m_fake.callsOf("message").size(), 1u);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    SplitPanel& split = *window->splitPanel();
+    EXPECT_EQ(QApplication::focusWidget(), split.TextFile);
+
+    auto onSplitTab = [&](QWidget* w) {
+        return [&, w]() -> QWidget* {
+            window->TabStrip1->setCurrentIndex(0);
+            return w;
+        };
+    };
+    auto onMergeTab = [&](QWidget* w) {
+        return [&, w]() -> QWidget* {
+            window->TabStrip1->setCurrentIndex(1);
+            return w;
+        };
+    };
+    auto inHelp = [&](bool contents) {
+        return [&, contents]() -> QWidget* {
+            HelpWindow* help = window->helpWindow();
+            return contents ? static_cast<QWidget*>(help->contents()) : help->browser();
+        };
+    };
+    const struct
+    {
+        const char* what;
+        std::function<QWidget*()> focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int dialogs;   // open dialogs shown
+        bool helpOpen; // the manual shows afterwards
+    } cases[] = {
+        {"Enter on Browse", onSplitTab(split.CmdBrowse), Qt::Key_Return, {}, 1, false},
+        {"keypad Enter on Browse", onSplitTab(split.CmdBrowse), Qt::Key_Enter, Qt::KeypadModifier,
+         1, false},
+        {"Space on Browse", onSplitTab(split.CmdBrowse), Qt::Key_Space, {}, 1, false},
+        {"Enter on Add", onMergeTab(window->mergePanel()->CmdAdd), Qt::Key_Return, {}, 1, false},
+        {"Enter in File name", onSplitTab(split.TextFile), Qt::Key_Return, {}, 0, false},
+        {"F1", onSplitTab(split.TextFile), Qt::Key_F1, {}, 0, true},
+        {"Esc in the manual", inHelp(false), Qt::Key_Escape, {}, 0, false},
+        {"F1 in the merge list", onMergeTab(window->mergePanel()->LvPDF), Qt::Key_F1, {}, 0, true},
+        {"Ctrl+W in the manual", inHelp(true), Qt::Key_W, Qt::ControlModifier, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QWidget* target = c.focus();
+        // The offscreen platform does not hand activation back when a window hides.
+        QWidget* top = target->window();
+        if (QApplication::activeWindow() != top) {
+            top->activateWindow();
+            QApplication::setActiveWindow(top);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+        }
+        target->setFocus();
+        m_fake.calls.clear();
+        QTest::keyClick(target, c.key, c.modifiers);
+        QApplication::processEvents();
+        EXPECT_EQ(m_fake.callsOf("dialog").size(), size_t(c.dialogs));
+        EXPECT_EQ(window->helpWindow() && window->helpWindow()->isVisible(), c.helpOpen);
+    }
 }
 
 TEST_F(MainWindowTest, WindowWithoutAnEngineSaysSoAndStillWorks)

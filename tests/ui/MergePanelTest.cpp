@@ -3,6 +3,7 @@
 #include "jobs/Session.h"
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"
+#include "ui/LockIcon.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QPushButton>
+#include <QStyle>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -174,6 +177,106 @@ TEST_F(MergePanelTest, MergeWithTooFewRowsOffersTheAddDialog)
     EXPECT_EQ(shownNames(), QStringList({"001 a.pdf", "002 b.pdf"}));
     EXPECT_EQ(finished, 1);
     EXPECT_FALSE(panel.jobRunning());
+}
+
+// Files are checked in the background as they are added: a row the merge could not read shows
+// a warning with its reason, and "&Merge" names it before asking anything. A protected file is
+// not unusable: it shows its lock and is asked for after the save dialog, as before.
+TEST_F(MergePanelTest, RowsAreCheckedWhenAddedAndMergeRefusesAnUnusableOne)
+{
+    makePdf(dir.path("good.pdf"), {});
+    QFile damaged(dir.path("damaged.pdf"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 9 0 R\nthis is not a PDF\n");
+    damaged.close();
+    QFile notes(dir.path("notes.pdf"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("Shopping: bread, milk.\n");
+    notes.close();
+    PdfSpec locked;
+    locked.encryption = Encryption::Aes_256;
+    locked.userPassword = "pw";
+    locked.ownerPassword = "owner";
+    makePdf(dir.path("locked.pdf"), locked);
+
+    const QImage lock = lockIcon().pixmap(16).toImage();
+    const QImage warning =
+        panel.style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16).toImage();
+    const struct
+    {
+        const char* name;
+        QImage mark; // null = none
+        QString reason;
+    } rows[] = {
+        {"good.pdf", QImage(), ""},
+        {"damaged.pdf", warning, "It is a damaged PDF file."},
+        {"notes.pdf", warning, "It is not a PDF file."},
+        {"locked.pdf", lock, ""},
+        {"gone.pdf", warning, "The file was not found or can not be read."},
+    };
+    QStringList names;
+    for (const auto& r : rows)
+        names << r.name;
+    add(names);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.list().checksPending(); }, 20000));
+    ASSERT_EQ(view().topLevelItemCount(), 5);
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(rows[i].name);
+        QTreeWidgetItem* item = view().topLevelItem(i);
+        EXPECT_EQ(item->icon(1).isNull() ? QImage() : item->icon(1).pixmap(16).toImage(),
+                  rows[i].mark);
+        EXPECT_EQ(item->toolTip(1), rows[i].reason);
+        EXPECT_EQ(item->toolTip(2), rows[i].reason);
+    }
+
+    // Each press names the first unusable row and asks nothing. A file mended since its check
+    // is checked again; a row removed takes its warning with it.
+    const QString refusal = "Can not merge file: %1 - %2\r\n%3\r\nPlease remove it from the list.";
+    const struct
+    {
+        QString message;
+        std::function<void()> mend;
+    } presses[] = {
+        {refusal.arg("002", dir.path("damaged.pdf"), rows[1].reason),
+         [&] {
+             makePdf(dir.path("damaged.pdf"), {});
+         }},
+        {refusal.arg("003", dir.path("notes.pdf"), rows[2].reason),
+         [&] {
+             pick({2});
+             panel.CmdRemove->click();
+         }},
+        {refusal.arg("004", dir.path("gone.pdf"), rows[4].reason),
+         [&] {
+             pick({3});
+             panel.CmdRemove->click();
+         }},
+    };
+    for (const auto& p : presses) {
+        ui.calls.clear();
+        panel.CmdMerge->click();
+        EXPECT_EQ(ui.messageTexts(), QStringList{p.message});
+        EXPECT_EQ(ui.callsOf("message").at(0).icon, Interaction::Icon::Critical);
+        EXPECT_TRUE(ui.callsOf("dialog").empty());
+        EXPECT_TRUE(ui.callsOf("input").empty());
+        p.mend();
+    }
+    EXPECT_TRUE(view().topLevelItem(1)->icon(1).isNull()); // the mended file lost its warning
+
+    // good, the mended file and the protected one: saved, then the password asked for.
+    ui.calls.clear();
+    ui.dialogs.push_back({dir.path("out.pdf")});
+    ui.inputs.push_back(QString("pw"));
+    panel.CmdMerge->click();
+    QStringList order;
+    for (const auto& c : ui.calls)
+        if (c.kind == "dialog" || c.kind == "input" || c.kind == "message")
+            order << c.kind;
+    EXPECT_EQ(order, QStringList({"dialog", "input", "message"}));
+    EXPECT_EQ(ui.messageTexts().value(0).split("\r\n").value(0),
+              "PDF file has been successfully merged.");
+    EXPECT_EQ(pageContents(dir.path("out.pdf")).size(), 9u);
+    EXPECT_TRUE(ui.idle());
 }
 
 } // namespace paginor::test
