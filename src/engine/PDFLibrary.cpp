@@ -6,6 +6,7 @@
 #include "engine/write/DirectWriter.h"
 #include "engine/write/Merger.h"
 #include "engine/write/OutputBuilder.h"
+#include "engine/write/WriterChoice.h"
 
 #include <QFile>
 #include <map>
@@ -173,7 +174,7 @@ bool PDFLibrary::WriteToFile(const QString& path)
         // A split has one source: it keeps that source's own bookmarks.
         const BookmarkMode bookmarks =
             m->bookmarks == BookmarkMode::None ? BookmarkMode::None : BookmarkMode::Keep;
-        if (DirectWriter::suits(*doc.source, doc.pages)) {
+        if (chooseWriter({segmentFacts(*doc.source, doc.pages)}) == WriterKind::Direct) {
             writeAtomically(target, options, [&doc, bookmarks](std::FILE* file) {
                 DirectWriter writer(file, bookmarks);
                 writer.addSegment(*doc.source, doc.pages);

@@ -365,6 +365,12 @@ void SourceDocument::stayOpen(bool open)
         m_reopening->stayOpen(open);
 }
 
+void SourceDocument::rest()
+{
+    if (auto* block = dynamic_cast<BlockInputSource*>(m_input.get()))
+        block->releaseBlock();
+}
+
 void SourceDocument::checkUnchanged() const
 {
     FileIdentity now;

@@ -104,6 +104,9 @@ public:
 
     // Keeps the file open for a stretch of reads; only meaningful for reopening sources.
     void stayOpen(bool open);
+    // Frees the read buffer of the file, which the next read fills again: for a source kept
+    // open a while before it is used.
+    void rest();
 
     // Throws InputChanged when the file at the path was changed in place since it was opened.
     // A removed or renamed-over file is fine: its data is still read through the open file.

@@ -33,19 +33,6 @@ DirectWriter::DirectWriter(std::FILE* file, BookmarkMode bookmarks)
     emit("%PDF-1.3\n%\xbf\xf7\xa2\xfe\n");
 }
 
-bool DirectWriter::suits(SourceDocument& source, const std::vector<int32_t>& indices)
-{
-    if (source.hasForm())
-        return false;
-    std::vector<bool> seen(size_t(source.pageCount()), false);
-    for (int32_t i : indices) {
-        if (seen[size_t(i)])
-            return false;
-        seen[size_t(i)] = true;
-    }
-    return true;
-}
-
 int DirectWriter::allocate()
 {
     m_offsets.push_back(0);

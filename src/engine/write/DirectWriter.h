@@ -19,14 +19,11 @@ namespace paginor {
 // links, bookmarks and named destinations follow what StructurePlan decides. Pages are written
 // segment by segment, so a merge holds one source at a time.
 //
-// It does not rebuild interactive forms or duplicate pages; suits() tells when it applies.
+// It does not rebuild interactive forms or duplicate pages; chooseWriter tells when it applies.
 class DirectWriter
 {
 public:
     explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep);
-
-    // Whether `indices` of `source` can be written this way: no form fields, no page twice.
-    static bool suits(SourceDocument& source, const std::vector<int32_t>& indices);
 
     // Writes the pages at `indices` (zero-based) of `source` and all they reach. The source
     // is not needed afterwards. Throws when source data cannot be read.
