@@ -59,8 +59,8 @@ int runOutline(const CommandLine& line)
     Session session;
     TerminalInteraction ui(QString(), line.hasPassword, line.password);
     if (!QFileInfo(line.source).isFile()) {
-        ui.message(QStringLiteral("Please select the source file"), Interaction::Icon::Critical,
-                   QStringLiteral("Error"), Interaction::Buttons::Ok);
+        ui.message(QStringLiteral("Please select the source file"), UserQuestions::Icon::Critical,
+                   QStringLiteral("Error"), UserQuestions::Buttons::Ok);
         return 1;
     }
     SourcePassword password(engine, session, ui);

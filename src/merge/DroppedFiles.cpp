@@ -1,6 +1,5 @@
 #include "merge/DroppedFiles.h"
 
-#include "jobs/Interaction.h"
 #include "jobs/Messages.h"
 #include "merge/MergeList.h"
 #include "settings/Product.h"
@@ -86,21 +85,22 @@ DroppedFiles sortOutDroppedFiles(const QStringList& paths)
     return out;
 }
 
-int addDroppedFiles(MergeList& list, Interaction& ui, const QStringList& paths)
+int addDroppedFiles(MergeList& list, JobSeam seam, const QStringList& paths)
 {
     const DroppedFiles files = sortOutDroppedFiles(paths);
     if (!files.pdfs.isEmpty()) {
-        ui.setWaitCursor(true);
-        ui.yield();
+        seam.feedback.setWaitCursor(true);
+        seam.feedback.yield();
         for (const QString& path : files.pdfs) {
             list.AddListRow(path);
-            ui.yield();
+            seam.feedback.yield();
         }
-        ui.setWaitCursor(false);
+        seam.feedback.setWaitCursor(false);
     }
     if (files.skipped > 0)
-        ui.message(QString::number(files.skipped) + QString::fromLatin1(kMsgFilesNotAdded),
-                   Interaction::Icon::Information, QString::fromLatin1(kProductName));
+        seam.questions.message(QString::number(files.skipped) +
+                                   QString::fromLatin1(kMsgFilesNotAdded),
+                               UserQuestions::Icon::Information, QString::fromLatin1(kProductName));
     return int(files.pdfs.size());
 }
 

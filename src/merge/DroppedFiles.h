@@ -1,11 +1,12 @@
 #pragma once
 
+#include "jobs/JobSeam.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace paginor {
 
-class Interaction;
 class MergeList;
 
 // What a drop (or the program's command line) hands the merge list, sorted out.
@@ -25,6 +26,6 @@ DroppedFiles sortOutDroppedFiles(const QStringList& paths);
 // Appends dropped or named files to `list` the way "&Add" appends a choice of several: under the
 // wait cursor, yielding once before the first row and after each. When any were skipped, one
 // message says how many (information icon, title "Paginor"). Returns the number of rows added.
-int addDroppedFiles(MergeList& list, Interaction& ui, const QStringList& paths);
+int addDroppedFiles(MergeList& list, JobSeam seam, const QStringList& paths);
 
 } // namespace paginor

@@ -1,8 +1,8 @@
 #include "merge/RowPasswords.h"
 
+#include "engine/EngineError.h"
 #include "engine/InputFile.h"
 #include "engine/PDFLibrary.h"
-#include "jobs/Interaction.h"
 #include "jobs/PasswordPrompt.h"
 #include "merge/MergeList.h"
 
@@ -30,8 +30,8 @@ enum class Found
 
 } // namespace
 
-RowPasswords::RowPasswords(PDFLibrary& engine, Interaction& ui, MergeList& list)
-    : m_engine(engine), m_ui(ui), m_list(list)
+RowPasswords::RowPasswords(PDFLibrary& engine, JobSeam seam, MergeList& list)
+    : m_engine(engine), m_ask(seam.questions), m_feedback(seam.feedback), m_list(list)
 {
 }
 
@@ -69,7 +69,7 @@ bool RowPasswords::settle(QStringList& passwords)
         Found found = Found::NeedsPassword;
         QString password;
         // The panel is disabled meanwhile, so the window may repaint while large files parse.
-        m_ui.runWhileYielding([&] {
+        m_feedback.runWhileYielding([&] {
             for (const QString& candidate : candidates) {
                 if (testPassword(m_engine, path, candidate)) {
                     found = Found::Opened;
@@ -88,11 +88,11 @@ bool RowPasswords::settle(QStringList& passwords)
             lock.tested = false;
             lock.isProtected = true;
             m_list.setLock(i, lock);
-            m_ui.setBusy(false);
-            const PasswordCheck check = askPassword(m_ui, path, password, [&](const QString& a) {
+            m_feedback.setBusy(false);
+            const PasswordCheck check = askPassword(m_ask, path, password, [&](const QString& a) {
                 return judgePassword(m_engine, path, a);
             });
-            m_ui.setBusy(true);
+            m_feedback.setBusy(true);
             if (check == PasswordCheck::Cancelled)
                 return false;
             if (check == PasswordCheck::Unusable) // damaged meanwhile

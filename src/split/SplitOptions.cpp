@@ -1,7 +1,7 @@
 #include "split/SplitOptions.h"
 
-#include "jobs/Interaction.h"
 #include "jobs/Messages.h"
+#include "jobs/UserQuestions.h"
 #include "split/NumberText.h"
 
 #include <cmath>
@@ -36,13 +36,13 @@ int32_t bookmarkLevel(const QString& textLevel)
     return pagesPerFile(textLevel); // the same whole number from 1 on
 }
 
-ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui)
+ValidationResult ValidateSplitInputs(SplitOptions& options, UserQuestions& ui)
 {
     switch (options.mode) {
     case SplitMode::EveryN:
         options.TextEvery = normaliseNumberText(options.TextEvery);
         if (pagesPerFile(options.TextEvery) == 0) {
-            ui.message(QString::fromLatin1(kMsgInvalidNumber), Interaction::Icon::Exclamation,
+            ui.message(QString::fromLatin1(kMsgInvalidNumber), UserQuestions::Icon::Exclamation,
                        QStringLiteral("Error"));
             return {false, OptionField::TextEvery};
         }
@@ -53,7 +53,7 @@ ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui)
         break;
     case SplitMode::CustomPages:
         if (options.TextCustom.trimmed().isEmpty()) {
-            ui.message(QString::fromLatin1(kMsgInputPageNumber), Interaction::Icon::Exclamation,
+            ui.message(QString::fromLatin1(kMsgInputPageNumber), UserQuestions::Icon::Exclamation,
                        QStringLiteral("Error"));
             return {false, OptionField::TextCustom};
         }
@@ -62,7 +62,7 @@ ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui)
         options.TextLevel = normaliseNumberText(options.TextLevel);
         if (bookmarkLevel(options.TextLevel) == 0) {
             ui.message(QStringLiteral("Please input a valid number"),
-                       Interaction::Icon::Exclamation, QStringLiteral("Error"));
+                       UserQuestions::Icon::Exclamation, QStringLiteral("Error"));
             return {false, OptionField::TextLevel};
         }
         break;

@@ -6,7 +6,7 @@
 
 namespace paginor {
 
-class Interaction;
+class UserQuestions;
 
 // The ways to cut a source, in the order of the option buttons.
 enum class SplitMode
@@ -57,7 +57,7 @@ struct ValidationResult
 //   TextCustom);
 // - Bookmarks and TextLevel, rewritten like TextEvery, is no level from 1 on (the same message
 //   as TextEvery, focus TextLevel).
-ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui);
+ValidationResult ValidateSplitInputs(SplitOptions& options, UserQuestions& ui);
 
 // The page-list texts of the output files for a source of `pageTotal` pages, in order; one per
 // file. EveryN gives "1-n", "(n+1)-(2n)", ... while the start is at most pageTotal, the last

@@ -1,8 +1,8 @@
 #include "split/SplitSummary.h"
 
 #include "engine/PageList.h"
-#include "jobs/NoUserInteraction.h"
 #include "jobs/Messages.h"
+#include "jobs/UserQuestions.h"
 #include "split/BookmarkParts.h"
 #include "split/SplitJob.h"
 
@@ -20,7 +20,7 @@ constexpr size_t kMaxRuns = 3;
 constexpr qsizetype kMaxPastEnd = 3;
 
 // Keeps the option check's message instead of showing it.
-class MessageKeeper : public NoUserInteraction
+class MessageKeeper : public UserQuestions
 {
 public:
     QString text;
@@ -30,6 +30,8 @@ public:
             text = t;
         return Reply::Ok;
     }
+    bool inputBox(const QString&, const QString&, QString&) override { return false; }
+    QStringList fileDialog(const FileDialogRequest&) override { return {}; }
 };
 
 QString spanText(int64_t first, int64_t last)

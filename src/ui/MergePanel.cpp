@@ -1,8 +1,8 @@
 #include "ui/MergePanel.h"
 
 #include "merge/DroppedFiles.h"
-#include "ui/MergeListView.h"
 #include "ui/LockIcon.h"
+#include "ui/MergeListView.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -31,8 +31,8 @@ QPushButton* button(const QString& caption, const char* name)
 
 } // namespace
 
-MergePanel::MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent)
-    : QWidget(parent), m_list(session, ui), m_job(engine, session, ui, m_list), m_ui(ui)
+MergePanel::MergePanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidget* parent)
+    : QWidget(parent), m_list(session, seam), m_job(engine, session, seam, m_list), m_seam(seam)
 {
     setObjectName(QStringLiteral("PicMerger"));
 
@@ -257,7 +257,7 @@ void MergePanel::addPaths(const QStringList& paths)
 {
     if (m_running)
         return;
-    addDroppedFiles(m_list, m_ui, paths);
+    addDroppedFiles(m_list, m_seam, paths);
     showAppended();
 }
 
