@@ -1,7 +1,7 @@
 #include "merge/RowPasswords.h"
 
 #include "engine/EngineError.h"
-#include "engine/InputFile.h"
+#include "engine/FileIdentity.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/PasswordPrompt.h"
 #include "merge/MergeList.h"
@@ -11,15 +11,6 @@
 namespace paginor {
 
 namespace {
-
-FileStamp stampOf(const QString& path)
-{
-    FileIdentity id;
-    FileStamp stamp;
-    if (regularFileIdentity(QFile::encodeName(path).toStdString(), id))
-        stamp = {id.device, id.inode, id.size, id.mtimeNs, id.ctimeNs};
-    return stamp;
-}
 
 enum class Found
 {
@@ -55,8 +46,9 @@ bool RowPasswords::settle(QStringList& passwords)
         const QString path = m_list.fullPath(i);
         RowLock lock = m_list.row(i).lock;
         // Stamped before the test, so a change made meanwhile is seen next time.
-        const FileStamp stamp = stampOf(path);
-        if (lock.tested && stamp.exists() && lock.stamp == stamp) {
+        FileIdentity stamp;
+        const bool exists = regularFileIdentity(QFile::encodeName(path).toStdString(), stamp);
+        if (lock.tested && exists && lock.stamp == stamp) {
             passwords << lock.password;
             remember(lock.password);
             continue;
