@@ -143,9 +143,10 @@ void SplitJob::run(SplitRequest& request)
         request.outcome = SplitRequest::Outcome::InvalidOptions;
         return;
     }
-    if (request.options.mode == SplitMode::Bookmarks && !bookmarksAtLevel(source, request))
+    const CheckedOptions& options = valid.checked;
+    if (options.mode == SplitMode::Bookmarks && !bookmarksAtLevel(source, options.level, request))
         return;
-    const QString output = chooseOutput(source, request.options.mode);
+    const QString output = chooseOutput(source, options.mode);
     if (output.isEmpty()) {
         request.outcome = SplitRequest::Outcome::Cancelled;
         return;
@@ -153,7 +154,7 @@ void SplitJob::run(SplitRequest& request)
 
     {
         BusyGuard busy(m_feedback, QString::fromLatin1(kMsgPleaseWait));
-        produce(request, source, output);
+        produce(request, options, source, output);
     }
 
     if (request.written.isEmpty())
@@ -198,7 +199,8 @@ QString SplitJob::chooseOutput(const QString& source, SplitMode mode)
     }
 }
 
-void SplitJob::produce(SplitRequest& request, const QString& source, const QString& output)
+void SplitJob::produce(SplitRequest& request, const CheckedOptions& options, const QString& source,
+                       const QString& output)
 {
     const QString password = m_session.SourcePassword;
     bool opened = false;
@@ -215,20 +217,19 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
 
     // Each part's page list and file.
     std::vector<std::pair<QString, QString>> parts;
-    if (request.options.mode == SplitMode::Bookmarks) {
+    if (options.mode == SplitMode::Bookmarks) {
         std::vector<BookmarkLevel> marks;
         if (!m_engine.readBookmarks(marks)) {
             noteFailure(request, m_engine.LastErrorNumber());
             return;
         }
-        const auto found =
-            bookmarkParts(marks, bookmarkLevel(request.options.TextLevel), pageTotal);
+        const auto found = bookmarkParts(marks, options.level, pageTotal);
         for (size_t i = 0; i < found.size(); ++i)
             parts.emplace_back(found[i].pageList(),
                                bookmarkPartFileName(output, int(i + 1), found[i].title));
     } else {
-        const QStringList lists = BuildPageLists(request.options, pageTotal);
-        if (!lists.isEmpty() && request.options.mode != SplitMode::EveryN) {
+        const QStringList lists = options.pageLists(pageTotal);
+        if (!lists.isEmpty() && options.mode != SplitMode::EveryN) {
             m_feedback.runWhileYielding([&] { writePart(lists.first(), output, request); });
             return;
         }
@@ -263,9 +264,8 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
     }
 }
 
-bool SplitJob::bookmarksAtLevel(const QString& source, SplitRequest& request)
+bool SplitJob::bookmarksAtLevel(const QString& source, int32_t level, SplitRequest& request)
 {
-    const int32_t level = bookmarkLevel(request.options.TextLevel);
     bool found = true; // a source the engine cannot open fails later, as in the other modes
     m_feedback.setWaitCursor(true);
     m_feedback.runWhileYielding([&] {

@@ -92,8 +92,9 @@ private:
     // True when the source opens with SourcePassword; otherwise `refusal` says why not.
     bool settlePassword(const QString& source, SplitRequest::Outcome& refusal);
     QString chooseOutput(const QString& source, SplitMode mode);
-    bool bookmarksAtLevel(const QString& source, SplitRequest& request);
-    void produce(SplitRequest& request, const QString& source, const QString& output);
+    bool bookmarksAtLevel(const QString& source, int32_t level, SplitRequest& request);
+    void produce(SplitRequest& request, const CheckedOptions& options, const QString& source,
+                 const QString& output);
     bool writePart(const QString& pageList, const QString& target, SplitRequest& request);
 
     PDFLibrary& m_engine;
