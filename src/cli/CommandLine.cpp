@@ -11,6 +11,7 @@ namespace {
 
 const QString kPassword = QStringLiteral("password");
 const QString kBookmarks = QStringLiteral("bookmarks");
+const QString kAtBookmarks = QStringLiteral("at-bookmarks");
 const QString kDryRun = QStringLiteral("dry-run");
 const QString kEvery = QStringLiteral("every");
 const QString kRange = QStringLiteral("range");
@@ -38,6 +39,13 @@ bool isLevel(const QString& text)
            std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+// True when `text` reads as a page number would: a digit or a sign first, as "&H1F" or ".5".
+bool looksLikeNumber(const QString& text)
+{
+    const QString t = text.trimmed();
+    return !t.isEmpty() && (t.front().isDigit() || QStringLiteral("+-.&").contains(t.front()));
+}
+
 QCommandLineOption valued(const QString& name, const QString& valueName)
 {
     return QCommandLineOption(name, QString(), valueName);
@@ -62,7 +70,7 @@ bool parseWords(QCommandLineParser& parser, const QList<QCommandLineOption>& opt
 }
 
 // --range takes two values, FROM and TO, where the parser takes one: the word after FROM is
-// taken out as TO before the parser reads the rest. Returns false when it is missing.
+// taken out as TO before the parser reads the rest. Returns false when there is none.
 bool takeRangeEnd(QStringList& words, QString& to)
 {
     for (int i = 0; i < words.size(); ++i) {
@@ -84,7 +92,7 @@ bool takeRangeEnd(QStringList& words, QString& to)
     return true;
 }
 
-// The keep policy of --bookmarks=MODE among `allowed`; false when it is none of them.
+// The keep policy of --bookmarks MODE among `allowed`; false when it is none of them.
 bool bookmarkPolicy(const QString& mode, const QStringList& allowed, BookmarkMode& policy)
 {
     if (!allowed.contains(mode))
@@ -99,14 +107,16 @@ CommandLine parseSplit(QStringList words)
 {
     CommandLine line;
     line.command = CommandLine::Command::Split;
+    const QString toMissing = QStringLiteral("--range needs FROM and TO: the TO page is missing");
     QString to;
     if (!takeRangeEnd(words, to))
-        return refuse(QStringLiteral("--range takes FROM and TO"));
+        return refuse(toMissing);
     QCommandLineParser parser;
     QString why;
     if (!parseWords(parser,
                     {valued(kPassword, QStringLiteral("PW")), QCommandLineOption(kDryRun),
-                     valued(kBookmarks, QStringLiteral("LEVEL")),
+                     valued(kBookmarks, QStringLiteral("MODE")),
+                     valued(kAtBookmarks, QStringLiteral("LEVEL")),
                      valued(kEvery, QStringLiteral("N")), valued(kRange, QStringLiteral("FROM")),
                      QCommandLineOption(kOdd), QCommandLineOption(kEven),
                      valued(kPages, QStringLiteral("LIST"))},
@@ -120,30 +130,33 @@ CommandLine parseSplit(QStringList words)
     line.password = passwords.value(0);
     line.dryRun = parser.isSet(kDryRun);
 
-    // --bookmarks LEVEL is a mode; --bookmarks=none the one keep policy split takes.
-    QString level;
-    int modes = 0;
+    // --bookmarks is the keep policy, of which split takes only "none"; followed by a level it
+    // is the old spelling of --at-bookmarks.
+    QStringList levels = parser.values(kAtBookmarks);
     for (const QString& value : parser.values(kBookmarks)) {
-        if (words.contains(QStringLiteral("--bookmarks=") + value)) {
-            if (!bookmarkPolicy(value, {QStringLiteral("none")}, line.bookmarks))
-                return refuse(QStringLiteral("split takes only --bookmarks=none"));
-        } else if (isLevel(value)) {
-            level = value;
-            ++modes;
-        } else {
-            return refuse(QStringLiteral("--bookmarks takes a level: %1").arg(value));
+        if (isLevel(value)) {
+            levels << value;
+            line.hints << QStringLiteral("--bookmarks LEVEL is now --at-bookmarks LEVEL");
+        } else if (!bookmarkPolicy(value, {QStringLiteral("none")}, line.bookmarks)) {
+            return refuse(QStringLiteral("split takes only --bookmarks none, not %1").arg(value));
         }
     }
+    for (const QString& level : levels)
+        if (!isLevel(level))
+            return refuse(
+                QStringLiteral("--at-bookmarks takes a level (1 = the top), not %1").arg(level));
     const QStringList modeNames{kEvery, kRange, kOdd, kEven, kPages};
     const QStringList seen = parser.optionNames();
-    modes += int(std::count_if(seen.begin(), seen.end(),
-                               [&](const QString& name) { return modeNames.contains(name); }));
+    const qsizetype modes =
+        levels.size() + std::count_if(seen.begin(), seen.end(), [&](const QString& name) {
+            return modeNames.contains(name);
+        });
     if (modes > 1)
         return refuse(QStringLiteral(
-            "give exactly one of --every, --range, --odd, --even, --pages, --bookmarks"));
+            "give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks"));
     if (modes == 0)
         return refuse(QStringLiteral(
-            "split needs one of --every, --range, --odd, --even, --pages, --bookmarks"));
+            "split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks"));
 
     SplitOptions& o = line.options;
     if (parser.isSet(kEvery)) {
@@ -162,10 +175,13 @@ CommandLine parseSplit(QStringList words)
         o.TextCustom = parser.value(kPages);
     } else {
         o.mode = SplitMode::Bookmarks;
-        o.TextLevel = level;
+        o.TextLevel = levels.first();
     }
 
     const QStringList positional = parser.positionalArguments();
+    // "--range 5 SOURCE OUTPUT" took SOURCE for TO, leaving OUTPUT alone.
+    if (o.mode == SplitMode::PageRange && positional.size() == 1 && !looksLikeNumber(to))
+        return refuse(toMissing);
     if (positional.size() != 2)
         return refuse(QStringLiteral("split needs SOURCE and OUTPUT"));
     // The source goes in as typed, so the job trims and checks it as it would a typed path.
@@ -211,7 +227,8 @@ CommandLine parseMerge(const QStringList& words)
         if (!bookmarkPolicy(
                 mode, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
                 line.bookmarks))
-            return refuse(QStringLiteral("--bookmarks= takes per-file, keep or none"));
+            return refuse(
+                QStringLiteral("--bookmarks takes per-file, keep or none, not %1").arg(mode));
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return refuse(QStringLiteral("merge needs OUTPUT and the INPUT files"));
@@ -257,7 +274,7 @@ QString usageText()
         "  paginor-cli split --odd           SOURCE OUTPUT\n"
         "  paginor-cli split --even          SOURCE OUTPUT\n"
         "  paginor-cli split --pages LIST    SOURCE OUTPUT\n"
-        "  paginor-cli split --bookmarks LEVEL SOURCE OUTPUT\n"
+        "  paginor-cli split --at-bookmarks LEVEL SOURCE OUTPUT\n"
         "  paginor-cli merge OUTPUT INPUT INPUT [INPUT ...]\n"
         "  paginor-cli outline SOURCE\n"
         "  paginor-cli --help | --version\n"
@@ -269,11 +286,12 @@ QString usageText()
         "merge tries every --password given (or PAGINOR_PASSWORD) on each protected input and\n"
         "asks on the terminal for one that none of them opens.\n"
         "Outputs keep the bookmarks, links and named destinations of their pages. merge's\n"
-        "--bookmarks= is per-file (an entry for each input above its own bookmarks, the\n"
-        "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks=none.\n"
+        "--bookmarks is per-file (an entry for each input above its own bookmarks, the\n"
+        "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks none.\n"
+        "Either may be written with \"=\": --bookmarks=none.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
-        "With --bookmarks LEVEL one part per bookmark of that level (1 = the top), written as\n"
-        "\"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
+        "With --at-bookmarks LEVEL one part per bookmark of that level (1 = the top), written\n"
+        "as \"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
         "level, page number (- when it leads nowhere) and title, separated by tabs; it takes\n"
         "--password PW as split does.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"
