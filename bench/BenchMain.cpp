@@ -10,11 +10,10 @@
 #include "QuietInteraction.h"
 #include "SplitBench.h"
 #include "engine/PDFLibrary.h"
+#include "jobs/Session.h"
 #include "merge/MergeJob.h"
 #include "merge/MergeList.h"
 #include "merge/PathParts.h"
-#include "jobs/Interaction.h"
-#include "jobs/Session.h"
 
 #include <QDir>
 #include <QElapsedTimer>

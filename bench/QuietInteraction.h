@@ -1,13 +1,14 @@
 #pragma once
 
-#include "jobs/NoUserInteraction.h"
+#include "jobs/JobFeedback.h"
+#include "jobs/UserQuestions.h"
 
 #include <QString>
 #include <cstdio>
 
 // Nobody watches a benchmark: the save dialog answers the one output path given (if any),
-// messages go to the error stream, and everything else is dropped.
-class QuietInteraction : public paginor::NoUserInteraction
+// messages go to the error stream, every other question is cancelled and nothing is shown.
+class QuietInteraction : public paginor::UserQuestions, public paginor::JobFeedback
 {
 public:
     explicit QuietInteraction(const QString& output = QString()) : m_output(output) {}
@@ -16,6 +17,7 @@ public:
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
         return Reply::Ok;
     }
+    bool inputBox(const QString&, const QString&, QString&) override { return false; }
     QStringList fileDialog(const paginor::FileDialogRequest& request) override
     {
         if (request.kind == paginor::DialogKind::Save && !m_output.isEmpty())

@@ -2,7 +2,6 @@
 
 #include "QuietInteraction.h"
 #include "engine/PDFLibrary.h"
-#include "jobs/Interaction.h"
 #include "jobs/Session.h"
 #include "split/BookmarkParts.h"
 #include "split/SplitJob.h"

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "jobs/NoUserInteraction.h"
+#include "jobs/JobFeedback.h"
+#include "jobs/UserQuestions.h"
 
 #include <cstdlib>
 
@@ -8,7 +9,7 @@ namespace paginor::fuzz {
 
 // A user who answers OK to every message and cancels every prompt; the file dialog answers
 // `chosen`. It checks that busy and wait states are always undone.
-class SilentInteraction : public NoUserInteraction
+class SilentInteraction : public UserQuestions, public JobFeedback
 {
 public:
     QStringList chosen;
@@ -19,6 +20,7 @@ public:
     {
         return b == Buttons::YesNo ? Reply::No : Reply::Ok;
     }
+    bool inputBox(const QString&, const QString&, QString&) override { return false; }
     QStringList fileDialog(const FileDialogRequest&) override { return chosen; }
     void setBusy(bool on) override { busy += on ? 1 : -1; }
     void setWaitCursor(bool on) override { wait += on ? 1 : -1; }

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -7,6 +8,16 @@
 namespace paginor::cli {
 
 namespace {
+
+const QString kPassword = QStringLiteral("password");
+const QString kBookmarks = QStringLiteral("bookmarks");
+const QString kAtBookmarks = QStringLiteral("at-bookmarks");
+const QString kDryRun = QStringLiteral("dry-run");
+const QString kEvery = QStringLiteral("every");
+const QString kRange = QStringLiteral("range");
+const QString kOdd = QStringLiteral("odd");
+const QString kEven = QStringLiteral("even");
+const QString kPages = QStringLiteral("pages");
 
 QString absolute(const QString& path)
 {
@@ -28,96 +39,149 @@ bool isLevel(const QString& text)
            std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-// Reads `count` values after the option at `i`; false when they are missing.
-bool takeValues(const QStringList& args, int& i, int count, QStringList& values)
+// True when `text` reads as a page number would: a digit or a sign first, as "&H1F" or ".5".
+bool looksLikeNumber(const QString& text)
 {
-    if (i + count >= args.size())
-        return false;
-    for (int k = 1; k <= count; ++k)
-        values << args.at(i + k);
-    i += count;
+    const QString t = text.trimmed();
+    return !t.isEmpty() && (t.front().isDigit() || QStringLiteral("+-.&").contains(t.front()));
+}
+
+QCommandLineOption valued(const QString& name, const QString& valueName)
+{
+    return QCommandLineOption(name, QString(), valueName);
+}
+
+// Reads the words after the command with `options`; false with `why` set when they do not
+// parse (an unknown option, a missing value).
+bool parseWords(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                const QStringList& words, QString& why)
+{
+    parser.addOptions(options);
+    // The parser takes the program's name first.
+    if (parser.parse(QStringList{QStringLiteral("paginor-cli")} + words))
+        return true;
+    const QStringList unknown = parser.unknownOptionNames();
+    why = unknown.isEmpty()
+              ? parser.errorText()
+              : QStringLiteral("unknown option: %1%2")
+                    .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                         unknown.first());
+    return false;
+}
+
+// --range takes two values, FROM and TO, where the parser takes one: the word after FROM is
+// taken out as TO before the parser reads the rest. Returns false when there is none.
+bool takeRangeEnd(QStringList& words, QString& to)
+{
+    for (int i = 0; i < words.size(); ++i) {
+        const QString& word = words.at(i);
+        if (word == QLatin1String("--"))
+            return true;
+        int at = -1;
+        if (word == QLatin1String("--range"))
+            at = i + 2;
+        else if (word.startsWith(QLatin1String("--range=")))
+            at = i + 1;
+        else
+            continue;
+        if (at >= words.size())
+            return false;
+        to = words.takeAt(at);
+        return true;
+    }
     return true;
 }
 
-// Reads "--bookmarks=MODE" among `allowed` modes; false when the word is not that option.
-bool takeBookmarks(const QString& word, const QStringList& allowed, CommandLine& line, bool& ok)
+// The keep policy of --bookmarks MODE among `allowed`; false when it is none of them.
+bool bookmarkPolicy(const QString& mode, const QStringList& allowed, BookmarkMode& policy)
 {
-    const QLatin1String prefix("--bookmarks=");
-    if (!word.startsWith(prefix))
+    if (!allowed.contains(mode))
         return false;
-    const QString mode = word.mid(prefix.size());
-    ok = allowed.contains(mode);
-    line.bookmarks = mode == QLatin1String("keep")   ? BookmarkMode::Keep
-                     : mode == QLatin1String("none") ? BookmarkMode::None
-                                                     : BookmarkMode::PerFile;
+    policy = mode == QLatin1String("keep")   ? BookmarkMode::Keep
+             : mode == QLatin1String("none") ? BookmarkMode::None
+                                             : BookmarkMode::PerFile;
     return true;
 }
 
-CommandLine parseSplit(const QStringList& args)
+CommandLine parseSplit(QStringList words)
 {
     CommandLine line;
     line.command = CommandLine::Command::Split;
-    QStringList positional;
-    bool modeSeen = false;
-    bool optionsEnded = false;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& word = args.at(i);
-        if (optionsEnded || !word.startsWith(QLatin1String("--")) || word == QLatin1String("-")) {
-            positional << word;
-            continue;
-        }
-        if (word == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        if (word == QLatin1String("--dry-run")) {
-            line.dryRun = true;
-            continue;
-        }
-        QStringList values;
-        if (word == QLatin1String("--password")) {
-            if (line.hasPassword || !takeValues(args, i, 1, values))
-                return refuse(QStringLiteral("--password takes one value, once"));
-            line.hasPassword = true;
-            line.password = values.at(0);
-            continue;
-        }
-        bool known = false;
-        if (takeBookmarks(word, {QStringLiteral("none")}, line, known)) {
-            if (!known)
-                return refuse(QStringLiteral("split takes only --bookmarks=none"));
-            continue;
-        }
-        if (modeSeen)
-            return refuse(QStringLiteral(
-                "give exactly one of --every, --range, --odd, --even, --pages, --bookmarks"));
-        modeSeen = true;
-        SplitOptions& o = line.options;
-        if (word == QLatin1String("--every") && takeValues(args, i, 1, values)) {
-            o.mode = SplitMode::EveryN;
-            o.TextEvery = values.at(0);
-        } else if (word == QLatin1String("--range") && takeValues(args, i, 2, values)) {
-            o.mode = SplitMode::PageRange;
-            o.TextFrom = values.at(0);
-            o.TextTo = values.at(1);
-        } else if (word == QLatin1String("--odd")) {
-            o.mode = SplitMode::OddPages;
-        } else if (word == QLatin1String("--even")) {
-            o.mode = SplitMode::EvenPages;
-        } else if (word == QLatin1String("--pages") && takeValues(args, i, 1, values)) {
-            o.mode = SplitMode::CustomPages;
-            o.TextCustom = values.at(0);
-        } else if (word == QLatin1String("--bookmarks") && takeValues(args, i, 1, values) &&
-                   isLevel(values.at(0))) {
-            o.mode = SplitMode::Bookmarks;
-            o.TextLevel = values.at(0);
-        } else {
-            return refuse(QStringLiteral("unknown option or missing value: %1").arg(word));
+    const QString toMissing = QStringLiteral("--range needs FROM and TO: the TO page is missing");
+    QString to;
+    if (!takeRangeEnd(words, to))
+        return refuse(toMissing);
+    QCommandLineParser parser;
+    QString why;
+    if (!parseWords(parser,
+                    {valued(kPassword, QStringLiteral("PW")), QCommandLineOption(kDryRun),
+                     valued(kBookmarks, QStringLiteral("MODE")),
+                     valued(kAtBookmarks, QStringLiteral("LEVEL")),
+                     valued(kEvery, QStringLiteral("N")), valued(kRange, QStringLiteral("FROM")),
+                     QCommandLineOption(kOdd), QCommandLineOption(kEven),
+                     valued(kPages, QStringLiteral("LIST"))},
+                    words, why))
+        return refuse(why);
+
+    const QStringList passwords = parser.values(kPassword);
+    if (passwords.size() > 1)
+        return refuse(QStringLiteral("--password takes one value, once"));
+    line.hasPassword = !passwords.isEmpty();
+    line.password = passwords.value(0);
+    line.dryRun = parser.isSet(kDryRun);
+
+    // --bookmarks is the keep policy, of which split takes only "none"; followed by a level it
+    // is the old spelling of --at-bookmarks.
+    QStringList levels = parser.values(kAtBookmarks);
+    for (const QString& value : parser.values(kBookmarks)) {
+        if (isLevel(value)) {
+            levels << value;
+            line.hints << QStringLiteral("--bookmarks LEVEL is now --at-bookmarks LEVEL");
+        } else if (!bookmarkPolicy(value, {QStringLiteral("none")}, line.bookmarks)) {
+            return refuse(QStringLiteral("split takes only --bookmarks none, not %1").arg(value));
         }
     }
-    if (!modeSeen)
+    for (const QString& level : levels)
+        if (!isLevel(level))
+            return refuse(
+                QStringLiteral("--at-bookmarks takes a level (1 = the top), not %1").arg(level));
+    const QStringList modeNames{kEvery, kRange, kOdd, kEven, kPages};
+    const QStringList seen = parser.optionNames();
+    const qsizetype modes =
+        levels.size() + std::count_if(seen.begin(), seen.end(), [&](const QString& name) {
+            return modeNames.contains(name);
+        });
+    if (modes > 1)
         return refuse(QStringLiteral(
-            "split needs one of --every, --range, --odd, --even, --pages, --bookmarks"));
+            "give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks"));
+    if (modes == 0)
+        return refuse(QStringLiteral(
+            "split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks"));
+
+    SplitOptions& o = line.options;
+    if (parser.isSet(kEvery)) {
+        o.mode = SplitMode::EveryN;
+        o.TextEvery = parser.value(kEvery);
+    } else if (parser.isSet(kRange)) {
+        o.mode = SplitMode::PageRange;
+        o.TextFrom = parser.value(kRange);
+        o.TextTo = to;
+    } else if (parser.isSet(kOdd)) {
+        o.mode = SplitMode::OddPages;
+    } else if (parser.isSet(kEven)) {
+        o.mode = SplitMode::EvenPages;
+    } else if (parser.isSet(kPages)) {
+        o.mode = SplitMode::CustomPages;
+        o.TextCustom = parser.value(kPages);
+    } else {
+        o.mode = SplitMode::Bookmarks;
+        o.TextLevel = levels.first();
+    }
+
+    const QStringList positional = parser.positionalArguments();
+    // "--range 5 SOURCE OUTPUT" took SOURCE for TO, leaving OUTPUT alone.
+    if (o.mode == SplitMode::PageRange && positional.size() == 1 && !looksLikeNumber(to))
+        return refuse(toMissing);
     if (positional.size() != 2)
         return refuse(QStringLiteral("split needs SOURCE and OUTPUT"));
     // The source goes in as typed, so the job trims and checks it as it would a typed path.
@@ -127,59 +191,45 @@ CommandLine parseSplit(const QStringList& args)
     return line;
 }
 
-// The words of `outline`: SOURCE, and --password PW before it.
-CommandLine parseOutline(const QStringList& args)
+CommandLine parseOutline(const QStringList& words)
 {
     CommandLine line;
     line.command = CommandLine::Command::Outline;
-    int i = 1;
-    if (i < args.size() && args.at(i) == QLatin1String("--password")) {
-        if (i + 1 >= args.size())
-            return refuse(QStringLiteral("--password takes one value, once"));
-        line.hasPassword = true;
-        line.password = args.at(i + 1);
-        i += 2;
-    }
-    if (i < args.size() && args.at(i) == QLatin1String("--"))
-        ++i;
-    if (i + 1 != args.size() || args.at(i).trimmed().isEmpty())
+    QCommandLineParser parser;
+    QString why;
+    if (!parseWords(parser, {valued(kPassword, QStringLiteral("PW"))}, words, why))
+        return refuse(why);
+    const QStringList passwords = parser.values(kPassword);
+    if (passwords.size() > 1)
+        return refuse(QStringLiteral("--password takes one value, once"));
+    line.hasPassword = !passwords.isEmpty();
+    line.password = passwords.value(0);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1 || positional.first().trimmed().isEmpty())
         return refuse(QStringLiteral("outline needs SOURCE"));
-    line.source = absolute(args.at(i).trimmed());
+    line.source = absolute(positional.first().trimmed());
     return line;
 }
 
-CommandLine parseMerge(const QStringList& args)
+CommandLine parseMerge(const QStringList& words)
 {
     CommandLine line;
     line.command = CommandLine::Command::Merge;
-    QStringList positional;
-    bool optionsEnded = false;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& word = args.at(i);
-        if (!optionsEnded && word == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        if (!optionsEnded && word == QLatin1String("--password")) {
-            QStringList values;
-            if (!takeValues(args, i, 1, values))
-                return refuse(QStringLiteral("--password takes one value"));
-            line.passwords << values.at(0);
-            continue;
-        }
-        bool known = false;
-        if (!optionsEnded &&
-            takeBookmarks(
-                word, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
-                line, known)) {
-            if (!known)
-                return refuse(QStringLiteral("--bookmarks= takes per-file, keep or none"));
-            continue;
-        }
-        if (!optionsEnded && word.startsWith(QLatin1String("--")))
-            return refuse(QStringLiteral("unknown option or missing value: %1").arg(word));
-        positional << word;
-    }
+    QCommandLineParser parser;
+    QString why;
+    if (!parseWords(
+            parser,
+            {valued(kPassword, QStringLiteral("PW")), valued(kBookmarks, QStringLiteral("MODE"))},
+            words, why))
+        return refuse(why);
+    line.passwords = parser.values(kPassword);
+    for (const QString& mode : parser.values(kBookmarks))
+        if (!bookmarkPolicy(
+                mode, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
+                line.bookmarks))
+            return refuse(
+                QStringLiteral("--bookmarks takes per-file, keep or none, not %1").arg(mode));
+    QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return refuse(QStringLiteral("merge needs OUTPUT and the INPUT files"));
     line.output = absolute(positional.takeFirst());
@@ -205,12 +255,13 @@ CommandLine parseCommandLine(const QStringList& args)
         line.command = CommandLine::Command::Version;
         return line;
     }
+    const QStringList words = args.mid(1);
     if (first == QLatin1String("split"))
-        return parseSplit(args);
+        return parseSplit(words);
     if (first == QLatin1String("merge"))
-        return parseMerge(args);
+        return parseMerge(words);
     if (first == QLatin1String("outline"))
-        return parseOutline(args);
+        return parseOutline(words);
     return refuse(QStringLiteral("unknown command: %1").arg(first));
 }
 
@@ -223,7 +274,7 @@ QString usageText()
         "  paginor-cli split --odd           SOURCE OUTPUT\n"
         "  paginor-cli split --even          SOURCE OUTPUT\n"
         "  paginor-cli split --pages LIST    SOURCE OUTPUT\n"
-        "  paginor-cli split --bookmarks LEVEL SOURCE OUTPUT\n"
+        "  paginor-cli split --at-bookmarks LEVEL SOURCE OUTPUT\n"
         "  paginor-cli merge OUTPUT INPUT INPUT [INPUT ...]\n"
         "  paginor-cli outline SOURCE\n"
         "  paginor-cli --help | --version\n"
@@ -235,11 +286,12 @@ QString usageText()
         "merge tries every --password given (or PAGINOR_PASSWORD) on each protected input and\n"
         "asks on the terminal for one that none of them opens.\n"
         "Outputs keep the bookmarks, links and named destinations of their pages. merge's\n"
-        "--bookmarks= is per-file (an entry for each input above its own bookmarks, the\n"
-        "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks=none.\n"
+        "--bookmarks is per-file (an entry for each input above its own bookmarks, the\n"
+        "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks none.\n"
+        "Either may be written with \"=\": --bookmarks=none.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
-        "With --bookmarks LEVEL one part per bookmark of that level (1 = the top), written as\n"
-        "\"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
+        "With --at-bookmarks LEVEL one part per bookmark of that level (1 = the top), written\n"
+        "as \"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
         "level, page number (- when it leads nowhere) and title, separated by tabs; it takes\n"
         "--password PW as split does.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"

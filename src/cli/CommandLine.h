@@ -13,7 +13,7 @@ struct CommandLine
 {
     enum class Command
     {
-        Usage,   // the words do not form a command: print the usage text, exit 2
+        Usage,   // the words do not form a command: print `error` and where help is, exit 2
         Help,    // --help
         Version, // --version
         Split,
@@ -21,7 +21,8 @@ struct CommandLine
         Outline, // print the source's bookmarks
     };
     Command command = Command::Usage;
-    QString error; // why the words were refused, for Usage
+    QString error;     // why the words were refused, for Usage
+    QStringList hints; // one line each on an old spelling that still works
 
     // split: the mode and its boxes as the option panel would hold them.
     SplitOptions options;
@@ -34,7 +35,7 @@ struct CommandLine
     // merge: every --password given, in order; each is tried on every protected input.
     QStringList passwords;
 
-    // --bookmarks=MODE: merge per-file (default), keep or none; split none.
+    // --bookmarks MODE (or =MODE): merge per-file (default), keep or none; split none.
     BookmarkMode bookmarks = BookmarkMode::PerFile;
 
     // split and merge: the output file; merge: the inputs in order.

@@ -22,8 +22,8 @@ void TerminalInteraction::print(std::FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
-Interaction::Reply TerminalInteraction::message(const QString& text, Icon icon,
-                                                const QString& title, Buttons buttons)
+UserQuestions::Reply TerminalInteraction::message(const QString& text, Icon icon,
+                                                  const QString& title, Buttons buttons)
 {
     progress(QString());
     // The two success messages carry the title "OK"; everything else is a refusal or failure.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "jobs/Interaction.h"
+#include "jobs/JobFeedback.h"
+#include "jobs/UserQuestions.h"
 
 #include <QString>
 #include <cstdio>
@@ -12,7 +13,8 @@ namespace paginor::cli {
 // existing file counts as "replace"); asked again after a refusal it cancels. Open dialogs
 // cancel. The password prompt answers the given password once; without one it asks on the
 // terminal without echo when standard input is one, and otherwise gives up with a message.
-class TerminalInteraction : public Interaction
+// Of the job's feedback only the status shows, as the progress line.
+class TerminalInteraction : public UserQuestions, public JobFeedback
 {
 public:
     TerminalInteraction(const QString& output, bool hasPassword, const QString& password);
@@ -21,11 +23,6 @@ public:
     bool inputBox(const QString& prompt, const QString& title, QString& text) override;
     QStringList fileDialog(const FileDialogRequest& request) override;
     void setStatus(const QString& text) override;
-    void setBusy(bool) override {}
-    void setWaitCursor(bool) override {}
-    void setProgress(int) override {}
-    void yield() override {}
-    void runWhileYielding(const std::function<void()>& work) override { work(); }
 
     // Shows a progress line on standard error when it is a terminal; "" ends the line.
     void progress(const QString& text);

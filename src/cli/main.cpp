@@ -59,8 +59,8 @@ int runOutline(const CommandLine& line)
     Session session;
     TerminalInteraction ui(QString(), line.hasPassword, line.password);
     if (!QFileInfo(line.source).isFile()) {
-        ui.message(QStringLiteral("Please select the source file"), Interaction::Icon::Critical,
-                   QStringLiteral("Error"), Interaction::Buttons::Ok);
+        ui.message(QStringLiteral("Please select the source file"), UserQuestions::Icon::Critical,
+                   QStringLiteral("Error"), UserQuestions::Buttons::Ok);
         return 1;
     }
     SourcePassword password(engine, session, ui);
@@ -134,6 +134,8 @@ int main(int argc, char** argv)
     if (line.command == CommandLine::Command::Merge && line.passwords.isEmpty() &&
         qEnvironmentVariableIsSet("PAGINOR_PASSWORD"))
         line.passwords << qEnvironmentVariable("PAGINOR_PASSWORD");
+    for (const QString& hint : line.hints)
+        printTo(stderr, QStringLiteral("paginor-cli: %1\n").arg(hint));
     switch (line.command) {
     case CommandLine::Command::Help:
         printTo(stdout, usageText());
@@ -150,6 +152,6 @@ int main(int argc, char** argv)
     case CommandLine::Command::Usage:
         break;
     }
-    printTo(stderr, QStringLiteral("paginor-cli: %1\n\n").arg(line.error) + usageText());
+    printTo(stderr, QStringLiteral("paginor-cli: %1\nTry 'paginor-cli --help'.\n").arg(line.error));
     return 2;
 }

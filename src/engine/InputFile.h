@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EngineError.h"
+#include "engine/FileIdentity.h"
 #include "engine/read/BlockInputSource.h"
 
 #include <qpdf/InputSource.hh>
@@ -28,28 +29,6 @@ private:
     EngineError m_code;
     std::string m_file;
 };
-
-// What tells one version of a file from another: same path, inode, size and change time.
-struct FileIdentity
-{
-    uint64_t device = 0;
-    uint64_t inode = 0;
-    int64_t size = -1;
-    int64_t mtimeNs = 0;
-    int64_t ctimeNs = 0;
-
-    bool operator==(const FileIdentity& o) const
-    {
-        return device == o.device && inode == o.inode && size == o.size && mtimeNs == o.mtimeNs &&
-               ctimeNs == o.ctimeNs;
-    }
-    bool operator!=(const FileIdentity& o) const { return !(*this == o); }
-    bool sameFile(const FileIdentity& o) const { return device == o.device && inode == o.inode; }
-};
-
-// The identity of the regular file at `path` (symbolic links followed); false when the path
-// names no regular file.
-bool regularFileIdentity(const std::string& path, FileIdentity& identity);
 
 // Reads a file by path, opening it only while needed, so thousands of sources can stay
 // readable without holding a descriptor each. Every reopen checks that the file is still the

@@ -1,7 +1,7 @@
 #include "jobs/FileDialogs.h"
 
-#include "jobs/Interaction.h"
 #include "jobs/Session.h"
+#include "jobs/UserQuestions.h"
 
 #include <QDir>
 
@@ -37,7 +37,7 @@ QString bufferFolder(const QString& path)
 
 } // namespace
 
-FileDialogs::FileDialogs(Session& session, Interaction& ui) : m_session(session), m_ui(ui) {}
+FileDialogs::FileDialogs(Session& session, UserQuestions& ui) : m_session(session), m_ui(ui) {}
 
 QString FileDialogs::folderWithSeparator(const QString& path)
 {

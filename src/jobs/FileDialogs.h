@@ -4,7 +4,7 @@
 
 namespace paginor {
 
-class Interaction;
+class UserQuestions;
 struct Session;
 
 // The three file dialogs through which the user names every PDF file. The open dialogs start
@@ -13,7 +13,7 @@ struct Session;
 class FileDialogs
 {
 public:
-    FileDialogs(Session& session, Interaction& ui);
+    FileDialogs(Session& session, UserQuestions& ui);
 
     // Single-selection open dialog ("PDF files (*.pdf)"). Returns the chosen full path and
     // remembers its folder in LastOpenFolder, or returns "" on Cancel, leaving it unchanged.
@@ -41,7 +41,7 @@ public:
 
 private:
     Session& m_session;
-    Interaction& m_ui;
+    UserQuestions& m_ui;
 };
 
 } // namespace paginor

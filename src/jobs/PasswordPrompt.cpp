@@ -2,8 +2,8 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
-#include "jobs/Interaction.h"
 #include "jobs/Messages.h"
+#include "jobs/UserQuestions.h"
 
 namespace paginor {
 
@@ -25,7 +25,7 @@ PasswordCheck judgePassword(PDFLibrary& engine, const QString& path, const QStri
                : PasswordCheck::Unusable;
 }
 
-PasswordCheck askPassword(Interaction& ui, const QString& path, QString& password,
+PasswordCheck askPassword(UserQuestions& ui, const QString& path, QString& password,
                           const std::function<PasswordCheck(const QString&)>& judge)
 {
     const QString prompt = QString::fromUtf8(kMsgPasswordPrompt) + path;

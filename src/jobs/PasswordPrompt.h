@@ -5,7 +5,7 @@
 
 namespace paginor {
 
-class Interaction;
+class UserQuestions;
 class PDFLibrary;
 
 // True when the engine opens `path` with `password` ("" = without one) and can count its pages.
@@ -30,7 +30,7 @@ PasswordCheck judgePassword(PDFLibrary& engine, const QString& path, const QStri
 // answer or finds the file unusable, showing a wrong answer again each time, with no limit and
 // no message. On Accepted `password` holds the answer; Cancel or an empty answer gives
 // Cancelled and Unusable gives itself, both with `password` "".
-PasswordCheck askPassword(Interaction& ui, const QString& path, QString& password,
+PasswordCheck askPassword(UserQuestions& ui, const QString& path, QString& password,
                           const std::function<PasswordCheck(const QString&)>& judge);
 
 } // namespace paginor

@@ -1,59 +1,18 @@
 #include "merge/DroppedFiles.h"
 
-#include "jobs/Interaction.h"
 #include "jobs/Messages.h"
 #include "merge/MergeList.h"
 #include "settings/Product.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 
 namespace paginor {
 
 namespace {
-
-// File-manager order: runs of digits compare by their value, so "file 2" comes before
-// "file 10"; other text compares without regard to letter case. (The collator's numeric mode
-// is not there in every locale.)
-bool naturalLess(const QString& a, const QString& b)
-{
-    qsizetype i = 0;
-    qsizetype j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (a[i].isDigit() && b[j].isDigit()) {
-            qsizetype ei = i;
-            qsizetype ej = j;
-            while (ei < a.size() && a[ei].isDigit())
-                ++ei;
-            while (ej < b.size() && b[ej].isDigit())
-                ++ej;
-            // Leading zeros do not count; then the longer run is the larger number.
-            QStringView da = QStringView(a).mid(i, ei - i);
-            QStringView db = QStringView(b).mid(j, ej - j);
-            while (da.size() > 1 && da.front() == u'0')
-                da = da.mid(1);
-            while (db.size() > 1 && db.front() == u'0')
-                db = db.mid(1);
-            if (da.size() != db.size())
-                return da.size() < db.size();
-            if (const int c = da.compare(db); c != 0)
-                return c < 0;
-            i = ei;
-            j = ej;
-            continue;
-        }
-        const QChar ca = a[i].toCaseFolded();
-        const QChar cb = b[j].toCaseFolded();
-        if (ca != cb)
-            return ca < cb;
-        ++i;
-        ++j;
-    }
-    if ((a.size() - i) != (b.size() - j))
-        return a.size() - i < b.size() - j;
-    return a < b; // the same but for case or zeros: a fixed order all the same
-}
 
 QStringList pdfsInFolder(const QString& folder)
 {
@@ -62,7 +21,19 @@ QStringList pdfsInFolder(const QString& folder)
     for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Readable))
         if (MergeList::HasPdfExtension(entry.fileName()))
             names << entry.fileName();
-    std::sort(names.begin(), names.end(), naturalLess);
+    // File-manager order in the user's language: runs of digits compare by their value, so
+    // "file 2" comes before "file 10", and letter case does not count. The C locale has no
+    // order of its own (Qt compares code points there), so it sorts as English does.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b; // names the collator finds equal: a fixed order
+    });
     QStringList paths;
     for (const QString& name : names)
         paths << QDir::toNativeSeparators(dir.filePath(name));
@@ -86,21 +57,21 @@ DroppedFiles sortOutDroppedFiles(const QStringList& paths)
     return out;
 }
 
-int addDroppedFiles(MergeList& list, Interaction& ui, const QStringList& paths)
+int addDroppedFiles(MergeList& list, JobSeam seam, const QStringList& paths)
 {
     const DroppedFiles files = sortOutDroppedFiles(paths);
     if (!files.pdfs.isEmpty()) {
-        ui.setWaitCursor(true);
-        ui.yield();
+        seam.feedback.setWaitCursor(true);
+        seam.feedback.yield();
         for (const QString& path : files.pdfs) {
             list.AddListRow(path);
-            ui.yield();
+            seam.feedback.yield();
         }
-        ui.setWaitCursor(false);
+        seam.feedback.setWaitCursor(false);
     }
     if (!files.skipped.isEmpty())
-        ui.message(notAddedText(files.skipped), Interaction::Icon::Information,
-                   QString::fromLatin1(kProductName));
+        seam.questions.message(notAddedText(files.skipped), UserQuestions::Icon::Information,
+                               QString::fromLatin1(kProductName));
     return int(files.pdfs.size());
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "jobs/JobSeam.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace paginor {
 
-class Interaction;
 class MergeList;
 
 // What a drop (or the program's command line) hands the merge list, sorted out.
@@ -27,7 +28,7 @@ DroppedFiles sortOutDroppedFiles(const QStringList& paths);
 // wait cursor, yielding once before the first row and after each. When any were skipped, one
 // message names them (notAddedText; information icon, title "Paginor"). Returns the number of
 // rows added.
-int addDroppedFiles(MergeList& list, Interaction& ui, const QStringList& paths);
+int addDroppedFiles(MergeList& list, JobSeam seam, const QStringList& paths);
 
 // The message for files left out as not PDFs: "1 file was not added: notes.txt", "3 files were
 // not added: a.txt, b.txt, c.txt"; past five names, "... e.txt and 7 more". `names` must not be

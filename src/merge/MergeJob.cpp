@@ -2,8 +2,8 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
+#include "jobs/BusyGuard.h"
 #include "jobs/FileDialogs.h"
-#include "jobs/Interaction.h"
 #include "jobs/Messages.h"
 #include "jobs/Session.h"
 #include "merge/MergeList.h"
@@ -18,31 +18,10 @@ namespace {
 const QString kListName = QStringLiteral("TmpList");
 const QString kCrLf = QStringLiteral("\r\n");
 
-// Leaves the busy state however the job ends.
-class BusyScope
-{
-public:
-    explicit BusyScope(Interaction& ui) : m_ui(ui)
-    {
-        m_ui.setBusy(true);
-        m_ui.setProgress(1);
-    }
-    ~BusyScope()
-    {
-        m_ui.setBusy(false);
-        m_ui.setProgress(-1);
-    }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    Interaction& m_ui;
-};
-
 } // namespace
 
-MergeJob::MergeJob(PDFLibrary& engine, Session& session, Interaction& ui, MergeList& list)
-    : m_engine(engine), m_session(session), m_ui(ui), m_list(list)
+MergeJob::MergeJob(PDFLibrary& engine, Session& session, JobSeam seam, MergeList& list)
+    : m_engine(engine), m_session(session), m_seam(seam), m_list(list)
 {
 }
 
@@ -50,39 +29,39 @@ MergeResult MergeJob::CmdMerge_Click()
 {
     MergeResult outcome;
     if (m_list.rowCount() < 2) {
-        m_ui.message(QString::fromLatin1(kMsgAddMoreFiles), Interaction::Icon::Information,
-                     QStringLiteral("Paginor"));
+        m_seam.questions.message(QString::fromLatin1(kMsgAddMoreFiles),
+                                 UserQuestions::Icon::Information, QStringLiteral("Paginor"));
         m_list.AddPdfFiles();
         outcome.kind = MergeResult::Kind::TooFewFiles;
         return outcome;
     }
     // A file known to be unreadable would only fail the merge after every question.
     if (const int bad = m_list.firstUnusableRow(); bad >= 0) {
-        m_ui.message(unusableRowText(m_list, bad), Interaction::Icon::Critical,
-                     QStringLiteral("Error"));
+        m_seam.questions.message(unusableRowText(m_list, bad), UserQuestions::Icon::Critical,
+                                 QStringLiteral("Error"));
         outcome.kind = MergeResult::Kind::Refused;
         return outcome;
     }
 
-    FileDialogs dialogs(m_session, m_ui);
+    FileDialogs dialogs(m_session, m_seam.questions);
     QString output = dialogs.ChooseOutputPdf();
     while (IsListedFile(output)) {
-        m_ui.message(QString::fromLatin1(kMsgCanNotOverwrite), Interaction::Icon::Critical,
-                     QStringLiteral("Error"));
+        m_seam.questions.message(QString::fromLatin1(kMsgCanNotOverwrite),
+                                 UserQuestions::Icon::Critical, QStringLiteral("Error"));
         output = dialogs.ChooseOutputPdf();
     }
     if (output.isEmpty())
         return outcome;
     // The password tests and prompts come before any writing, with the panel already disabled.
-    BusyScope busy(m_ui);
-    RowPasswords rowPasswords(m_engine, m_ui, m_list);
+    BusyGuard busy(m_seam.feedback, QString(), 1);
+    RowPasswords rowPasswords(m_engine, m_seam, m_list);
     rowPasswords.setKnownPasswords(m_knownPasswords);
     QStringList passwords;
     if (!rowPasswords.settle(passwords)) {
         outcome.output = output;
         return outcome;
     }
-    return joinWhileBusy(m_engine, m_ui, m_list.fullPaths(), output, passwords);
+    return joinWhileBusy(m_engine, m_seam, m_list.fullPaths(), output, passwords);
 }
 
 bool MergeJob::IsListedFile(const QString& path) const
@@ -102,14 +81,14 @@ bool MergeJob::IsListedFile(const QString& path) const
     return false;
 }
 
-MergeResult MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+MergeResult MergeJob::merge(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
                             const QString& output, const QStringList& passwords)
 {
-    BusyScope busy(ui);
-    return joinWhileBusy(engine, ui, paths, output, passwords);
+    BusyGuard busy(seam.feedback, QString(), 1);
+    return joinWhileBusy(engine, seam, paths, output, passwords);
 }
 
-MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
                                     const QString& output, const QStringList& passwords)
 {
     MergeResult outcome;
@@ -122,26 +101,26 @@ MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, Interaction& ui, const Q
         engine.AppendToPathList(kListName, paths.at(i), passwords.value(i));
         unlocked = unlocked || !passwords.value(i).isEmpty();
     }
-    ui.setProgress(70);
+    seam.feedback.setProgress(70);
 
     int joined = 0;
-    ui.runWhileYielding([&] { joined = engine.MergePathList(kListName, output); });
+    seam.feedback.runWhileYielding([&] { joined = engine.MergePathList(kListName, output); });
     outcome.joined = joined;
 
     if (joined < n) {
         outcome.kind = MergeResult::Kind::Failed;
         const bool notWritten = engine.LastErrorNumber() == int32_t(EngineError::WriteFailed);
-        ui.message(notWritten ? writeFailureText(output) : failureText(engine, joined),
-                   Interaction::Icon::Critical, QStringLiteral("Error"));
+        seam.questions.message(notWritten ? writeFailureText(output) : failureText(engine, joined),
+                               UserQuestions::Icon::Critical, QStringLiteral("Error"));
         return outcome;
     }
     outcome.kind = MergeResult::Kind::Merged;
-    ui.setProgress(100);
+    seam.feedback.setProgress(100);
     engine.DropDocument(engine.DocumentIdAt(1));
     QString text = QString::fromLatin1(kMsgMergeSucceeded);
     if (unlocked)
         text += kCrLf + QString::fromLatin1(kMsgProtectedMerged);
-    ui.message(text, Interaction::Icon::Information, QStringLiteral("OK"));
+    seam.questions.message(text, UserQuestions::Icon::Information, QStringLiteral("OK"));
     return outcome;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "jobs/JobSeam.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 
 namespace paginor {
 
-class Interaction;
 class MergeList;
 class PDFLibrary;
 struct Session;
@@ -28,11 +29,11 @@ struct MergeResult
 };
 
 // The "&Merge" command: joins the merge list's files, in list order, into one new file that
-// the user names. It talks to the user only through Interaction and leaves the list unchanged.
+// the user names. It reaches the user only through its JobSeam and leaves the list unchanged.
 class MergeJob
 {
 public:
-    MergeJob(PDFLibrary& engine, Session& session, Interaction& ui, MergeList& list);
+    MergeJob(PDFLibrary& engine, Session& session, JobSeam seam, MergeList& list);
 
     // The whole command. With fewer than two rows it says so and runs the add dialog instead.
     // A row whose early check found it unusable (RowCheck) is named with its reason, and
@@ -57,7 +58,7 @@ public:
     // output appears only when every file was joined; an existing file there is replaced then
     // and left intact otherwise. The window, the benchmark and the
     // command line all merge through this.
-    static MergeResult merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+    static MergeResult merge(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
                              const QString& output, const QStringList& passwords = {});
 
     // The failure message when `joined` of the files in "TmpList" were joined.
@@ -71,12 +72,12 @@ public:
 
 private:
     // merge() once the busy state has been entered.
-    static MergeResult joinWhileBusy(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
+    static MergeResult joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
                                      const QString& output, const QStringList& passwords);
 
     PDFLibrary& m_engine;
     Session& m_session;
-    Interaction& m_ui;
+    JobSeam m_seam;
     MergeList& m_list;
     QStringList m_knownPasswords;
 };

@@ -1,7 +1,6 @@
 #include "merge/MergeList.h"
 
 #include "jobs/FileDialogs.h"
-#include "jobs/Interaction.h"
 #include "jobs/Session.h"
 #include "merge/PathParts.h"
 
@@ -13,14 +12,14 @@
 
 namespace paginor {
 
-MergeList::MergeList(Session& session, Interaction& ui, QObject* parent)
-    : QObject(parent), m_session(session), m_ui(ui)
+MergeList::MergeList(Session& session, JobSeam seam, QObject* parent)
+    : QObject(parent), m_session(session), m_seam(seam)
 {
 }
 
 void MergeList::AddPdfFiles()
 {
-    FileDialogs dialogs(m_session, m_ui);
+    FileDialogs dialogs(m_session, m_seam.questions);
     addFromBuffer(dialogs.ChoosePdfFilesToAdd());
 }
 
@@ -47,8 +46,8 @@ void MergeList::addFromBuffer(const QString& buffer)
         folder += QDir::separator();
     m_session.LastOpenFolder = folder;
 
-    m_ui.setWaitCursor(true);
-    m_ui.yield();
+    m_seam.feedback.setWaitCursor(true);
+    m_seam.feedback.yield();
     int start = firstNul + 1;
     while (start < buffer.size()) {
         int end = buffer.indexOf(nul, start);
@@ -58,12 +57,12 @@ void MergeList::addFromBuffer(const QString& buffer)
             const QString path = folder + buffer.mid(start, end - start);
             if (HasPdfExtension(path)) {
                 AddListRow(path);
-                m_ui.yield();
+                m_seam.feedback.yield();
             }
         }
         start = end + 1;
     }
-    m_ui.setWaitCursor(false);
+    m_seam.feedback.setWaitCursor(false);
 }
 
 bool MergeList::HasPdfExtension(const QString& path)
@@ -195,7 +194,7 @@ QStringList MergeList::expireChangedChecks()
         if (row.check.state == RowCheck::State::Pending)
             continue;
         const QString path = fullPath(i);
-        if (fileStampOf(path) == row.check.stamp)
+        if (fileIdentityOf(path) == row.check.stamp)
             continue;
         row.check = RowCheck();
         Q_EMIT checkChanged(i);

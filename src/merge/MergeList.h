@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jobs/JobSeam.h"
 #include "merge/RowCheck.h"
 #include "merge/RowLock.h"
 
@@ -11,7 +12,6 @@
 
 namespace paginor {
 
-class Interaction;
 struct Session;
 
 // One row of the merge list: exactly the four texts the list shows, plus whether the row is
@@ -35,7 +35,7 @@ class MergeList : public QObject
 {
     Q_OBJECT
 public:
-    MergeList(Session& session, Interaction& ui, QObject* parent = nullptr);
+    MergeList(Session& session, JobSeam seam, QObject* parent = nullptr);
 
     // Asks for files with the multi-selection dialog and appends a row per chosen PDF. Cancel
     // changes nothing. Otherwise LastOpenFolder becomes the chosen files' folder.
@@ -133,7 +133,7 @@ private:
     void renumberFrom(int first);
 
     Session& m_session;
-    Interaction& m_ui;
+    JobSeam m_seam;
     QVector<MergeRow> m_rows;
     int m_current = -1;
 };

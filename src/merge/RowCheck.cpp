@@ -1,7 +1,7 @@
 #include "merge/RowCheck.h"
 
 #include "engine/EngineError.h"
-#include "engine/InputFile.h"
+#include "engine/FileIdentity.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/Messages.h"
 
@@ -32,19 +32,18 @@ QString reasonOf(EngineError error, const QString& path)
 
 } // namespace
 
-FileStamp fileStampOf(const QString& path)
+FileIdentity fileIdentityOf(const QString& path)
 {
     FileIdentity id;
-    FileStamp stamp;
-    if (regularFileIdentity(QFile::encodeName(path).toStdString(), id))
-        stamp = {id.device, id.inode, id.size, id.mtimeNs, id.ctimeNs};
-    return stamp;
+    if (!regularFileIdentity(QFile::encodeName(path).toStdString(), id))
+        id = FileIdentity();
+    return id;
 }
 
 RowCheck checkMergeFile(PDFLibrary& engine, const QString& path)
 {
     RowCheck check;
-    check.stamp = fileStampOf(path);
+    check.stamp = fileIdentityOf(path);
     const int32_t handle = engine.ProbeOpen(path, QString());
     const EngineError error = EngineError(engine.LastErrorNumber());
     bool isNumber = false;

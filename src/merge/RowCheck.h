@@ -25,13 +25,13 @@ struct RowCheck
         Unusable,  // missing, not a PDF, damaged or unsupported: `reason` says which
     };
     State state = State::Pending;
-    QString reason;  // Unusable: one sentence, as the row's tooltip and the merge's refusal say it
-    FileStamp stamp; // the version of the file the state describes
+    QString reason; // Unusable: one sentence, as the row's tooltip and the merge's refusal say it
+    FileIdentity stamp; // the version of the file the state describes
 };
 
 // The device, inode, size and change times of the regular file at `path`; size -1 when there is
 // none.
-FileStamp fileStampOf(const QString& path);
+FileIdentity fileIdentityOf(const QString& path);
 
 // Opens `path` without a password through the engine's probe (ProbeOpen, ProbeInfo item 20,
 // ProbeClose) and says whether a merge could read it. The stamp is taken before the file is

@@ -1,7 +1,6 @@
 #include "merge/RowPasswords.h"
 
 #include "engine/PDFLibrary.h"
-#include "jobs/Interaction.h"
 #include "jobs/PasswordPrompt.h"
 #include "merge/MergeList.h"
 #include "merge/RowCheck.h"
@@ -19,8 +18,8 @@ enum class Found
 
 } // namespace
 
-RowPasswords::RowPasswords(PDFLibrary& engine, Interaction& ui, MergeList& list)
-    : m_engine(engine), m_ui(ui), m_list(list)
+RowPasswords::RowPasswords(PDFLibrary& engine, JobSeam seam, MergeList& list)
+    : m_engine(engine), m_ask(seam.questions), m_feedback(seam.feedback), m_list(list)
 {
 }
 
@@ -44,7 +43,7 @@ bool RowPasswords::settle(QStringList& passwords)
         const QString path = m_list.fullPath(i);
         RowLock lock = m_list.row(i).lock;
         // Stamped before the test, so a change made meanwhile is seen next time.
-        const FileStamp stamp = fileStampOf(path);
+        const FileIdentity stamp = fileIdentityOf(path);
         if (lock.tested && stamp.exists() && lock.stamp == stamp) {
             passwords << lock.password;
             remember(lock.password);
@@ -58,7 +57,7 @@ bool RowPasswords::settle(QStringList& passwords)
         Found found = Found::NeedsPassword;
         QString password;
         // The panel is disabled meanwhile, so the window may repaint while large files parse.
-        m_ui.runWhileYielding([&] {
+        m_feedback.runWhileYielding([&] {
             for (const QString& candidate : candidates) {
                 if (testPassword(m_engine, path, candidate)) {
                     found = Found::Opened;
@@ -77,11 +76,11 @@ bool RowPasswords::settle(QStringList& passwords)
             lock.tested = false;
             lock.isProtected = true;
             m_list.setLock(i, lock);
-            m_ui.setBusy(false);
-            const PasswordCheck check = askPassword(m_ui, path, password, [&](const QString& a) {
+            m_feedback.setBusy(false);
+            const PasswordCheck check = askPassword(m_ask, path, password, [&](const QString& a) {
                 return judgePassword(m_engine, path, a);
             });
-            m_ui.setBusy(true);
+            m_feedback.setBusy(true);
             if (check == PasswordCheck::Cancelled)
                 return false;
             if (check == PasswordCheck::Unusable) // damaged meanwhile

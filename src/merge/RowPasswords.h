@@ -1,11 +1,12 @@
 #pragma once
 
+#include "jobs/JobSeam.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace paginor {
 
-class Interaction;
 class MergeList;
 class PDFLibrary;
 
@@ -17,7 +18,7 @@ class PDFLibrary;
 class RowPasswords
 {
 public:
-    RowPasswords(PDFLibrary& engine, Interaction& ui, MergeList& list);
+    RowPasswords(PDFLibrary& engine, JobSeam seam, MergeList& list);
 
     // Passwords tried on every row that needs one before the user is asked.
     void setKnownPasswords(const QStringList& passwords);
@@ -31,7 +32,8 @@ public:
 
 private:
     PDFLibrary& m_engine;
-    Interaction& m_ui;
+    UserQuestions& m_ask;
+    JobFeedback& m_feedback;
     MergeList& m_list;
     QStringList m_known;
 };

@@ -2,14 +2,14 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
-#include "jobs/Interaction.h"
 #include "jobs/Messages.h"
 #include "jobs/PasswordPrompt.h"
 #include "jobs/Session.h"
+#include "jobs/UserQuestions.h"
 
 namespace paginor {
 
-SourcePassword::SourcePassword(PDFLibrary& engine, Session& session, Interaction& ui)
+SourcePassword::SourcePassword(PDFLibrary& engine, Session& session, UserQuestions& ui)
     : m_engine(engine), m_session(session), m_ui(ui), m_dialogs(session, ui)
 {
 }
@@ -28,7 +28,7 @@ bool SourcePassword::passwordIsTheReason(const QString& path)
     // No password can open it, so asking for one would only send the user round in circles.
     m_ui.message(QString::fromLatin1(kMsgCanNotOpenFile) + path + QStringLiteral("\r\n") +
                      QString::fromLatin1(kMsgNotPdfOrDamaged),
-                 Interaction::Icon::Critical, QStringLiteral("Error"));
+                 UserQuestions::Icon::Critical, QStringLiteral("Error"));
     return false;
 }
 

@@ -6,7 +6,7 @@
 
 namespace paginor {
 
-class Interaction;
+class UserQuestions;
 class PDFLibrary;
 struct Session;
 
@@ -18,7 +18,7 @@ struct Session;
 class SourcePassword
 {
 public:
-    SourcePassword(PDFLibrary& engine, Session& session, Interaction& ui);
+    SourcePassword(PDFLibrary& engine, Session& session, UserQuestions& ui);
 
     // True when the engine opens `FileName` with `Password` ("" = without one) and can count
     // its pages. Uses the engine's probes only; shows nothing and changes no state. A damaged
@@ -52,7 +52,7 @@ public:
 private:
     PDFLibrary& m_engine;
     Session& m_session;
-    Interaction& m_ui;
+    UserQuestions& m_ui;
     FileDialogs m_dialogs;
 };
 

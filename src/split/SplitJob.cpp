@@ -2,7 +2,7 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
-#include "jobs/Interaction.h"
+#include "jobs/BusyGuard.h"
 #include "jobs/Messages.h"
 #include "jobs/Session.h"
 #include "settings/Product.h"
@@ -30,47 +30,20 @@ private:
     bool& m_flag;
 };
 
-// The busy state of the panel; left again on every way out, before the outcome is shown.
-class BusyState
-{
-public:
-    explicit BusyState(Interaction& ui) : m_ui(ui)
-    {
-        m_ui.yield();
-        m_ui.setStatus(QString::fromLatin1(kMsgPleaseWait));
-        m_ui.setBusy(true);
-    }
-    ~BusyState() { leave(); }
-    BusyState(const BusyState&) = delete;
-    BusyState& operator=(const BusyState&) = delete;
-    void leave()
-    {
-        if (!m_busy)
-            return;
-        m_busy = false;
-        m_ui.setStatus(QString());
-        m_ui.setBusy(false);
-    }
-
-private:
-    Interaction& m_ui;
-    bool m_busy = true;
-};
-
 // Shows the job's view of the inputs before each modal call for as long as it lives.
 class ShownScope
 {
 public:
-    ShownScope(HookedInteraction& ui, std::function<void()> show) : m_ui(ui)
+    ShownScope(HookedQuestions& ask, std::function<void()> show) : m_ask(ask)
     {
-        m_ui.setBeforeModal(std::move(show));
+        m_ask.setBeforeModal(std::move(show));
     }
-    ~ShownScope() { m_ui.setBeforeModal({}); }
+    ~ShownScope() { m_ask.setBeforeModal({}); }
     ShownScope(const ShownScope&) = delete;
     ShownScope& operator=(const ShownScope&) = delete;
 
 private:
-    HookedInteraction& m_ui;
+    HookedQuestions& m_ask;
 };
 
 // The first failure decides the code shown; a failure is never shown as code 0.
@@ -95,9 +68,9 @@ bool sameFile(const QString& a, const QString& b)
 
 } // namespace
 
-SplitJob::SplitJob(PDFLibrary& engine, Session& session, Interaction& ui)
-    : m_engine(engine), m_session(session), m_ui(ui), m_password(engine, session, m_ui),
-      m_dialogs(session, m_ui)
+SplitJob::SplitJob(PDFLibrary& engine, Session& session, JobSeam seam)
+    : m_engine(engine), m_session(session), m_ask(seam.questions), m_feedback(seam.feedback),
+      m_password(engine, session, m_ask), m_dialogs(session, m_ask)
 {
 }
 
@@ -124,7 +97,7 @@ void SplitJob::CmdBrowse_Click(QString& TextFile)
     if (m_running)
         return;
     FlagUp up(m_running);
-    ShownScope shown(m_ui, [this, &TextFile] {
+    ShownScope shown(m_ask, [this, &TextFile] {
         if (m_inputsShown)
             m_inputsShown(TextFile, nullptr);
     });
@@ -146,7 +119,7 @@ void SplitJob::run(SplitRequest& request)
         return;
     }
     FlagUp up(m_running);
-    ShownScope shown(m_ui, [this, &request] {
+    ShownScope shown(m_ask, [this, &request] {
         if (m_inputsShown)
             m_inputsShown(request.TextFile, &request.options);
     });
@@ -157,42 +130,43 @@ void SplitJob::run(SplitRequest& request)
     const QString source = request.TextFile.trimmed();
     request.TextFile = source;
     if (!isSource(source)) {
-        m_ui.message(QString::fromLatin1(kMsgSelectSource), Interaction::Icon::Critical, kError);
+        m_ask.message(QString::fromLatin1(kMsgSelectSource), UserQuestions::Icon::Critical, kError);
         m_password.CmdBrowse_Click(request.TextFile);
         request.outcome = SplitRequest::Outcome::NoSource;
         return;
     }
     if (!settlePassword(source, request.outcome))
         return;
-    const ValidationResult valid = ValidateSplitInputs(request.options, m_ui);
+    const ValidationResult valid = ValidateSplitInputs(request.options, m_ask);
     if (!valid.goOn) {
         request.focus = valid.focus;
         request.outcome = SplitRequest::Outcome::InvalidOptions;
         return;
     }
-    if (request.options.mode == SplitMode::Bookmarks && !bookmarksAtLevel(source, request))
+    const CheckedOptions& options = valid.checked;
+    if (options.mode == SplitMode::Bookmarks && !bookmarksAtLevel(source, options.level, request))
         return;
-    const QString output = chooseOutput(source, request.options.mode);
+    const QString output = chooseOutput(source, options.mode);
     if (output.isEmpty()) {
         request.outcome = SplitRequest::Outcome::Cancelled;
         return;
     }
 
     {
-        BusyState busy(m_ui);
-        produce(request, source, output);
+        BusyGuard busy(m_feedback, QString::fromLatin1(kMsgPleaseWait));
+        produce(request, options, source, output);
     }
 
     if (request.written.isEmpty())
         noteFailure(request, int32_t(EngineError::Internal));
     if (request.errorCode != 0) {
         request.outcome = SplitRequest::Outcome::Failed;
-        m_ui.message(QString::fromLatin1(kMsgSplitFailed) + QString::number(request.errorCode),
-                     Interaction::Icon::Critical, kError);
+        m_ask.message(QString::fromLatin1(kMsgSplitFailed) + QString::number(request.errorCode),
+                      UserQuestions::Icon::Critical, kError);
     } else {
         request.outcome = SplitRequest::Outcome::Succeeded;
-        m_ui.message(QString::fromLatin1(kMsgSplitSucceeded), Interaction::Icon::Information,
-                     QStringLiteral("OK"));
+        m_ask.message(QString::fromLatin1(kMsgSplitSucceeded), UserQuestions::Icon::Information,
+                      QStringLiteral("OK"));
     }
 }
 
@@ -220,16 +194,18 @@ QString SplitJob::chooseOutput(const QString& source, SplitMode mode)
         if (output.isEmpty() || mode == SplitMode::EveryN || mode == SplitMode::Bookmarks ||
             !sameFile(output, source))
             return output;
-        m_ui.message(QString::fromLatin1(kMsgCanNotOverwrite), Interaction::Icon::Critical, kError);
+        m_ask.message(QString::fromLatin1(kMsgCanNotOverwrite), UserQuestions::Icon::Critical,
+                      kError);
     }
 }
 
-void SplitJob::produce(SplitRequest& request, const QString& source, const QString& output)
+void SplitJob::produce(SplitRequest& request, const CheckedOptions& options, const QString& source,
+                       const QString& output)
 {
     const QString password = m_session.SourcePassword;
     bool opened = false;
     int32_t pageTotal = 0;
-    m_ui.runWhileYielding([&] {
+    m_feedback.runWhileYielding([&] {
         opened = m_engine.OpenDocument(source, password);
         pageTotal = m_engine.GetPageTotal();
         m_engine.PostOpenStep();
@@ -241,21 +217,20 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
 
     // Each part's page list and file.
     std::vector<std::pair<QString, QString>> parts;
-    if (request.options.mode == SplitMode::Bookmarks) {
+    if (options.mode == SplitMode::Bookmarks) {
         std::vector<BookmarkLevel> marks;
         if (!m_engine.readBookmarks(marks)) {
             noteFailure(request, m_engine.LastErrorNumber());
             return;
         }
-        const auto found =
-            bookmarkParts(marks, bookmarkLevel(request.options.TextLevel), pageTotal);
+        const auto found = bookmarkParts(marks, options.level, pageTotal);
         for (size_t i = 0; i < found.size(); ++i)
             parts.emplace_back(found[i].pageList(),
                                bookmarkPartFileName(output, int(i + 1), found[i].title));
     } else {
-        const QStringList lists = BuildPageLists(request.options, pageTotal);
-        if (!lists.isEmpty() && request.options.mode != SplitMode::EveryN) {
-            m_ui.runWhileYielding([&] { writePart(lists.first(), output, request); });
+        const QStringList lists = options.pageLists(pageTotal);
+        if (!lists.isEmpty() && options.mode != SplitMode::EveryN) {
+            m_feedback.runWhileYielding([&] { writePart(lists.first(), output, request); });
             return;
         }
         for (const QString& list : lists)
@@ -270,11 +245,11 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
         // Named, not bound: lambdas may not capture structured bindings in C++17.
         const QString& list = part.first;
         const QString& target = part.second;
-        m_ui.setStatus(QString::fromLatin1(kMsgSplittingPage) + list +
-                       QString::fromLatin1(kMsgSplittingPageEnd));
-        m_ui.yield();
+        m_feedback.setStatus(QString::fromLatin1(kMsgSplittingPage) + list +
+                             QString::fromLatin1(kMsgSplittingPageEnd));
+        m_feedback.yield();
         // Reopening the unchanged source with the same password reuses what was parsed.
-        m_ui.runWhileYielding([&] {
+        m_feedback.runWhileYielding([&] {
             if (!m_engine.OpenDocument(source, password)) {
                 noteFailure(request, m_engine.LastErrorNumber());
                 return;
@@ -289,12 +264,11 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
     }
 }
 
-bool SplitJob::bookmarksAtLevel(const QString& source, SplitRequest& request)
+bool SplitJob::bookmarksAtLevel(const QString& source, int32_t level, SplitRequest& request)
 {
-    const int32_t level = bookmarkLevel(request.options.TextLevel);
     bool found = true; // a source the engine cannot open fails later, as in the other modes
-    m_ui.setWaitCursor(true);
-    m_ui.runWhileYielding([&] {
+    m_feedback.setWaitCursor(true);
+    m_feedback.runWhileYielding([&] {
         if (!m_engine.OpenDocument(source, m_session.SourcePassword))
             return;
         std::vector<BookmarkLevel> marks;
@@ -302,11 +276,11 @@ bool SplitJob::bookmarksAtLevel(const QString& source, SplitRequest& request)
             found = !bookmarkParts(marks, level, m_engine.GetPageTotal()).empty();
         m_engine.DropDocument(m_engine.DocumentIdAt(1));
     });
-    m_ui.setWaitCursor(false);
+    m_feedback.setWaitCursor(false);
     if (found)
         return true;
-    m_ui.message(QString::fromUtf8(kMsgNoBookmarksAtLevel) + request.options.TextLevel,
-                 Interaction::Icon::Exclamation, kError);
+    m_ask.message(QString::fromUtf8(kMsgNoBookmarksAtLevel) + request.options.TextLevel,
+                  UserQuestions::Icon::Exclamation, kError);
     request.focus = OptionField::TextLevel;
     request.outcome = SplitRequest::Outcome::InvalidOptions;
     return false;

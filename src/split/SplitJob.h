@@ -1,6 +1,7 @@
 #pragma once
 
-#include "jobs/HookedInteraction.h"
+#include "jobs/HookedQuestions.h"
+#include "jobs/JobSeam.h"
 #include "split/SourcePassword.h"
 #include "split/SplitOptions.h"
 
@@ -11,7 +12,6 @@
 
 namespace paginor {
 
-class Interaction;
 class PDFLibrary;
 struct Session;
 
@@ -42,12 +42,12 @@ struct SplitRequest
 };
 
 // The split job behind "&Split", shared by the window, the command line and the benchmark.
-// It talks to the user only through the Interaction it was given, and runs the engine work
-// through Interaction::runWhileYielding.
+// It asks the user only through the seam's questions, shows its state through the seam's
+// feedback, and runs the engine work through JobFeedback::runWhileYielding.
 class SplitJob
 {
 public:
-    SplitJob(PDFLibrary& engine, Session& session, Interaction& ui);
+    SplitJob(PDFLibrary& engine, Session& session, JobSeam seam);
 
     // Runs one split to its end. Checks the source (an existing plain file that is not
     // hidden; otherwise "Please select the source file" and the open dialog) and settles its
@@ -92,13 +92,15 @@ private:
     // True when the source opens with SourcePassword; otherwise `refusal` says why not.
     bool settlePassword(const QString& source, SplitRequest::Outcome& refusal);
     QString chooseOutput(const QString& source, SplitMode mode);
-    bool bookmarksAtLevel(const QString& source, SplitRequest& request);
-    void produce(SplitRequest& request, const QString& source, const QString& output);
+    bool bookmarksAtLevel(const QString& source, int32_t level, SplitRequest& request);
+    void produce(SplitRequest& request, const CheckedOptions& options, const QString& source,
+                 const QString& output);
     bool writePart(const QString& pageList, const QString& target, SplitRequest& request);
 
     PDFLibrary& m_engine;
     Session& m_session;
-    HookedInteraction m_ui; // the caller's, with InputsShown before each modal call
+    HookedQuestions m_ask; // the caller's, with InputsShown before each question
+    JobFeedback& m_feedback;
     SourcePassword m_password;
     FileDialogs m_dialogs;
     bool m_running = false;

@@ -1,7 +1,7 @@
 #include "split/SplitOptions.h"
 
-#include "jobs/Interaction.h"
 #include "jobs/Messages.h"
+#include "jobs/UserQuestions.h"
 #include "split/NumberText.h"
 
 #include <cmath>
@@ -21,6 +21,15 @@ QString everyOther(int32_t first, int32_t pageTotal)
     return out;
 }
 
+ValidationResult refuse(const char* text, OptionField focus)
+{
+    ValidationResult result;
+    result.goOn = false;
+    result.focus = focus;
+    result.refusal = QString::fromLatin1(text);
+    return result;
+}
+
 } // namespace
 
 int32_t pagesPerFile(const QString& textEvery)
@@ -31,54 +40,74 @@ int32_t pagesPerFile(const QString& textEvery)
     return int32_t(n);
 }
 
-int32_t bookmarkLevel(const QString& textLevel)
+CheckedOptions readSplitOptions(const SplitOptions& options)
 {
-    return pagesPerFile(textLevel); // the same whole number from 1 on
-}
-
-ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui)
-{
+    CheckedOptions checked;
+    checked.mode = options.mode;
     switch (options.mode) {
     case SplitMode::EveryN:
-        options.TextEvery = normaliseNumberText(options.TextEvery);
-        if (pagesPerFile(options.TextEvery) == 0) {
-            ui.message(QString::fromLatin1(kMsgInvalidNumber), Interaction::Icon::Exclamation,
-                       QStringLiteral("Error"));
-            return {false, OptionField::TextEvery};
-        }
+        checked.pagesPerFile = pagesPerFile(options.TextEvery);
         break;
     case SplitMode::PageRange:
-        options.TextFrom = normaliseNumberText(options.TextFrom);
-        options.TextTo = normaliseNumberText(options.TextTo);
+        checked.pageList = options.TextFrom + u'-' + options.TextTo;
         break;
     case SplitMode::CustomPages:
-        if (options.TextCustom.trimmed().isEmpty()) {
-            ui.message(QString::fromLatin1(kMsgInputPageNumber), Interaction::Icon::Exclamation,
-                       QStringLiteral("Error"));
-            return {false, OptionField::TextCustom};
-        }
+        checked.pageList = options.TextCustom.trimmed();
         break;
     case SplitMode::Bookmarks:
-        options.TextLevel = normaliseNumberText(options.TextLevel);
-        if (bookmarkLevel(options.TextLevel) == 0) {
-            ui.message(QStringLiteral("Please input a valid number"),
-                       Interaction::Icon::Exclamation, QStringLiteral("Error"));
-            return {false, OptionField::TextLevel};
-        }
+        checked.level = pagesPerFile(options.TextLevel); // the same whole number from 1 on
         break;
     case SplitMode::OddPages:
     case SplitMode::EvenPages:
         break;
     }
-    return {};
+    return checked;
 }
 
-QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal)
+ValidationResult checkSplitOptions(SplitOptions& options)
 {
     switch (options.mode) {
+    case SplitMode::EveryN:
+        options.TextEvery = normaliseNumberText(options.TextEvery);
+        break;
+    case SplitMode::PageRange:
+        options.TextFrom = normaliseNumberText(options.TextFrom);
+        options.TextTo = normaliseNumberText(options.TextTo);
+        break;
+    case SplitMode::Bookmarks:
+        options.TextLevel = normaliseNumberText(options.TextLevel);
+        break;
+    case SplitMode::CustomPages:
+    case SplitMode::OddPages:
+    case SplitMode::EvenPages:
+        break;
+    }
+    ValidationResult result;
+    result.checked = readSplitOptions(options);
+    const CheckedOptions& checked = result.checked;
+    if (checked.mode == SplitMode::EveryN && checked.pagesPerFile == 0)
+        return refuse(kMsgInvalidNumber, OptionField::TextEvery);
+    if (checked.mode == SplitMode::CustomPages && checked.pageList.isEmpty())
+        return refuse(kMsgInputPageNumber, OptionField::TextCustom);
+    if (checked.mode == SplitMode::Bookmarks && checked.level == 0)
+        return refuse(kMsgInvalidNumber, OptionField::TextLevel);
+    return result;
+}
+
+ValidationResult ValidateSplitInputs(SplitOptions& options, UserQuestions& ui)
+{
+    ValidationResult result = checkSplitOptions(options);
+    if (!result.goOn)
+        ui.message(result.refusal, UserQuestions::Icon::Exclamation, QStringLiteral("Error"));
+    return result;
+}
+
+QStringList CheckedOptions::pageLists(int32_t pageTotal) const
+{
+    switch (mode) {
     case SplitMode::EveryN: {
         QStringList lists;
-        const int64_t n = pagesPerFile(options.TextEvery);
+        const int64_t n = pagesPerFile;
         if (n < 1)
             return lists;
         lists.reserve(int(std::min<int64_t>(pageTotal > 0 ? pageTotal / n + 1 : 0, 1 << 20)));
@@ -90,17 +119,21 @@ QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal)
         return lists;
     }
     case SplitMode::PageRange:
-        return {options.TextFrom + u'-' + options.TextTo};
+    case SplitMode::CustomPages:
+        return {pageList};
     case SplitMode::OddPages:
         return {everyOther(1, pageTotal)};
     case SplitMode::EvenPages:
         return {everyOther(2, pageTotal)};
-    case SplitMode::CustomPages:
-        return {options.TextCustom.trimmed()};
     case SplitMode::Bookmarks:
         break;
     }
     return {};
+}
+
+QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal)
+{
+    return readSplitOptions(options).pageLists(pageTotal);
 }
 
 } // namespace paginor

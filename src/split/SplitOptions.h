@@ -6,7 +6,7 @@
 
 namespace paginor {
 
-class Interaction;
+class UserQuestions;
 
 // The ways to cut a source, in the order of the option buttons.
 enum class SplitMode
@@ -42,35 +42,54 @@ struct SplitOptions
     QString TextLevel = QStringLiteral("1");
 };
 
+// The options of the selected mode once read: the mode, its numbers and its page list. The
+// split job, the summary line and the command line all work from this, never from the boxes.
+struct CheckedOptions
+{
+    SplitMode mode = SplitMode::PageRange;
+    int32_t pagesPerFile = 0; // EveryN: the pages of each file, 0 when not a usable count
+    int32_t level = 0;        // Bookmarks: the outline level, 0 when not a usable level
+    QString pageList;         // PageRange: "from-to"; CustomPages: the list, blanks trimmed
+
+    // The page-list texts of the output files for a source of `pageTotal` pages, in order; one
+    // per file. EveryN gives "1-n", "(n+1)-(2n)", ... while the start is at most pageTotal, the
+    // last end not cut back; PageRange and CustomPages their pageList; Odd/EvenPages every such
+    // page up to pageTotal, each followed by ","; Bookmarks nothing, its parts come from the
+    // source's outline.
+    QStringList pageLists(int32_t pageTotal) const;
+};
+
 struct ValidationResult
 {
     bool goOn = true;
     OptionField focus = OptionField::None; // where the focus goes when !goOn
+    QString refusal;                       // the message shown when !goOn
+    CheckedOptions checked;                // what the boxes hold, when goOn
 };
 
-// Checks the inputs of the selected mode before the output is asked for. Rewrites the number
-// boxes of that mode (TextEvery; TextFrom and TextTo) as plain decimals, even when it stops.
-// Stops, after showing its message through `ui`, when:
+// The boxes of the selected mode read as they stand, without rewriting or refusing anything.
+CheckedOptions readSplitOptions(const SplitOptions& options);
+
+// Checks the inputs of the selected mode before the output is asked for, and shows nothing.
+// Rewrites the number boxes of that mode (TextEvery; TextFrom and TextTo; TextLevel) as plain
+// decimals, even when it stops, then reads them. Stops, with the message it would show, when:
 // - EveryN and TextEvery is not a whole number from 1 to 2147483647 once rounded half to even
 //   ("Please input a valid number", focus TextEvery);
 // - CustomPages and TextCustom is empty or blank ("Please input the page number", focus
 //   TextCustom);
-// - Bookmarks and TextLevel, rewritten like TextEvery, is no level from 1 on (the same message
-//   as TextEvery, focus TextLevel).
-ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui);
+// - Bookmarks and TextLevel is no level from 1 on (the same message as TextEvery, focus
+//   TextLevel).
+ValidationResult checkSplitOptions(SplitOptions& options);
 
-// The page-list texts of the output files for a source of `pageTotal` pages, in order; one per
-// file. EveryN gives "1-n", "(n+1)-(2n)", ... while the start is at most pageTotal, the last
-// end not cut back; PageRange "from-to" as the boxes hold them; Odd/EvenPages every such page
-// up to pageTotal, each followed by ","; CustomPages the box's text without surrounding
-// blanks; Bookmarks nothing, its parts come from the source's outline. Expects options that
-// passed ValidateSplitInputs.
+// checkSplitOptions, showing its message through `ui` (exclamation, "Error") when it stops.
+ValidationResult ValidateSplitInputs(SplitOptions& options, UserQuestions& ui);
+
+// The page lists (see CheckedOptions::pageLists) of the boxes as they stand. Expects options
+// that passed ValidateSplitInputs.
 QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal);
 
-// The pages-per-file count of TextEvery, or 0 when it is not a usable count.
+// The pages-per-file count of TextEvery, or 0 when it is not a usable count. A bookmark level
+// follows the same rule.
 int32_t pagesPerFile(const QString& textEvery);
-
-// The bookmark level of TextLevel, or 0 when it is not a usable level.
-int32_t bookmarkLevel(const QString& textLevel);
 
 } // namespace paginor

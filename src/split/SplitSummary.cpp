@@ -2,7 +2,6 @@
 
 #include "engine/PageList.h"
 #include "jobs/Messages.h"
-#include "jobs/NoUserInteraction.h"
 #include "split/BookmarkParts.h"
 #include "split/SplitJob.h"
 
@@ -18,19 +17,6 @@ const QChar kEllipsis(0x2026);
 constexpr size_t kMaxRuns = 3;
 // Items past the end named before the rest go unnamed.
 constexpr qsizetype kMaxPastEnd = 3;
-
-// Keeps the option check's message instead of showing it.
-class MessageKeeper : public NoUserInteraction
-{
-public:
-    QString text;
-    Reply message(const QString& t, Icon, const QString&, Buttons) override
-    {
-        if (text.isEmpty())
-            text = t;
-        return Reply::Ok;
-    }
-};
 
 QString spanText(int64_t first, int64_t last)
 {
@@ -88,13 +74,14 @@ QString namesText(const SplitPlan& plan)
 }
 
 // The parts of a split at bookmarks, as the split job finds them in the outline.
-void planBookmarkParts(SplitPlan& plan, const QString& textLevel, const SourceCount& source)
+void planBookmarkParts(SplitPlan& plan, int32_t level, const QString& textLevel,
+                       const SourceCount& source)
 {
     if (!source.outlineRead) {
         plan.outlineUnreadable = true;
         return;
     }
-    const auto found = bookmarkParts(source.bookmarks, bookmarkLevel(textLevel), source.pageTotal);
+    const auto found = bookmarkParts(source.bookmarks, level, source.pageTotal);
     if (found.empty())
         plan.refusal = QString::fromUtf8(kMsgNoBookmarksAtLevel) + textLevel;
     for (const BookmarkPart& mark : found) {
@@ -121,18 +108,19 @@ SplitPlan planSplit(const SplitOptions& options, const SourceCount& source)
     plan.mode = options.mode;
     const int32_t pageTotal = source.pageTotal;
     plan.pageTotal = pageTotal;
-    // The check rewrites the number boxes; the page lists are built from what it leaves.
-    SplitOptions checked = options;
-    MessageKeeper keeper;
-    if (!ValidateSplitInputs(checked, keeper).goOn) {
-        plan.refusal = keeper.text;
+    // The check rewrites the number boxes, as the split's own check does.
+    SplitOptions boxes = options;
+    const ValidationResult valid = checkSplitOptions(boxes);
+    if (!valid.goOn) {
+        plan.refusal = valid.refusal;
         return plan;
     }
+    const CheckedOptions& checked = valid.checked;
     if (checked.mode == SplitMode::Bookmarks) {
-        planBookmarkParts(plan, checked.TextLevel, source);
+        planBookmarkParts(plan, checked.level, boxes.TextLevel, source);
         return plan;
     }
-    const QStringList lists = BuildPageLists(checked, pageTotal);
+    const QStringList lists = checked.pageLists(pageTotal);
     for (const QString& list : lists) {
         const PageListResult read = parsePageList(list.toStdString(), pageTotal);
         if (read.error == EngineError::BadPageList) {

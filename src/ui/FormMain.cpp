@@ -13,7 +13,7 @@
 #include "ui/QtPrompter.h"
 #include "ui/Resource.h"
 #include "ui/SplitPanel.h"
-#include "ui/WindowInteraction.h"
+#include "ui/WindowFeedback.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -64,8 +64,8 @@ FormMain::FormMain(FormMainOptions options, QWidget* parent) : QMainWindow(paren
         m_ownPrompter = std::make_unique<QtPrompter>(this);
         m_prompter = m_ownPrompter.get();
     }
-    m_splitUi = std::make_unique<WindowInteraction>(*m_prompter);
-    m_mergeUi = std::make_unique<WindowInteraction>(*m_prompter);
+    m_splitFeedback = std::make_unique<WindowFeedback>();
+    m_mergeFeedback = std::make_unique<WindowFeedback>();
 
     m_programFolder = withTrailingSeparator(options.programFolder.isEmpty()
                                                 ? QCoreApplication::applicationDirPath()
@@ -107,8 +107,8 @@ void FormMain::createEngine(const FormMainOptions& options)
         m_engine.reset();
     }
     if (!m_engine)
-        m_prompter->message(QString::fromLatin1(kMsgEngineUnavailable), Interaction::Icon::Critical,
-                            tr("Error"));
+        m_prompter->message(QString::fromLatin1(kMsgEngineUnavailable),
+                            UserQuestions::Icon::Critical, tr("Error"));
 }
 
 void FormMain::buildWindow()
@@ -123,13 +123,13 @@ void FormMain::buildWindow()
     TabStrip1->addTab(new QWidget, tr("Merger"));
 
     if (m_engine) {
-        m_split = new SplitPanel(*m_engine, m_session, *m_splitUi, client);
-        m_merge = new MergePanel(*m_engine, m_session, *m_mergeUi, client);
+        m_split = new SplitPanel(*m_engine, m_session, {*m_prompter, *m_splitFeedback}, client);
+        m_merge = new MergePanel(*m_engine, m_session, {*m_prompter, *m_mergeFeedback}, client);
         PicCleavo = m_split;
         PicMerger = m_merge;
         LabelStatu = m_split->LabelStatu;
-        m_splitUi->setWidgets(m_split, TabStrip1, LabelStatu, m_merge->ProgressBar1);
-        m_mergeUi->setWidgets(m_merge, TabStrip1, LabelStatu, m_merge->ProgressBar1);
+        m_splitFeedback->setWidgets(m_split, TabStrip1, LabelStatu, m_merge->ProgressBar1);
+        m_mergeFeedback->setWidgets(m_merge, TabStrip1, LabelStatu, m_merge->ProgressBar1);
         connect(m_split, &SplitPanel::exitClicked, this, &QWidget::close);
         connect(m_merge, &MergePanel::exitClicked, this, &QWidget::close);
         connect(m_split, &SplitPanel::jobFinished, this, &FormMain::jobEnded);
@@ -235,10 +235,10 @@ void FormMain::runUpdateReminder()
     const QDate today = QDate::currentDate();
     if (!reminderDue(ReadSetting(QStringLiteral("LastCheckUpdate")), locale, today))
         return;
-    const Interaction::Reply answer =
-        m_prompter->message(QString::fromLatin1(kReminderQuestion), Interaction::Icon::Question,
-                            QString::fromLatin1(kProductName), Interaction::Buttons::YesNo);
-    if (answer == Interaction::Reply::Yes)
+    const UserQuestions::Reply answer =
+        m_prompter->message(QString::fromLatin1(kReminderQuestion), UserQuestions::Icon::Question,
+                            QString::fromLatin1(kProductName), UserQuestions::Buttons::YesNo);
+    if (answer == UserQuestions::Reply::Yes)
         openWebSite();
     WriteSetting(QStringLiteral("LastCheckUpdate"), formatReminderDate(today, locale));
 }

@@ -19,12 +19,12 @@ namespace paginor {
 class CommandBars;
 class FormFlash;
 class HelpWindow;
-class Interaction;
 class MergePanel;
 class PDFLibrary;
 class QtPrompter;
 class SplitPanel;
-class WindowInteraction;
+class UserQuestions;
+class WindowFeedback;
 
 // What the window takes from outside; every field has a working default.
 struct FormMainOptions
@@ -32,7 +32,7 @@ struct FormMainOptions
     // The folder of skin.styles and help.chm; "" = the executable's folder.
     QString programFolder;
     // Answers every dialog and message; nullptr = the real dialogs.
-    Interaction* prompter = nullptr;
+    UserQuestions* prompter = nullptr;
     // Opens web addresses and files with the desktop; empty = QDesktopServices.
     UrlOpener openUrl;
     // Makes the one engine; empty = a plain PDFLibrary. Returning null or throwing counts as
@@ -122,9 +122,9 @@ private:
     QString m_programFolder;
     UrlOpener m_openUrl;
     std::unique_ptr<QtPrompter> m_ownPrompter;
-    Interaction* m_prompter = nullptr;
-    std::unique_ptr<WindowInteraction> m_splitUi;
-    std::unique_ptr<WindowInteraction> m_mergeUi;
+    UserQuestions* m_prompter = nullptr;
+    std::unique_ptr<WindowFeedback> m_splitFeedback;
+    std::unique_ptr<WindowFeedback> m_mergeFeedback;
     std::unique_ptr<PDFLibrary> m_engine;
     Session m_session;
     SkinEngine m_skin;

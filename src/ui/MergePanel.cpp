@@ -1,6 +1,6 @@
 #include "ui/MergePanel.h"
 
-#include "jobs/Interaction.h"
+#include "jobs/JobSeam.h"
 #include "merge/DroppedFiles.h"
 #include "ui/LockIcon.h"
 #include "ui/MergeListView.h"
@@ -35,8 +35,8 @@ QPushButton* button(const QString& caption, const char* name)
 
 } // namespace
 
-MergePanel::MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent)
-    : QWidget(parent), m_list(session, ui), m_job(engine, session, ui, m_list), m_ui(ui)
+MergePanel::MergePanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidget* parent)
+    : QWidget(parent), m_list(session, seam), m_job(engine, session, seam, m_list), m_seam(seam)
 {
     setObjectName(QStringLiteral("PicMerger"));
 
@@ -271,7 +271,7 @@ void MergePanel::settleChecks()
     if (!m_list.checksPending())
         return;
     // The checks run on their own thread; the panel only waits for their answers.
-    m_ui.setBusy(true);
+    m_seam.feedback.setBusy(true);
     QEventLoop loop;
     const QMetaObject::Connection done = connect(&m_list, &MergeList::checkChanged, &loop, [&] {
         if (!m_list.checksPending())
@@ -279,7 +279,7 @@ void MergePanel::settleChecks()
     });
     loop.exec();
     disconnect(done);
-    m_ui.setBusy(false);
+    m_seam.feedback.setBusy(false);
 }
 
 MergeListView* MergePanel::listView() const
@@ -296,7 +296,7 @@ void MergePanel::addPaths(const QStringList& paths)
 {
     if (m_running)
         return;
-    addDroppedFiles(m_list, m_ui, paths);
+    addDroppedFiles(m_list, m_seam, paths);
     showAppended();
 }
 

@@ -15,7 +15,6 @@ class QTreeWidgetItem;
 
 namespace paginor {
 
-class Interaction;
 class MergeListView;
 class PDFLibrary;
 struct Session;
@@ -30,7 +29,7 @@ class MergePanel : public QWidget
 {
     Q_OBJECT
 public:
-    MergePanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent = nullptr);
+    MergePanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidget* parent = nullptr);
 
     // True while a merge runs.
     bool jobRunning() const;
@@ -96,7 +95,7 @@ private:
     bool m_running = false;
     int m_shown = 0;      // rows of the model that LvPDF holds
     QTimer m_appendTimer; // batches appended rows while many files are added
-    Interaction& m_ui;
+    JobSeam m_seam;
     MergeFileChecker m_checker;
 };
 

@@ -10,8 +10,8 @@ namespace paginor {
 
 QtPrompter::QtPrompter(QWidget* owner) : m_owner(owner) {}
 
-Interaction::Reply QtPrompter::message(const QString& text, Icon icon, const QString& title,
-                                       Buttons buttons)
+UserQuestions::Reply QtPrompter::message(const QString& text, Icon icon, const QString& title,
+                                         Buttons buttons)
 {
     QMessageBox::Icon boxIcon = QMessageBox::Information;
     switch (icon) {

@@ -34,8 +34,8 @@ QLineEdit* numberBox(const char* name, const char* text)
 
 } // namespace
 
-SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent)
-    : QWidget(parent), m_job(engine, session, ui)
+SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidget* parent)
+    : QWidget(parent), m_job(engine, session, seam)
 {
     setObjectName(QStringLiteral("PicCleavo"));
 

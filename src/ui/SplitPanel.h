@@ -16,7 +16,6 @@ class QRadioButton;
 namespace paginor {
 
 class FileDropTarget;
-class Interaction;
 class PDFLibrary;
 class SplitSummaryView;
 struct Session;
@@ -27,7 +26,7 @@ class SplitPanel : public QWidget
 {
     Q_OBJECT
 public:
-    SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent = nullptr);
+    SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidget* parent = nullptr);
     ~SplitPanel() override;
 
     // True while a split or "&Browse" runs; both use the engine and may let events through.

@@ -18,7 +18,7 @@ TEST_F(MergeJobTest, TooFewRowsAsksForMoreAndDoesNotMerge)
         EXPECT_EQ(out.kind, MergeResult::Kind::TooFewFiles);
         ASSERT_EQ(ui.messageTexts(), QStringList{kAddMore});
         EXPECT_EQ(ui.calls.front().title, "Paginor");
-        EXPECT_EQ(ui.calls.front().icon, Interaction::Icon::Information);
+        EXPECT_EQ(ui.calls.front().icon, UserQuestions::Icon::Information);
         EXPECT_EQ(ui.callsOf("dialog").at(0).dialog.kind, DialogKind::OpenMany);
         EXPECT_EQ(saveDialogs(), 0);
         EXPECT_TRUE(ui.callsOf("busy").empty());
@@ -39,7 +39,7 @@ TEST_F(MergeJobTest, OutputNamingAnInputIsRefusedUntilAnotherOrCancel)
     EXPECT_EQ(ui.messageTexts(), QStringList({kNoOverwrite, kNoOverwrite}));
     for (const auto& m : ui.callsOf("message")) {
         EXPECT_EQ(m.title, "Error");
-        EXPECT_EQ(m.icon, Interaction::Icon::Critical);
+        EXPECT_EQ(m.icon, UserQuestions::Icon::Critical);
     }
     EXPECT_EQ(saveDialogs(), 3);
     EXPECT_TRUE(ui.callsOf("busy").empty());
@@ -85,7 +85,7 @@ TEST_F(MergeJobTest, JoinsInListOrderAndCanAtOnceAgain)
         EXPECT_EQ(result.joined, 4);
         ASSERT_EQ(ui.messageTexts(), QStringList{kMerged});
         EXPECT_EQ(ui.callsOf("message")[0].title, "OK");
-        EXPECT_EQ(ui.callsOf("message")[0].icon, Interaction::Icon::Information);
+        EXPECT_EQ(ui.callsOf("message")[0].icon, UserQuestions::Icon::Information);
         QStringList order;
         for (const auto& c : ui.calls)
             if (c.kind != "dialog")
@@ -116,7 +116,7 @@ TEST_F(MergeJobTest, DamagedLaterFileIsNamedAndNothingIsWritten)
               QStringList{"Can not merge file: 003 - " + inputs[2] +
                           "\r\nPlease make sure it is NOT encrypted or damaged."});
     EXPECT_EQ(ui.callsOf("message")[0].title, "Error");
-    EXPECT_EQ(ui.callsOf("message")[0].icon, Interaction::Icon::Critical);
+    EXPECT_EQ(ui.callsOf("message")[0].icon, UserQuestions::Icon::Critical);
     EXPECT_EQ(progress(), std::vector<int>({1, 70, -1}));
     EXPECT_TRUE(ui.idle());
     EXPECT_EQ(folderEntries(), filesBefore); // no output and no leftover temporary file
@@ -196,7 +196,7 @@ TEST_F(MergeJobTest, FailuresOfTheOutputOrTheEngineItselfAreFailures)
                                            "\r\n\r\nPlease make sure they are NOT encrypted "
                                            "or damaged.";
             ASSERT_EQ(ui.messageTexts(), QStringList{text});
-            EXPECT_EQ(ui.callsOf("message")[0].icon, Interaction::Icon::Critical);
+            EXPECT_EQ(ui.callsOf("message")[0].icon, UserQuestions::Icon::Critical);
             EXPECT_EQ(ui.callsOf("message")[0].title, "Error");
             EXPECT_NE(engine.LastErrorNumber(), 0);
             EXPECT_TRUE(ui.idle());

@@ -107,7 +107,7 @@ TEST_F(BookmarkSplitTest, ALevelWithoutBookmarksIsRefusedBeforeTheSaveDialog)
         EXPECT_EQ(r.outcome, Outcome::InvalidOptions);
         EXPECT_EQ(r.focus, OptionField::TextLevel);
         EXPECT_EQ(ui.messageTexts(), QStringList{c.message});
-        EXPECT_EQ(ui.callsOf("message")[0].icon, Interaction::Icon::Exclamation);
+        EXPECT_EQ(ui.callsOf("message")[0].icon, UserQuestions::Icon::Exclamation);
         EXPECT_EQ(ui.callsOf("message")[0].title, "Error");
         EXPECT_TRUE(ui.callsOf("dialog").empty());
         EXPECT_TRUE(ui.idle());

@@ -170,7 +170,7 @@ TEST_F(PasswordTest, UnreadableSourceIsSaidOnceAndNeverPromptedFor)
             EXPECT_EQ(prompts().size(), c.locked ? 1u : 0u);
             EXPECT_EQ(ui.messageTexts(), c.locked ? QStringList() : said);
             for (const auto& m : ui.callsOf("message")) {
-                EXPECT_EQ(m.icon, Interaction::Icon::Critical);
+                EXPECT_EQ(m.icon, UserQuestions::Icon::Critical);
                 EXPECT_EQ(m.title, "Error");
             }
             EXPECT_EQ(session.SourcePassword, "");

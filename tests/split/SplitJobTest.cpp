@@ -104,7 +104,7 @@ TEST_F(SplitJobTest, PagesPerFileWritesOneFilePerRunWithItsPages)
                            "Splitting page: 21-30, please wait...", ""}));
     EXPECT_EQ(ui.callsOf("yield").size(), 4u);
     ASSERT_EQ(ui.messageTexts(), QStringList{kDone});
-    EXPECT_EQ(ui.callsOf("message")[0].icon, Interaction::Icon::Information);
+    EXPECT_EQ(ui.callsOf("message")[0].icon, UserQuestions::Icon::Information);
     EXPECT_EQ(ui.callsOf("message")[0].title, "OK");
     EXPECT_TRUE(ui.idle());
     EXPECT_EQ(ui.calls.back().kind, "message"); // the outcome comes after the idle state
@@ -185,7 +185,7 @@ TEST_F(SplitJobTest, AnyPartNotWrittenReportsFailure)
     EXPECT_EQ(r.written,
               (QStringList{dir.path("Report Page 1-10.pdf"), dir.path("Report Page 21-30.pdf")}));
     EXPECT_EQ(ui.messageTexts(), QStringList{"Split failed\r\nError code: 8"});
-    EXPECT_EQ(ui.callsOf("message")[0].icon, Interaction::Icon::Critical);
+    EXPECT_EQ(ui.callsOf("message")[0].icon, UserQuestions::Icon::Critical);
     EXPECT_EQ(ui.callsOf("message")[0].title, "Error");
     EXPECT_TRUE(ui.idle());
 }
@@ -263,7 +263,7 @@ TEST_F(SplitJobTest, MissingSourceOffersTheOpenDialogAndStops)
         EXPECT_EQ(r.TextFile, typed.trimmed());
         ASSERT_EQ(ui.calls.size(), 2u);
         EXPECT_EQ(ui.calls[0].text, "Please select the source file");
-        EXPECT_EQ(ui.calls[0].icon, Interaction::Icon::Critical);
+        EXPECT_EQ(ui.calls[0].icon, UserQuestions::Icon::Critical);
         EXPECT_EQ(ui.calls[0].title, "Error");
         EXPECT_EQ(ui.calls[1].dialog.kind, DialogKind::OpenOne);
     }

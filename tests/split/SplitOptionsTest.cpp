@@ -106,7 +106,7 @@ TEST(SplitOptions, CountsThatAreNotAWholePositiveNumberAreRefused)
             EXPECT_EQ(r.focus, level ? OptionField::TextLevel : OptionField::TextEvery);
             ASSERT_EQ(ui.calls.size(), 1u) << c.text;
             EXPECT_EQ(ui.calls[0].text, "Please input a valid number");
-            EXPECT_EQ(ui.calls[0].icon, Interaction::Icon::Exclamation);
+            EXPECT_EQ(ui.calls[0].icon, UserQuestions::Icon::Exclamation);
             EXPECT_EQ(ui.calls[0].title, "Error");
         }
 }
@@ -137,7 +137,7 @@ TEST(SplitOptions, OtherModesCheckOnlyWhatTheyUse)
     EXPECT_FALSE(r.goOn);
     EXPECT_EQ(r.focus, OptionField::TextCustom);
     EXPECT_EQ(ui.messageTexts(), QStringList{"Please input the page number"});
-    EXPECT_EQ(ui.calls[0].icon, Interaction::Icon::Exclamation);
+    EXPECT_EQ(ui.calls[0].icon, UserQuestions::Icon::Exclamation);
 }
 
 TEST(SplitOptions, PageLists)

@@ -2,8 +2,8 @@
 
 namespace paginor::test {
 
-Interaction::Reply FakeInteraction::message(const QString& text, Icon icon, const QString& title,
-                                            Buttons buttons)
+UserQuestions::Reply FakeInteraction::message(const QString& text, Icon icon, const QString& title,
+                                              Buttons buttons)
 {
     Call c;
     c.kind = "message";

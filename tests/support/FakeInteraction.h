@@ -1,6 +1,7 @@
 #pragma once
 
-#include "jobs/Interaction.h"
+#include "jobs/JobFeedback.h"
+#include "jobs/UserQuestions.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,10 +12,11 @@
 
 namespace paginor::test {
 
-// A scripted stand-in for the window: answers come from queues, in turn, and every call is
-// recorded. An unscripted message answers Ok (No for a question), an unscripted input box or
-// file dialog answers Cancel; each such call is counted in `unscripted`.
-class FakeInteraction : public Interaction
+// A scripted stand-in for the window, both sides of the seam in one, so that a test reads one
+// log of everything a job did: answers come from queues, in turn, and every call is recorded.
+// An unscripted message answers Ok (No for a question), an unscripted input box or file dialog
+// answers Cancel; each such call is counted in `unscripted`. Work runs inline.
+class FakeInteraction : public UserQuestions, public JobFeedback
 {
 public:
     struct Call
@@ -30,11 +32,11 @@ public:
     };
 
     std::vector<Call> calls;
-    std::deque<Reply> replies;                    // message answers
-    std::deque<std::optional<QString>> inputs;    // input-box answers; nullopt = Cancel
-    std::deque<QStringList> dialogs;              // file-dialog answers; empty = Cancel
-    std::function<void()> onYield;                // runs inside every yield()
-    std::function<void(const Call&)> onModal;     // runs inside every message, input, dialog
+    std::deque<Reply> replies;                 // message answers
+    std::deque<std::optional<QString>> inputs; // input-box answers; nullopt = Cancel
+    std::deque<QStringList> dialogs;           // file-dialog answers; empty = Cancel
+    std::function<void()> onYield;             // runs inside every yield()
+    std::function<void(const Call&)> onModal;  // runs inside every message, input, dialog
     int unscripted = 0;
 
     Reply message(const QString& text, Icon icon, const QString& title, Buttons buttons) override;

@@ -117,7 +117,7 @@ TEST_F(DropTest, FilesAndFoldersDroppedOnTheMergeList)
         EXPECT_EQ(rows(), c.rows);
         EXPECT_EQ(ui.messageTexts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
         if (!c.message.isEmpty()) {
-            EXPECT_EQ(ui.callsOf("message").front().icon, Interaction::Icon::Information);
+            EXPECT_EQ(ui.callsOf("message").front().icon, UserQuestions::Icon::Information);
             EXPECT_EQ(ui.callsOf("message").front().title, "Paginor");
         }
         EXPECT_TRUE(ui.idle());

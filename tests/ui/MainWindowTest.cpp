@@ -74,15 +74,15 @@ protected:
 
 TEST_F(MainWindowTest, FirstStartAsksOnceShowsTheSplitPanelAndStoresToday)
 {
-    m_fake.replies = {Interaction::Reply::No};
+    m_fake.replies = {UserQuestions::Reply::No};
     auto window = open();
 
     ASSERT_EQ(m_fake.calls.size(), 1u);
     const auto& asked = m_fake.calls[0];
     EXPECT_EQ(asked.text, kQuestion);
     EXPECT_EQ(asked.title, "Paginor");
-    EXPECT_EQ(asked.icon, Interaction::Icon::Question);
-    EXPECT_EQ(asked.buttons, Interaction::Buttons::YesNo);
+    EXPECT_EQ(asked.icon, UserQuestions::Icon::Question);
+    EXPECT_EQ(asked.buttons, UserQuestions::Buttons::YesNo);
     EXPECT_TRUE(m_opened.isEmpty());
     EXPECT_EQ(ReadSetting("LastCheckUpdate"),
               QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, ReminderDayCounts)
         FreshSettings fresh;
         WriteSetting("LastCheckUpdate", c.stored);
         m_fake.calls.clear();
-        m_fake.replies = {Interaction::Reply::Yes};
+        m_fake.replies = {UserQuestions::Reply::Yes};
         auto window = open();
         EXPECT_EQ(m_fake.callsOf("message").size(), c.asked ? 1u : 0u);
         EXPECT_EQ(ReadSetting("LastCheckUpdate"),
@@ -316,7 +316,7 @@ TEST_F(MainWindowTest, WindowWithoutAnEngineSaysSoAndStillWorks)
     };
     FormMain window(options);
     ASSERT_EQ(m_fake.callsOf("message").size(), 1u);
-    EXPECT_EQ(m_fake.calls[0].icon, Interaction::Icon::Critical);
+    EXPECT_EQ(m_fake.calls[0].icon, UserQuestions::Icon::Critical);
     EXPECT_EQ(window.engine(), nullptr);
     EXPECT_EQ(window.splitPanel(), nullptr);
     window.show();

@@ -256,7 +256,7 @@ TEST_F(MergePanelTest, RowsAreCheckedWhenAddedAndMergeRefusesAnUnusableOne)
         ui.calls.clear();
         panel.CmdMerge->click();
         EXPECT_EQ(ui.messageTexts(), QStringList{p.message});
-        EXPECT_EQ(ui.callsOf("message").at(0).icon, Interaction::Icon::Critical);
+        EXPECT_EQ(ui.callsOf("message").at(0).icon, UserQuestions::Icon::Critical);
         EXPECT_TRUE(ui.callsOf("dialog").empty());
         EXPECT_TRUE(ui.callsOf("input").empty());
         p.mend();

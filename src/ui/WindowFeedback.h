@@ -1,6 +1,6 @@
 #pragma once
 
-#include "jobs/Interaction.h"
+#include "jobs/JobFeedback.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -12,23 +12,17 @@ class QWidget;
 
 namespace paginor {
 
-// The window's side of the interaction seam for one job panel: the status label, the busy
-// state of that panel and the tab strip, the hourglass, the merge progress bar, and yielding.
-// The modal prompts are passed on to `prompter` (the real dialogs, or a scripted fake).
-// The hourglass covers the panel's window only, so message boxes keep the normal pointer.
-class WindowInteraction : public Interaction
+// How one job panel shows that its job works: the status label, the busy state of that panel
+// and the tab strip, the hourglass, the merge progress bar, and yielding. The hourglass covers
+// the panel's window only, so message boxes keep the normal pointer.
+class WindowFeedback : public JobFeedback
 {
 public:
-    explicit WindowInteraction(Interaction& prompter);
-    ~WindowInteraction() override;
+    WindowFeedback() = default;
+    ~WindowFeedback() override;
 
     // The widgets this interaction drives; any may be null (then that part does nothing).
     void setWidgets(QWidget* jobPanel, QWidget* tabStrip, QLabel* status, QProgressBar* progress);
-
-    Reply message(const QString& text, Icon icon, const QString& title,
-                  Buttons buttons = Buttons::Ok) override;
-    bool inputBox(const QString& prompt, const QString& title, QString& text) override;
-    QStringList fileDialog(const FileDialogRequest& request) override;
 
     void setStatus(const QString& text) override;
     void setBusy(bool busy) override;
@@ -43,7 +37,6 @@ private:
     void pushCursor();
     void popCursor();
 
-    Interaction& m_prompter;
     QPointer<QWidget> m_panel;
     QPointer<QWidget> m_tabStrip;
     QPointer<QLabel> m_status;

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 namespace paginor {
 
@@ -23,10 +22,11 @@ struct FileDialogRequest
     QString defaultSuffix; // appended to a typed name without extension; "" = none
 };
 
-// Everything a job (password check, split, merge) needs from the person in front of it.
-// The window implements it with real widgets; tests use a scripted fake. All calls are made
-// on the thread that runs the job, which is the user-interface thread.
-class Interaction
+// What a job (password check, split, merge) asks of the person in front of it: it tells them
+// something and waits, or asks for a text or a file. The window answers with real dialogs, the
+// terminal from its command line, tests from a script. Each call waits for its answer; all are
+// made on the thread that runs the job, which is the user-interface thread.
+class UserQuestions
 {
 public:
     enum class Icon
@@ -48,7 +48,7 @@ public:
         No,
     };
 
-    virtual ~Interaction() = default;
+    virtual ~UserQuestions() = default;
 
     // Shows a modal message box and returns the button pressed.
     virtual Reply message(const QString& text, Icon icon, const QString& title,
@@ -61,25 +61,6 @@ public:
     // Shows a file dialog. Returns the chosen full paths with native separators, all in one
     // folder; an empty list means the user cancelled or the dialog failed.
     virtual QStringList fileDialog(const FileDialogRequest& request) = 0;
-
-    // The status label of the split panel.
-    virtual void setStatus(const QString& text) = 0;
-
-    // Busy: the job's panel and the tab strip are disabled and the pointer is the hourglass.
-    virtual void setBusy(bool busy) = 0;
-
-    // The hourglass pointer alone, with nothing disabled.
-    virtual void setWaitCursor(bool wait) = 0;
-
-    // The merge progress bar: a value from 0 to 100, or -1 to hide it.
-    virtual void setProgress(int value) = 0;
-
-    // Lets the event loop run once.
-    virtual void yield() = 0;
-
-    // Runs `work` to its end while the window keeps repainting. The work must not touch the
-    // user interface. The fake runs it inline.
-    virtual void runWhileYielding(const std::function<void()>& work) = 0;
 };
 
 } // namespace paginor

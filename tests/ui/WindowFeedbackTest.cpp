@@ -1,5 +1,4 @@
-#include "ui/WindowInteraction.h"
-#include "support/FakeInteraction.h"
+#include "ui/WindowFeedback.h"
 #include "ui/UiTestEnvironment.h"
 
 #include <QApplication>
@@ -14,10 +13,10 @@
 namespace paginor::test {
 namespace {
 
-class WindowInteractionTest : public ::testing::Test
+class WindowFeedbackTest : public ::testing::Test
 {
 protected:
-    WindowInteractionTest() : m_ui(m_fake)
+    WindowFeedbackTest()
     {
         m_status = new QLabel(&m_panel);
         m_progress = new QProgressBar(&m_panel);
@@ -25,15 +24,14 @@ protected:
         m_ui.setWidgets(&m_panel, &m_tabs, m_status, m_progress);
     }
 
-    FakeInteraction m_fake;
     QWidget m_panel;
     QWidget m_tabs;
     QLabel* m_status;
     QProgressBar* m_progress;
-    WindowInteraction m_ui;
+    WindowFeedback m_ui;
 };
 
-TEST_F(WindowInteractionTest, BusyDisablesPanelAndTabsWithTheHourglassAndBack)
+TEST_F(WindowFeedbackTest, BusyDisablesPanelAndTabsWithTheHourglassAndBack)
 {
     // The hourglass covers the panel's window, its text boxes included, and nothing else:
     // another window (a message box) keeps the normal pointer.
@@ -59,7 +57,7 @@ TEST_F(WindowInteractionTest, BusyDisablesPanelAndTabsWithTheHourglassAndBack)
     EXPECT_EQ(m_panel.cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(WindowInteractionTest, StatusAndProgress)
+TEST_F(WindowFeedbackTest, StatusAndProgress)
 {
     m_ui.setStatus("Please wait...");
     EXPECT_EQ(m_status->text(), "Please wait...");
@@ -71,7 +69,7 @@ TEST_F(WindowInteractionTest, StatusAndProgress)
     EXPECT_FALSE(m_progress->isVisible());
 }
 
-TEST_F(WindowInteractionTest, WorkRunsOnAnotherThreadWhileEventsKeepFlowing)
+TEST_F(WindowFeedbackTest, WorkRunsOnAnotherThreadWhileEventsKeepFlowing)
 {
     QThread* worker = nullptr;
     std::atomic<bool> eventRan{false};

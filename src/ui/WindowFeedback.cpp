@@ -1,4 +1,4 @@
-#include "ui/WindowInteraction.h"
+#include "ui/WindowFeedback.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -10,16 +10,14 @@
 
 namespace paginor {
 
-WindowInteraction::WindowInteraction(Interaction& prompter) : m_prompter(prompter) {}
-
-WindowInteraction::~WindowInteraction()
+WindowFeedback::~WindowFeedback()
 {
     while (m_cursorDepth > 0)
         popCursor();
 }
 
-void WindowInteraction::setWidgets(QWidget* jobPanel, QWidget* tabStrip, QLabel* status,
-                                   QProgressBar* progress)
+void WindowFeedback::setWidgets(QWidget* jobPanel, QWidget* tabStrip, QLabel* status,
+                                QProgressBar* progress)
 {
     m_panel = jobPanel;
     m_tabStrip = tabStrip;
@@ -27,29 +25,13 @@ void WindowInteraction::setWidgets(QWidget* jobPanel, QWidget* tabStrip, QLabel*
     m_progress = progress;
 }
 
-Interaction::Reply WindowInteraction::message(const QString& text, Icon icon, const QString& title,
-                                              Buttons buttons)
-{
-    return m_prompter.message(text, icon, title, buttons);
-}
-
-bool WindowInteraction::inputBox(const QString& prompt, const QString& title, QString& text)
-{
-    return m_prompter.inputBox(prompt, title, text);
-}
-
-QStringList WindowInteraction::fileDialog(const FileDialogRequest& request)
-{
-    return m_prompter.fileDialog(request);
-}
-
-void WindowInteraction::setStatus(const QString& text)
+void WindowFeedback::setStatus(const QString& text)
 {
     if (m_status)
         m_status->setText(text);
 }
 
-void WindowInteraction::setBusy(bool busy)
+void WindowFeedback::setBusy(bool busy)
 {
     if (busy == m_busy)
         return;
@@ -64,7 +46,7 @@ void WindowInteraction::setBusy(bool busy)
         popCursor();
 }
 
-void WindowInteraction::setWaitCursor(bool wait)
+void WindowFeedback::setWaitCursor(bool wait)
 {
     if (wait == m_wait)
         return;
@@ -75,7 +57,7 @@ void WindowInteraction::setWaitCursor(bool wait)
         popCursor();
 }
 
-void WindowInteraction::setProgress(int value)
+void WindowFeedback::setProgress(int value)
 {
     if (!m_progress)
         return;
@@ -87,12 +69,12 @@ void WindowInteraction::setProgress(int value)
     m_progress->show();
 }
 
-void WindowInteraction::yield()
+void WindowFeedback::yield()
 {
     QCoreApplication::processEvents();
 }
 
-void WindowInteraction::runWhileYielding(const std::function<void()>& work)
+void WindowFeedback::runWhileYielding(const std::function<void()>& work)
 {
     std::exception_ptr failure;
     std::unique_ptr<QThread> worker(QThread::create([&work, &failure] {
@@ -113,7 +95,7 @@ void WindowInteraction::runWhileYielding(const std::function<void()>& work)
         std::rethrow_exception(failure);
 }
 
-void WindowInteraction::pushCursor()
+void WindowFeedback::pushCursor()
 {
     if (m_cursorDepth++ > 0)
         return;
@@ -133,7 +115,7 @@ void WindowInteraction::pushCursor()
     window->setCursor(Qt::WaitCursor);
 }
 
-void WindowInteraction::popCursor()
+void WindowFeedback::popCursor()
 {
     if (m_cursorDepth == 0)
         return;
