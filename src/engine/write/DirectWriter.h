@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/SourceDocument.h"
+#include "engine/structure/ExtrasPlan.h"
 #include "engine/structure/StructurePlan.h"
 
 #include <qpdf/QPDFObjGen.hh>
@@ -38,6 +39,9 @@ public:
 
     int32_t pageCount() const { return int32_t(m_pageNumbers.size()); }
 
+    // Whether document-level attachments are kept (the default); call before addSegment.
+    void keepAttachments(bool keep) { m_extras.keepAttachments(keep); }
+
 private:
     int allocate();
     void emit(const char* data, size_t size);
@@ -53,6 +57,8 @@ private:
     void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
                        const std::string& dest = {});
     void writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest = {});
+    void writeQueued();
+    ExtrasEmitter extrasEmitter();
 
     std::FILE* m_file;
     int64_t m_offset = 0;
@@ -76,6 +82,7 @@ private:
     std::vector<Pending> m_queue;
 
     StructurePlan m_plan;
+    ExtrasPlan m_extras;
     int m_segment = -1;
 };
 

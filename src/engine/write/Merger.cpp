@@ -137,6 +137,7 @@ private:
     void stream(std::FILE* file)
     {
         DirectWriter writer(file, m_options.bookmarks);
+        writer.keepAttachments(m_options.keepAttachments);
         const int n = int(m_inputs.size());
         std::deque<std::future<std::shared_ptr<SourceDocument>>> ahead;
         size_t queued = 0;
@@ -219,6 +220,7 @@ private:
         const size_t budget = openFileBudget();
         std::vector<std::shared_ptr<SourceDocument>> sources;
         OutputBuilder builder(m_options.bookmarks);
+        builder.keepAttachments(m_options.keepAttachments);
         for (size_t i = 0; i < m_inputs.size(); ++i) {
             auto source = open(i, i >= budget);
             try {
