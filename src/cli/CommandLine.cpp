@@ -53,6 +53,24 @@ bool takeBookmarks(const QString& word, const QStringList& allowed, CommandLine&
     return true;
 }
 
+// Reads "--attachments=keep|drop" (or with the value as the next word); false when the word
+// is not that option. `ok` tells whether its value was one of the two.
+bool takeAttachments(const QStringList& args, int& i, CommandLine& line, bool& ok)
+{
+    const QString& word = args.at(i);
+    const QLatin1String prefix("--attachments=");
+    QString value;
+    if (word.startsWith(prefix))
+        value = word.mid(prefix.size());
+    else if (word == QLatin1String("--attachments") && i + 1 < args.size())
+        value = args.at(++i);
+    else if (word != QLatin1String("--attachments"))
+        return false;
+    ok = value == QLatin1String("keep") || value == QLatin1String("drop");
+    line.keepAttachments = value != QLatin1String("drop");
+    return true;
+}
+
 CommandLine parseSplit(const QStringList& args)
 {
     CommandLine line;
@@ -72,6 +90,16 @@ CommandLine parseSplit(const QStringList& args)
         }
         if (word == QLatin1String("--dry-run")) {
             line.dryRun = true;
+            continue;
+        }
+        if (word == QLatin1String("--decrypt")) {
+            line.decrypt = true;
+            continue;
+        }
+        bool valid = false;
+        if (takeAttachments(args, i, line, valid)) {
+            if (!valid)
+                return refuse(QStringLiteral("--attachments= takes keep or drop"));
             continue;
         }
         QStringList values;
@@ -167,6 +195,12 @@ CommandLine parseMerge(const QStringList& args)
             line.passwords << values.at(0);
             continue;
         }
+        bool valid = false;
+        if (!optionsEnded && takeAttachments(args, i, line, valid)) {
+            if (!valid)
+                return refuse(QStringLiteral("--attachments= takes keep or drop"));
+            continue;
+        }
         bool known = false;
         if (!optionsEnded &&
             takeBookmarks(
@@ -237,6 +271,10 @@ QString usageText()
         "Outputs keep the bookmarks, links and named destinations of their pages. merge's\n"
         "--bookmarks= is per-file (an entry for each input above its own bookmarks, the\n"
         "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks=none.\n"
+        "split keeps a protected source's encryption (the same passwords and permissions);\n"
+        "--decrypt writes the parts without it. Outputs keep the document information, the\n"
+        "layers and the attached files of their sources; --attachments=drop leaves the\n"
+        "document's attached files out.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
         "With --bookmarks LEVEL one part per bookmark of that level (1 = the top), written as\n"
         "\"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"

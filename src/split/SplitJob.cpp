@@ -153,6 +153,7 @@ void SplitJob::run(SplitRequest& request)
     request.focus = OptionField::None;
     request.errorCode = 0;
     request.written.clear();
+    request.unprotected = false;
 
     const QString source = request.TextFile.trimmed();
     request.TextFile = source;
@@ -191,8 +192,10 @@ void SplitJob::run(SplitRequest& request)
                      Interaction::Icon::Critical, kError);
     } else {
         request.outcome = SplitRequest::Outcome::Succeeded;
-        m_ui.message(QString::fromLatin1(kMsgSplitSucceeded), Interaction::Icon::Information,
-                     QStringLiteral("OK"));
+        QString text = QString::fromLatin1(kMsgSplitSucceeded);
+        if (request.unprotected)
+            text += QStringLiteral("\r\n") + QString::fromLatin1(kMsgProtectedSplit);
+        m_ui.message(text, Interaction::Icon::Information, QStringLiteral("OK"));
     }
 }
 
@@ -322,8 +325,10 @@ bool SplitJob::writePart(const QString& pageList, const QString& target, SplitRe
     }
     if (!ok)
         noteFailure(request, m_engine.LastErrorNumber());
-    if (ok)
+    if (ok) {
         request.written << target;
+        request.unprotected = request.unprotected || m_engine.DropsProtection();
+    }
     m_engine.DropDocument(m_engine.DocumentIdAt(1));
     return ok;
 }
