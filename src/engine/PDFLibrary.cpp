@@ -336,7 +336,7 @@ void PDFLibrary::setKeepAttachments(bool keep)
     m->keepAttachments = keep;
 }
 
-bool PDFLibrary::DropsProtection() const
+bool PDFLibrary::dropsProtection() const
 {
     return m->current && !m->keepEncryption && m->current->source->pdf().isEncrypted();
 }

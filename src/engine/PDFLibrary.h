@@ -124,7 +124,7 @@ public:
 
     // True when the current document's source is encrypted and WriteToFile writes it without
     // that protection (setKeepEncryption(false)).
-    bool DropsProtection() const;
+    bool dropsProtection() const;
 
     // Progress of a long operation: (done, total), called on the thread running it.
     using ProgressHandler = std::function<void(int done, int total)>;

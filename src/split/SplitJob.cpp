@@ -327,7 +327,7 @@ bool SplitJob::writePart(const QString& pageList, const QString& target, SplitRe
         noteFailure(request, m_engine.LastErrorNumber());
     if (ok) {
         request.written << target;
-        request.unprotected = request.unprotected || m_engine.DropsProtection();
+        request.unprotected = request.unprotected || m_engine.dropsProtection();
     }
     m_engine.DropDocument(m_engine.DocumentIdAt(1));
     return ok;

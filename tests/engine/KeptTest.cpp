@@ -161,7 +161,7 @@ TEST(Kept, ProtectionOfASplitIsTheSourcesOrRemovedWhenAsked)
         lib.setKeepEncryption(!c.decrypt);
         ASSERT_TRUE(lib.OpenDocument(source, c.user));
         ASSERT_EQ(lib.PickPages(c.pages), 1);
-        EXPECT_EQ(lib.DropsProtection(), c.decrypt);
+        EXPECT_EQ(lib.dropsProtection(), c.decrypt);
         ASSERT_TRUE(lib.WriteToFile(out));
 
         const QString reading = c.decrypt ? QString() : c.user;
