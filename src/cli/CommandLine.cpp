@@ -18,6 +18,8 @@ const QString kRange = QStringLiteral("range");
 const QString kOdd = QStringLiteral("odd");
 const QString kEven = QStringLiteral("even");
 const QString kPages = QStringLiteral("pages");
+const QString kDecrypt = QStringLiteral("decrypt");
+const QString kAttachments = QStringLiteral("attachments");
 
 QString absolute(const QString& path)
 {
@@ -103,6 +105,19 @@ bool bookmarkPolicy(const QString& mode, const QStringList& allowed, BookmarkMod
     return true;
 }
 
+// --attachments keep|drop, the last one given; false with `why` set for any other value.
+bool attachmentPolicy(const QCommandLineParser& parser, bool& keep, QString& why)
+{
+    for (const QString& value : parser.values(kAttachments)) {
+        if (value != QLatin1String("keep") && value != QLatin1String("drop")) {
+            why = QStringLiteral("--attachments takes keep or drop, not %1").arg(value);
+            return false;
+        }
+        keep = value == QLatin1String("keep");
+    }
+    return true;
+}
+
 CommandLine parseSplit(QStringList words)
 {
     CommandLine line;
@@ -119,9 +134,13 @@ CommandLine parseSplit(QStringList words)
                      valued(kAtBookmarks, QStringLiteral("LEVEL")),
                      valued(kEvery, QStringLiteral("N")), valued(kRange, QStringLiteral("FROM")),
                      QCommandLineOption(kOdd), QCommandLineOption(kEven),
-                     valued(kPages, QStringLiteral("LIST"))},
+                     valued(kPages, QStringLiteral("LIST")), QCommandLineOption(kDecrypt),
+                     valued(kAttachments, QStringLiteral("KEEP"))},
                     words, why))
         return refuse(why);
+    if (!attachmentPolicy(parser, line.keepAttachments, why))
+        return refuse(why);
+    line.decrypt = parser.isSet(kDecrypt);
 
     const QStringList passwords = parser.values(kPassword);
     if (passwords.size() > 1)
@@ -217,10 +236,13 @@ CommandLine parseMerge(const QStringList& words)
     line.command = CommandLine::Command::Merge;
     QCommandLineParser parser;
     QString why;
-    if (!parseWords(
-            parser,
-            {valued(kPassword, QStringLiteral("PW")), valued(kBookmarks, QStringLiteral("MODE"))},
-            words, why))
+    if (!parseWords(parser,
+                    {valued(kPassword, QStringLiteral("PW")),
+                     valued(kBookmarks, QStringLiteral("MODE")),
+                     valued(kAttachments, QStringLiteral("KEEP"))},
+                    words, why))
+        return refuse(why);
+    if (!attachmentPolicy(parser, line.keepAttachments, why))
         return refuse(why);
     line.passwords = parser.values(kPassword);
     for (const QString& mode : parser.values(kBookmarks))
@@ -289,6 +311,10 @@ QString usageText()
         "--bookmarks is per-file (an entry for each input above its own bookmarks, the\n"
         "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks none.\n"
         "Either may be written with \"=\": --bookmarks=none.\n"
+        "split keeps a protected source's encryption (the same passwords and permissions);\n"
+        "--decrypt writes the parts without it. Outputs keep the document information, the\n"
+        "layers and the attached files of their sources; --attachments=drop leaves the\n"
+        "document's attached files out.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
         "With --at-bookmarks LEVEL one part per bookmark of that level (1 = the top), written\n"
         "as \"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"

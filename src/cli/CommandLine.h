@@ -38,6 +38,11 @@ struct CommandLine
     // --bookmarks MODE (or =MODE): merge per-file (default), keep or none; split none.
     BookmarkMode bookmarks = BookmarkMode::PerFile;
 
+    // split: --decrypt writes the parts of a protected source without its protection.
+    bool decrypt = false;
+    // split and merge: --attachments=keep (default) or drop, for document-level attachments.
+    bool keepAttachments = true;
+
     // split and merge: the output file; merge: the inputs in order.
     QString output;
     QStringList inputs;

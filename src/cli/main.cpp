@@ -31,6 +31,8 @@ int runSplit(const CommandLine& line)
         return dryRunSplit(line);
     PDFLibrary engine;
     engine.setBookmarkMode(line.bookmarks);
+    engine.setKeepEncryption(!line.decrypt);
+    engine.setKeepAttachments(line.keepAttachments);
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password);
     SplitJob job(engine, session, ui);
@@ -92,6 +94,7 @@ int runMerge(const CommandLine& line)
 {
     PDFLibrary engine;
     engine.setBookmarkMode(line.bookmarks);
+    engine.setKeepAttachments(line.keepAttachments);
     Session session;
     TerminalInteraction ui(line.output, false, QString());
     // The engine counts the inputs joined, then the output written, as two halves of `total`.

@@ -69,6 +69,8 @@ struct PDFLibrary::Impl
     ProgressHandler progress;
     StreamOpener opener;
     BookmarkMode bookmarks = BookmarkMode::PerFile;
+    bool keepEncryption = true;
+    bool keepAttachments = true;
 
     bool failed(EngineError code)
     {
@@ -97,6 +99,7 @@ struct PDFLibrary::Impl
         WriteOptions options;
         options.openStream = opener;
         options.bookmarks = bookmarks;
+        options.keepAttachments = keepAttachments;
         return options;
     }
 };
@@ -174,14 +177,21 @@ bool PDFLibrary::WriteToFile(const QString& path)
         // A split has one source: it keeps that source's own bookmarks.
         const BookmarkMode bookmarks =
             m->bookmarks == BookmarkMode::None ? BookmarkMode::None : BookmarkMode::Keep;
-        if (chooseWriter({segmentFacts(*doc.source, doc.pages)}) == WriterKind::Direct) {
-            writeAtomically(target, options, [&doc, bookmarks](std::FILE* file) {
+        // The direct writer writes plain text only: a protection kept goes through qpdf's.
+        const bool encrypt = m->keepEncryption && doc.source->pdf().isEncrypted();
+        if (!encrypt &&
+            chooseWriter({segmentFacts(*doc.source, doc.pages)}) == WriterKind::Direct) {
+            writeAtomically(target, options, [&doc, bookmarks, &options](std::FILE* file) {
                 DirectWriter writer(file, bookmarks);
+                writer.keepAttachments(options.keepAttachments);
                 writer.addSegment(*doc.source, doc.pages);
                 writer.finish(doc.info);
             });
         } else {
             OutputBuilder builder(bookmarks);
+            builder.keepAttachments(options.keepAttachments);
+            if (encrypt)
+                options.encryptLike = &doc.source->pdf();
             builder.addPages(*doc.source, doc.pages);
             builder.setInfo(doc.info);
             builder.finish();
@@ -316,6 +326,21 @@ void PDFLibrary::setProgressHandler(ProgressHandler handler)
 void PDFLibrary::setBookmarkMode(BookmarkMode mode)
 {
     m->bookmarks = mode;
+}
+
+void PDFLibrary::setKeepEncryption(bool keep)
+{
+    m->keepEncryption = keep;
+}
+
+void PDFLibrary::setKeepAttachments(bool keep)
+{
+    m->keepAttachments = keep;
+}
+
+bool PDFLibrary::dropsProtection() const
+{
+    return m->current && !m->keepEncryption && m->current->source->pdf().isEncrypted();
 }
 
 void PDFLibrary::setStreamOpener(StreamOpener opener)

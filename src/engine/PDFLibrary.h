@@ -51,12 +51,14 @@ public:
     // when there is no current document.
     bool SetInfoEntry(int32_t entry, const QString& text);
 
-    // Writes the current document to `path`. The data goes to a temporary file in the same
-    // folder, which is renamed over `path` only when every byte was written (and, when it
-    // replaces a file, synced to disk); a failed write leaves no partial file and any existing
-    // file intact. `path` may be one of the open inputs. The target must be a regular file or
-    // not exist yet; a folder or device fails with WriteFailed. A source changed in place
-    // since it was opened fails with InputChanged.
+    // Writes the current document to `path`, with the source's encryption unless told not to
+    // keep it, its Title, Author, Subject, Keywords and XMP metadata (entries set here win),
+    // its optional content trimmed to the groups the pages use, and its attachments. The data goes
+    // to a temporary file in the same folder, which is renamed over `path` only when every byte was
+    // written (and, when it replaces a file, synced to disk); a failed write leaves no partial file
+    // and any existing file intact. `path` may be one of the open inputs. The target must be a
+    // regular file or not exist yet; a folder or device fails with WriteFailed. A source changed in
+    // place since it was opened fails with InputChanged.
     bool WriteToFile(const QString& path);
 
     // Sets `bookmarks` to the outline of the file the current document was opened from, in
@@ -111,6 +113,18 @@ public:
     // its pages; Keep gives merges the inputs' bookmarks alone; None writes no bookmarks.
     // Links and named destinations are kept in every mode.
     void setBookmarkMode(BookmarkMode mode);
+
+    // Whether a split's outputs keep the encryption of a protected source: the same
+    // algorithm, passwords and permissions (the default). Merges are never encrypted.
+    void setKeepEncryption(bool keep);
+
+    // Whether outputs keep their sources' document-level attachments (the default); page-level
+    // file attachments follow their pages either way.
+    void setKeepAttachments(bool keep);
+
+    // True when the current document's source is encrypted and WriteToFile writes it without
+    // that protection (setKeepEncryption(false)).
+    bool dropsProtection() const;
 
     // Progress of a long operation: (done, total), called on the thread running it.
     using ProgressHandler = std::function<void(int done, int total)>;

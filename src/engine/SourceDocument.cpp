@@ -336,6 +336,13 @@ const StructureIndex& SourceDocument::structure()
     return *m_structure;
 }
 
+const DocumentExtras& SourceDocument::extras()
+{
+    if (!m_extras)
+        m_extras = std::make_unique<DocumentExtras>(*m_pdf);
+    return *m_extras;
+}
+
 bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     // Pages are changed in the document (inherited attributes, pruned resources), which a

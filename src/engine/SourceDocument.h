@@ -3,6 +3,7 @@
 #include "engine/InputFile.h"
 #include "engine/read/ObjectStreamReader.h"
 #include "engine/structure/BookmarkLevels.h"
+#include "engine/structure/DocumentExtras.h"
 #include "engine/structure/StructureIndex.h"
 #include "engine/write/ResourcePruner.h"
 
@@ -97,6 +98,9 @@ public:
     // every later output of this source.
     const StructureIndex& structure();
 
+    // Information entries, metadata, optional content and attachments, read on first use.
+    const DocumentExtras& extras();
+
     // Sets `value` to the object `og` parsed apart from the document's cache, for an output
     // that alone needs it, and returns true; false when it should be taken from the document
     // as usual. Only while the document is unchanged from the file.
@@ -132,6 +136,7 @@ private:
     std::unique_ptr<QPDFPageLabelDocumentHelper> m_labels;
     std::unique_ptr<std::vector<BookmarkLevel>> m_bookmarks;
     std::unique_ptr<StructureIndex> m_structure;
+    std::unique_ptr<DocumentExtras> m_extras;
     std::string m_version;
     int m_extension = 0;
     // Pages listed without being parsed get their inherited attributes on first use.

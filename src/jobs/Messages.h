@@ -26,6 +26,8 @@ inline const char* const kMsgPleaseWait = "Please wait...";
 inline const char* const kMsgSplittingPage = "Splitting page: ";
 inline const char* const kMsgSplittingPageEnd = ", please wait...";
 inline const char* const kMsgSplitSucceeded = "PDF file has been successfully splitted.";
+// The success message's second line when a protected source was split with --decrypt.
+inline const char* const kMsgProtectedSplit = "The protected file was split without its password.";
 // Followed by the engine's error number.
 inline const char* const kMsgSplitFailed = "Split failed\r\nError code: ";
 // Followed by the level asked for.

@@ -126,6 +126,7 @@ void SplitJob::run(SplitRequest& request)
     request.focus = OptionField::None;
     request.errorCode = 0;
     request.written.clear();
+    request.unprotected = false;
 
     const QString source = request.TextFile.trimmed();
     request.TextFile = source;
@@ -165,8 +166,10 @@ void SplitJob::run(SplitRequest& request)
                       UserQuestions::Icon::Critical, kError);
     } else {
         request.outcome = SplitRequest::Outcome::Succeeded;
-        m_ask.message(QString::fromLatin1(kMsgSplitSucceeded), UserQuestions::Icon::Information,
-                      QStringLiteral("OK"));
+        QString text = QString::fromLatin1(kMsgSplitSucceeded);
+        if (request.unprotected)
+            text += QStringLiteral("\r\n") + QString::fromLatin1(kMsgProtectedSplit);
+        m_ask.message(text, UserQuestions::Icon::Information, QStringLiteral("OK"));
     }
 }
 
@@ -296,8 +299,10 @@ bool SplitJob::writePart(const QString& pageList, const QString& target, SplitRe
     }
     if (!ok)
         noteFailure(request, m_engine.LastErrorNumber());
-    if (ok)
+    if (ok) {
         request.written << target;
+        request.unprotected = request.unprotected || m_engine.dropsProtection();
+    }
     m_engine.DropDocument(m_engine.DocumentIdAt(1));
     return ok;
 }

@@ -39,6 +39,7 @@ struct SplitRequest
     OptionField focus = OptionField::None; // for InvalidOptions
     int32_t errorCode = 0;                 // for Failed: the engine's code of the first failure
     QStringList written;                   // the output files written, in order
+    bool unprotected = false; // a protected source's parts were written without its protection
 };
 
 // The split job behind "&Split", shared by the window, the command line and the benchmark.
@@ -57,7 +58,9 @@ public:
     // "Splitting page: <list>, please wait...". At bookmarks, a source without bookmarks of
     // the level gets "This PDF has no bookmarks at level <n>" before the save dialog; each
     // bookmark's part is then written as a pages-per-file part is. Ends with "PDF file has been
-    // successfully splitted." when every output was written, else "Split failed\r\nError code: N".
+    // successfully splitted." when every output was written (and, when the engine was told not to
+    // keep a protected source's encryption, "The protected file was split without its
+    // password."), else "Split failed\r\nError code: N".
     // While a split runs, a further call returns at once with HeldOff. The source is never written
     // over.
     void run(SplitRequest& request);

@@ -228,6 +228,36 @@ TEST_F(CliTest, BookmarkModesOfMergeAndSplit)
     }
 }
 
+TEST_F(CliTest, DocumentAttachmentsAreKeptUnlessDropped)
+{
+    PdfSpec recipe;
+    recipe.extras = true;
+    const QString attached = dir.path("attached.pdf");
+    makePdf(attached, recipe);
+    struct Case
+    {
+        QStringList args;
+        int files;
+    };
+    const std::vector<Case> cases = {
+        {{"merge", dir.path("kept.pdf"), attached, attached}, 2},
+        {{"merge", "--attachments=drop", dir.path("dropped.pdf"), attached, attached}, 0},
+        {{"split", "--attachments=drop", "--odd", attached, dir.path("odd.pdf")}, 0},
+        {{"split", "--attachments=keep", "--odd", attached, dir.path("odd.pdf")}, 1},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = cli(c.args);
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(c.args.at(c.args.size() - (c.args[0] == "merge" ? 3 : 1)))
+                            .constData());
+        auto files = pdf.getRoot().getKey("/Names").getKey("/EmbeddedFiles").getKey("/Names");
+        EXPECT_EQ(files.isArray() ? files.getArrayNItems() / 2 : 0, c.files)
+            << c.args.join(' ').toStdString();
+    }
+}
+
 TEST_F(CliTest, RefusalsAndFailuresExitWithOneAndTheJobsText)
 {
     const QString damaged = dir.path("damaged.pdf");
@@ -281,16 +311,23 @@ TEST_F(CliTest, PasswordFromOptionOrEnvironmentButNeverAsked)
     const std::vector<std::string> lockedPages = pageContents(locked, "s3cret");
     ASSERT_EQ(lockedPages.size(), 3u);
 
-    CliRun r = cli({"split", "--password", "s3cret", "--even", locked, dir.path("a.pdf")},
-                   withoutPassword());
+    // --decrypt writes the part unprotected, and says so.
+    CliRun r =
+        cli({"split", "--password", "s3cret", "--decrypt", "--even", locked, dir.path("a.pdf")},
+            withoutPassword());
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(pageContents(dir.path("a.pdf")), pagesOf(lockedPages, {2}));
+    EXPECT_TRUE(r.out.contains("The protected file was split without its password."))
+        << r.out.toStdString();
 
+    // Otherwise the parts keep the source's password.
     QProcessEnvironment env = withoutPassword();
     env.insert("PAGINOR_PASSWORD", "s3cret");
     r = cli({"split", "--odd", locked, dir.path("b.pdf")}, env);
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(pageContents(dir.path("b.pdf")), pagesOf(lockedPages, {1, 3}));
+    EXPECT_FALSE(r.out.contains("protected")) << r.out.toStdString();
+    EXPECT_TRUE(pageContents(dir.path("b.pdf")).empty());
+    EXPECT_EQ(pageContents(dir.path("b.pdf"), "s3cret"), pagesOf(lockedPages, {1, 3}));
 
     r = cli({"split", "--odd", locked, dir.path("c.pdf")}, withoutPassword());
     EXPECT_EQ(r.status, 1);
@@ -399,6 +436,9 @@ TEST(CliUsage, EachUsageErrorNamesItsProblemOnOneLine)
         {{"merge", "--bookmarks=all", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: --bookmarks takes per-file, keep or none, not all"},
+        {{"merge", "--attachments=all", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --attachments takes keep or drop, not all"},
         {{"outline"}, 2, "paginor-cli: outline needs SOURCE"},
         {{"outline", "a.pdf", "b.pdf"}, 2, "paginor-cli: outline needs SOURCE"},
         // The keep policy with or without "=", and the old spelling of a split at bookmarks,

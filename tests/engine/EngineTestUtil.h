@@ -38,12 +38,12 @@ inline std::vector<std::string> pageTexts(const QString& path, const QString& pa
 }
 
 // True when qpdf reads every object and stream of the file without a warning.
-inline bool readsCleanly(const QString& path)
+inline bool readsCleanly(const QString& path, const QString& password = {})
 {
     try {
         QPDF pdf;
         pdf.setSuppressWarnings(true);
-        pdf.processFile(QFile::encodeName(path).constData());
+        pdf.processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
         for (auto& obj : pdf.getAllObjects())
             if (obj.isStream())
                 obj.getRawStreamData();

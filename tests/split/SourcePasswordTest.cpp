@@ -194,7 +194,7 @@ TEST_F(PasswordTest, SplitReusesThePasswordOfItsFileIgnoringCase)
     EXPECT_EQ(r.outcome, SplitRequest::Outcome::Succeeded);
     const auto src = pageContents(path, "right");
     ASSERT_EQ(src.size(), 3u);
-    EXPECT_EQ(pageContents(dir.path("odd.pdf")), (std::vector<std::string>{src[0], src[2]}));
+    EXPECT_EQ(pageContents(dir.path("odd.pdf"), "right"), (std::vector<std::string>{src[0], src[2]}));
 }
 
 TEST_F(PasswordTest, SplitOfATypedPathAsksAgain)
@@ -226,7 +226,7 @@ TEST_F(PasswordTest, SplitOfATypedPathAsksAgain)
     job.run(r);
     EXPECT_EQ(r.outcome, SplitRequest::Outcome::Succeeded);
     EXPECT_EQ(session.SourcePasswordFile, typed);
-    EXPECT_EQ(pageContents(dir.path("range.pdf")).size(), 2u);
+    EXPECT_EQ(pageContents(dir.path("range.pdf"), "right").size(), 2u);
 
     // An unprotected source needs no prompt, and the remembered pair is left alone.
     ui.calls.clear();

@@ -12,6 +12,7 @@
 #include <qpdf/QPDFWriter.hh>
 #include <qpdf/QUtil.hh>
 
+#include <cctype>
 #include <memory>
 #include <stdexcept>
 
@@ -63,25 +64,72 @@ void encrypt(QPDFWriter& w, const PdfSpec& recipe)
     // producers do.
     const std::string user = QUtil::utf8_to_pdf_doc(userUtf8);
     const std::string owner = QUtil::utf8_to_pdf_doc(ownerUtf8);
+    const bool allow = !recipe.restricted;
+    const auto print = allow ? qpdf_r3p_full : qpdf_r3p_none;
     switch (recipe.encryption) {
     case Encryption::None:
         break;
     case Encryption::Rc4_40:
-        w.setR2EncryptionParametersInsecure(user.c_str(), owner.c_str(), true, true, true, true);
+        w.setR2EncryptionParametersInsecure(user.c_str(), owner.c_str(), allow, allow, allow,
+                                            allow);
         break;
     case Encryption::Rc4_128:
-        w.setR3EncryptionParametersInsecure(user.c_str(), owner.c_str(), true, true, true, true,
-                                            true, true, qpdf_r3p_full);
+        w.setR3EncryptionParametersInsecure(user.c_str(), owner.c_str(), true, allow, allow, allow,
+                                            allow, allow, print);
         break;
     case Encryption::Aes_128:
-        w.setR4EncryptionParametersInsecure(user.c_str(), owner.c_str(), true, true, true, true,
-                                            true, true, qpdf_r3p_full, true, true);
+        w.setR4EncryptionParametersInsecure(user.c_str(), owner.c_str(), true, allow, allow, allow,
+                                            allow, allow, print, true, true);
         break;
     case Encryption::Aes_256:
-        w.setR6EncryptionParameters(userUtf8.c_str(), ownerUtf8.c_str(), true, true, true, true,
-                                    true, true, qpdf_r3p_full, true);
+        w.setR6EncryptionParameters(userUtf8.c_str(), ownerUtf8.c_str(), true, allow, allow, allow,
+                                    allow, allow, print, true);
         break;
     }
+}
+
+// The document extras of PdfSpec::extras; `layers` holds page k's layer at k - 1.
+void addExtras(QPDF& pdf, const PdfSpec& recipe, std::vector<QPDFObjectHandle> layers)
+{
+    const std::string m = recipe.marker.toStdString();
+    auto info = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    for (const char* key : {"/Title", "/Author", "/Subject", "/Keywords"}) {
+        std::string word = key + 1;
+        word[0] = char(std::tolower(word[0]));
+        info.replaceKey(key, QPDFObjectHandle::newUnicodeString(m + " " + word));
+    }
+    pdf.getTrailer().replaceKey("/Info", info);
+    auto root = pdf.getRoot();
+    auto xmp = newStream(pdf, "<x:xmpmeta xmlns:x='adobe:ns:meta/'>" + m + "</x:xmpmeta>");
+    xmp.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
+    xmp.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/XML"));
+    root.replaceKey("/Metadata", xmp);
+
+    auto order = QPDFObjectHandle::newArray();
+    for (size_t k = 0; k < layers.size(); ++k)
+        order.appendItem(k == 1 ? layers[k].wrapInArray() : layers[k]);
+    auto config = parse("<< /RBGroups [] >>");
+    config.replaceKey("/Name", QPDFObjectHandle::newString(m));
+    config.replaceKey("/Order", order);
+    if (layers.size() >= 2) {
+        config.replaceKey("/OFF", layers[1].wrapInArray());
+        config.getKey("/RBGroups").appendItem(QPDFObjectHandle::newArray({layers[0], layers[1]}));
+    }
+    auto properties = QPDFObjectHandle::newDictionary();
+    properties.replaceKey("/OCGs", QPDFObjectHandle::newArray(layers));
+    properties.replaceKey("/D", config);
+    root.replaceKey("/OCProperties", properties);
+
+    auto data = newStream(pdf, m + " invoice");
+    data.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/EmbeddedFile"));
+    auto spec = pdf.makeIndirectObject(
+        parse("<< /Type /Filespec /F (invoice.xml) /UF (invoice.xml) /AFRelationship /Data >>"));
+    spec.replaceKey("/EF", QPDFObjectHandle::newDictionary());
+    spec.getKey("/EF").replaceKey("/F", data);
+    auto names = parse("<< /EmbeddedFiles << /Names [(invoice.xml)] >> >>");
+    names.getKey("/EmbeddedFiles").getKey("/Names").appendItem(spec);
+    root.replaceKey("/Names", names);
+    root.replaceKey("/AF", spec.wrapInArray());
 }
 
 } // namespace
@@ -104,8 +152,18 @@ void makePdf(const QString& path, const PdfSpec& recipe)
         shared.replaceKey("/XObject", xobjects);
     }
 
+    std::vector<QPDFObjectHandle> layers;
+    for (int k = 1; recipe.extras && k <= recipe.pages; ++k) {
+        auto layer = pdf.makeIndirectObject(parse("<< /Type /OCG >>"));
+        layer.replaceKey("/Name", QPDFObjectHandle::newString(recipe.marker.toStdString() +
+                                                              " layer " + std::to_string(k)));
+        layers.push_back(layer);
+    }
+
     for (int k = 1; k <= recipe.pages; ++k) {
         std::string content = "BT /F1 24 Tf 72 700 Td (" + pageText(recipe, k) + ") Tj ET\n";
+        if (recipe.extras)
+            content = "/OC /L BDC " + content + "EMC\n";
         if (recipe.sharedResources)
             content += "q 100 0 0 100 72 72 cm /X" + std::to_string(k) + " Do Q\n";
         auto page = pdf.makeIndirectObject(parse("<< /Type /Page /MediaBox [0 0 612 792] >>"));
@@ -115,6 +173,10 @@ void makePdf(const QString& path, const PdfSpec& recipe)
         } else {
             auto res = parse("<< /Font << >> >>");
             res.getKey("/Font").replaceKey("/F1", font);
+            if (recipe.extras) {
+                res.replaceKey("/Properties", QPDFObjectHandle::newDictionary());
+                res.getKey("/Properties").replaceKey("/L", layers[size_t(k - 1)]);
+            }
             page.replaceKey("/Resources", res);
         }
         if (recipe.uriLinks > 0) {
@@ -163,6 +225,8 @@ void makePdf(const QString& path, const PdfSpec& recipe)
         first.getKey("/Annots").appendItem(link);
     }
 
+    if (recipe.extras)
+        addExtras(pdf, recipe, layers);
     if (recipe.pageLabels)
         pdf.getRoot().replaceKey("/PageLabels",
                                  parse("<< /Nums [0 << /S /r >> 2 << /S /D /St 1 >>] >>"));

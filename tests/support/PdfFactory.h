@@ -24,6 +24,7 @@ struct PdfSpec
     Encryption encryption = Encryption::None;
     QString userPassword; // "" with an owner password: opens without a password
     QString ownerPassword;
+    bool restricted = false;      // the encryption forbids printing, copying and every change
     bool sharedResources = false; // all pages share one /Resources dictionary with a font
     bool formField = false;       // page 1 carries an interactive text field
     bool link = false;            // page 1 links to the last page
@@ -32,6 +33,11 @@ struct PdfSpec
     int uriLinks = 0;
     bool objectStreams = false; // objects packed in object streams, as most producers write
     bool uncompressed = false;  // no stream compressed, so tests can edit the bytes
+    // Document extras, each named after the marker: information entries ("<marker> title" ...),
+    // XMP metadata, a layer "<marker> layer k" drawn on page k (layer 2 hidden, 1 and 2 a radio
+    // group, /Order [L1 [L2] L3 ...]) and the attachment "invoice.xml" ("<marker> invoice"),
+    // also the catalog's associated file.
+    bool extras = false;
 };
 
 // Writes a PDF made to `recipe` at `path` (replacing any file there).

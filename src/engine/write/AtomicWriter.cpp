@@ -182,6 +182,8 @@ void writeWithQpdf(QPDF& pdf, std::FILE* file, const WriteOptions& options)
     writer.setMinimumPDFVersion(options.minimumVersion, options.extensionLevel);
     // Filtered stream data passes through as it is; only unfiltered data gets compressed.
     writer.setDecodeLevel(qpdf_dl_none);
+    if (options.encryptLike)
+        writer.copyEncryptionParameters(*options.encryptLike);
     if (options.progress)
         writer.registerProgressReporter(std::make_shared<ProgressRelay>(options.progress));
     writer.write();

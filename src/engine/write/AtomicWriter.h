@@ -26,6 +26,11 @@ struct WriteOptions
     int extensionLevel = 0;
     // What a merge's output keeps of its inputs' bookmarks.
     BookmarkMode bookmarks = BookmarkMode::PerFile;
+    // Whether outputs keep their sources' document-level attachments.
+    bool keepAttachments = true;
+    // For qpdf's writer: the document whose encryption (algorithm, passwords, permissions) the
+    // output takes; null writes it unencrypted.
+    QPDF* encryptLike = nullptr;
 };
 
 // Runs `produce` on a stream to a temporary file in the target's folder and renames the file

@@ -287,12 +287,34 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
     for (auto& [number, page] : pages) {
         writeObject(number, page, true);
         // Everything this page reaches, before the next page: one pass over the file's area.
-        while (!m_queue.empty()) {
-            auto next = std::move(m_queue.back());
-            m_queue.pop_back();
-            writeObject(next.number, next.value, false, &next.retarget);
-        }
+        writeQueued();
     }
+    // The source's document-level extras, while its objects are numbered for this output.
+    m_extras.addSegment(source, indices, extrasEmitter());
+}
+
+void DirectWriter::writeQueued()
+{
+    while (!m_queue.empty()) {
+        auto next = std::move(m_queue.back());
+        m_queue.pop_back();
+        writeObject(next.number, next.value, false, &next.retarget);
+    }
+}
+
+ExtrasEmitter DirectWriter::extrasEmitter()
+{
+    ExtrasEmitter emitter;
+    emitter.reference = [this](QPDFObjectHandle h) {
+        std::string out;
+        reference(h, out);
+        writeQueued();
+        return out;
+    };
+    emitter.reached = [this](QPDFObjGen og) {
+        return m_numbers.count(og) > 0;
+    };
+    return emitter;
 }
 
 void DirectWriter::finish(const std::map<std::string, QString>& info)
@@ -304,7 +326,11 @@ void DirectWriter::finish(const std::map<std::string, QString>& info)
         text += std::to_string(n) + " 0 R ";
     text += "] >>\nendobj\n";
     emit(text);
-    const std::string structure = writeStructure();
+    std::string structure = writeStructure();
+    if (const std::string files = m_extras.embeddedFiles(); !files.empty())
+        structure = withNamesEntry(structure, "/EmbeddedFiles", files);
+    for (const auto& [key, value] : m_extras.catalogEntries())
+        structure += " " + key + " " + value;
 
     beginObject(kCatalog);
     text = "1 0 obj\n<< /Type /Catalog /Pages 2 0 R" + structure;
@@ -321,13 +347,12 @@ void DirectWriter::finish(const std::map<std::string, QString>& info)
     emit(text);
 
     int infoNumber = 0;
-    if (!info.empty()) {
+    if (const auto entries = m_extras.info(info); !entries.empty()) {
         infoNumber = allocate();
         beginObject(infoNumber);
         text = std::to_string(infoNumber) + " 0 obj\n<<";
-        for (const auto& [key, value] : info)
-            text +=
-                " " + key + " " + QPDFObjectHandle::newUnicodeString(value.toStdString()).unparse();
+        for (const auto& [key, value] : entries)
+            text += " " + key + " " + value;
         text += " >>\nendobj\n";
         emit(text);
     }

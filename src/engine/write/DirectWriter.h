@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/SourceDocument.h"
+#include "engine/structure/ExtrasPlan.h"
 #include "engine/structure/StructurePlan.h"
 
 #include <qpdf/QPDFObjGen.hh>
@@ -35,6 +36,9 @@ public:
 
     int32_t pageCount() const { return int32_t(m_pageNumbers.size()); }
 
+    // Whether document-level attachments are kept (the default); call before addSegment.
+    void keepAttachments(bool keep) { m_extras.keepAttachments(keep); }
+
 private:
     // A retargeted link's new /Dest as text, with the plan's answer for it; none when empty.
     struct Retarget
@@ -57,6 +61,8 @@ private:
     void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
                        const Retarget* retarget = nullptr);
     void writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget = nullptr);
+    void writeQueued();
+    ExtrasEmitter extrasEmitter();
 
     std::FILE* m_file;
     int64_t m_offset = 0;
@@ -80,6 +86,7 @@ private:
     std::vector<Pending> m_queue;
 
     StructurePlan m_plan;
+    ExtrasPlan m_extras;
     int m_segment = -1;
 };
 

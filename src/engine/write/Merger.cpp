@@ -193,6 +193,7 @@ private:
     void stream(std::FILE* file)
     {
         DirectWriter writer(file, m_options.bookmarks);
+        writer.keepAttachments(m_options.keepAttachments);
         const int n = int(m_inputs.size());
         // Freeing a parsed document costs about as much as writing it: a helper does it
         // while the next input is written. One at a time, so few files stay open.
@@ -247,6 +248,7 @@ private:
         const int total = int(m_inputs.size()) * 2;
         std::vector<std::shared_ptr<SourceDocument>> sources;
         OutputBuilder builder(m_options.bookmarks);
+        builder.keepAttachments(m_options.keepAttachments);
         for (size_t i = 0; i < m_inputs.size(); ++i) {
             std::shared_ptr<SourceDocument> opened;
             try {

@@ -43,16 +43,36 @@ void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>&
             m_firstCopy.emplace(key, to);
         m_copies.push_back({&source, from, to, segment});
     }
+    std::vector<QPDFObjectHandle> pages;
+    for (int32_t index : indices)
+        pages.push_back(source.originalPage(index));
+    m_extras.addSegment(source, indices, extrasEmitter(source, std::move(pages)));
+}
+
+ExtrasEmitter OutputBuilder::extrasEmitter(SourceDocument& source,
+                                           std::vector<QPDFObjectHandle> pages)
+{
+    ExtrasEmitter emitter;
+    emitter.reference = [this, &source](QPDFObjectHandle h) {
+        if (source.isPage(h.getObjGen())) {
+            auto copy = m_firstCopy.find({&source, h.getObjGen()});
+            return copy == m_firstCopy.end() ? std::string("null") : copy->second.unparse();
+        }
+        return m_out->copyForeignObject(h).unparse();
+    };
+    // qpdf does not tell what a copy took along, so the pages are walked, once, when asked.
+    auto reached = std::make_shared<std::set<QPDFObjGen>>();
+    emitter.reached = [reached, pages = std::move(pages)](QPDFObjGen og) {
+        if (reached->empty())
+            *reached = reachedFrom(pages);
+        return reached->count(og) > 0;
+    };
+    return emitter;
 }
 
 void OutputBuilder::setInfo(const std::map<std::string, QString>& entries)
 {
-    if (entries.empty())
-        return;
-    auto info = m_out->makeIndirectObject(QPDFObjectHandle::newDictionary());
-    for (const auto& [key, text] : entries)
-        info.replaceKey(key, QPDFObjectHandle::newUnicodeString(text.toStdString()));
-    m_out->getTrailer().replaceKey("/Info", info);
+    m_info = entries;
 }
 
 void OutputBuilder::finish()
@@ -61,6 +81,31 @@ void OutputBuilder::finish()
     addStructure();
     if (m_anyLabels)
         copyLabels();
+    addExtras();
+}
+
+void OutputBuilder::addExtras()
+{
+    auto root = m_out->getRoot();
+    // Wrapped in an array: qpdf cannot parse a lone reference.
+    auto parse = [this](const std::string& text) {
+        return QPDFObjectHandle::parse(m_out.get(), "[" + text + "]", "kept document entry")
+            .getArrayItem(0);
+    };
+    for (const auto& [key, value] : m_extras.catalogEntries())
+        root.replaceKey(key, parse(value));
+    if (const std::string files = m_extras.embeddedFiles(); !files.empty()) {
+        if (!root.getKey("/Names").isDictionary())
+            root.replaceKey("/Names", QPDFObjectHandle::newDictionary());
+        root.getKey("/Names").replaceKey("/EmbeddedFiles", parse(files));
+    }
+    const auto entries = m_extras.info(m_info);
+    if (entries.empty())
+        return;
+    auto info = m_out->makeIndirectObject(QPDFObjectHandle::newDictionary());
+    for (const auto& [key, text] : entries)
+        info.replaceKey(key, parse(text));
+    m_out->getTrailer().replaceKey("/Info", info);
 }
 
 namespace {

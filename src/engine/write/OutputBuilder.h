@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/SourceDocument.h"
+#include "engine/structure/ExtrasPlan.h"
 #include "engine/structure/StructurePlan.h"
 
 #include <qpdf/QPDF.hh>
@@ -27,8 +28,12 @@ public:
     // outlive the write of this output: stream data is read from it then. Throws on failure.
     void addPages(SourceDocument& source, const std::vector<int32_t>& indices);
 
-    // Document-information entries by key ("/Creator"), written as text strings.
+    // Document-information entries by key ("/Creator"), written as text strings over those
+    // the first source gives.
     void setInfo(const std::map<std::string, QString>& entries);
+
+    // Whether document-level attachments are kept (the default); call before addPages.
+    void keepAttachments(bool keep) { m_extras.keepAttachments(keep); }
 
     // Completes links, bookmarks, named destinations and page labels once all pages are in.
     // Call once, before writing.
@@ -51,12 +56,16 @@ private:
     void fixLinks();
     void addStructure();
     void copyLabels();
+    ExtrasEmitter extrasEmitter(SourceDocument& source, std::vector<QPDFObjectHandle> pages);
+    void addExtras();
 
     std::shared_ptr<QPDF> m_out;
     std::unique_ptr<QPDFPageDocumentHelper> m_pages;
     std::unique_ptr<QPDFAcroFormDocumentHelper> m_form;
     std::vector<Copy> m_copies;
     StructurePlan m_plan;
+    ExtrasPlan m_extras;
+    std::map<std::string, QString> m_info;
     std::map<std::pair<SourceDocument*, QPDFObjGen>, QPDFObjectHandle> m_firstCopy;
     std::vector<QPDFObjectHandle> m_labels;
     bool m_anyLabels = false;
