@@ -28,12 +28,14 @@ int dryRunSplit(const CommandLine& line)
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password);
     const QString source = line.source.trimmed();
-    SourceCount count = countPages(engine, source, QString());
+    // Only a split at bookmarks needs the outline; counting reads the page tree alone.
+    const bool outline = line.options.mode == SplitMode::Bookmarks;
+    SourceCount count = countPages(engine, source, QString(), outline);
     if (count.state == SourceCount::State::Protected) {
         SourcePassword password(engine, session, ui);
         if (!password.AskSourcePassword(source))
             return 1;
-        count = countPages(engine, source, session.SourcePassword);
+        count = countPages(engine, source, session.SourcePassword, outline);
     }
     switch (count.state) {
     case SourceCount::State::Unreadable:

@@ -25,6 +25,13 @@ void printTo(std::FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
+// What the engine left out of the outputs, one line each.
+void printWarnings(PDFLibrary& engine)
+{
+    for (const QString& warning : engine.takeWarnings())
+        printTo(stderr, QStringLiteral("Warning: %1\n").arg(warning));
+}
+
 int runSplit(const CommandLine& line)
 {
     if (line.dryRun)
@@ -41,6 +48,7 @@ int runSplit(const CommandLine& line)
     request.options = line.options;
     job.run(request);
     ui.progress(QString());
+    printWarnings(engine);
     switch (request.outcome) {
     case SplitRequest::Outcome::Succeeded:
         return 0;
@@ -117,6 +125,7 @@ int runMerge(const CommandLine& line)
     job.setKnownPasswords(line.passwords);
     const MergeResult outcome = job.CmdMerge_Click();
     ui.progress(QString());
+    printWarnings(engine);
     return outcome.kind == MergeResult::Kind::Merged ? 0 : 1;
 }
 

@@ -9,8 +9,10 @@
 #include "engine/write/WriterChoice.h"
 
 #include <QFile>
+#include <algorithm>
 #include <map>
 #include <numeric>
+#include <utility>
 
 namespace paginor {
 
@@ -71,6 +73,16 @@ struct PDFLibrary::Impl
     BookmarkMode bookmarks = BookmarkMode::PerFile;
     bool keepEncryption = true;
     bool keepAttachments = true;
+    std::vector<QString> warnings;
+
+    void warn(const std::vector<std::string>& notes)
+    {
+        for (const auto& note : notes) {
+            const QString text = QString::fromStdString(note);
+            if (std::find(warnings.begin(), warnings.end(), text) == warnings.end())
+                warnings.push_back(text);
+        }
+    }
 
     bool failed(EngineError code)
     {
@@ -204,6 +216,7 @@ bool PDFLibrary::WriteToFile(const QString& path)
             writeAtomically(target, options,
                             [&](std::FILE* file) { writeWithQpdf(builder.pdf(), file, options); });
         }
+        m->warn(doc.source->structure().warnings());
         m->cache.forgetReplaced(target);
         return true;
     });
@@ -234,6 +247,11 @@ bool PDFLibrary::DropDocument(int32_t id)
         return m->failed(EngineError::UnknownHandle);
     m->current.reset();
     return true;
+}
+
+std::vector<QString> PDFLibrary::takeWarnings()
+{
+    return std::exchange(m->warnings, {});
 }
 
 int32_t PDFLibrary::LastErrorNumber() const
@@ -269,6 +287,7 @@ int32_t PDFLibrary::MergePathList(const QString& listName, const QString& output
             return true;
         }))
         return 0;
+    m->warn(outcome.warnings);
     if (outcome.error != EngineError::None) {
         m->failed(outcome.error);
         return outcome.joined;

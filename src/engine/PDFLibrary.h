@@ -73,6 +73,10 @@ public:
     // Releases the document with this id. Returns false for an unknown id.
     bool DropDocument(int32_t id);
 
+    // Takes the notes on what the outputs written since the last call left out of their
+    // sources (a bookmark's action too large to copy, say), each once, in the order met.
+    std::vector<QString> takeWarnings();
+
     // Returns the code of the last failure (an EngineError value).
     int32_t LastErrorNumber() const;
 

@@ -10,7 +10,8 @@
 
 namespace paginor {
 
-SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& password)
+SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& password,
+                       bool outline)
 {
     SourceCount count;
     if (!SplitJob::isSource(path))
@@ -24,7 +25,7 @@ SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& p
         count.state = SourceCount::State::Counted;
         count.pageTotal = pages;
         // The engine keeps what the probe parsed: opening the same file again reads nothing.
-        if (engine.OpenDocument(path, password)) {
+        if (outline && engine.OpenDocument(path, password)) {
             count.outlineRead = engine.readBookmarks(count.bookmarks);
             engine.DropDocument(engine.DocumentIdAt(1));
         }

@@ -28,8 +28,9 @@ struct SourceCount
     };
     State state = State::Unreadable;
     int32_t pageTotal = 0;
-    // When Counted: the outline, read with the count so that a split at bookmarks can be told
-    // without opening the file again. outlineRead is false when it could not be read.
+    // When Counted and asked for: the outline, read with the count so that a split at
+    // bookmarks can be told without opening the file again. outlineRead is false when it was
+    // not asked for or could not be read.
     std::vector<BookmarkLevel> bookmarks;
     bool outlineRead = false;
 };
@@ -41,9 +42,11 @@ inline const char* const kDamagedSourceText = "Not a PDF file, or damaged";
 
 // Opens `path` with `password` through the engine's probe (ProbeOpen, ProbeInfo item 20,
 // ProbeClose) and says what came of it. A path the split would not take as its source (see
-// SplitJob::isSource) is Unreadable without being opened. A counted source's outline is read
-// as the split job reads it (PDFLibrary::readBookmarks), from what the probe parsed.
-SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& password);
+// SplitJob::isSource) is Unreadable without being opened. With `outline`, a counted source's
+// outline is read as the split job reads it (PDFLibrary::readBookmarks), from what the probe
+// parsed; without it only the page tree is read, which is all that counting needs.
+SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& password,
+                       bool outline = true);
 
 // Counts a source's pages on a thread of its own, with an engine instance of its own, so that
 // neither typing nor the window's engine ever waits for a large file. The answers of the last

@@ -31,7 +31,9 @@ ObjectStreamReader::ObjectStreamReader(QPDF& pdf, const std::vector<QPDFObjGen>&
 {
     try {
         // The table is ordered by object number, so the entries come out sorted.
-        for (const auto& [og, entry] : m_pdf.getXRefTable())
+        const auto table = m_pdf.getXRefTable();
+        m_entries.reserve(table.size());
+        for (const auto& [og, entry] : table)
             if (og.getGen() == 0 && og.getObj() > 0)
                 m_entries.push_back({og.getObj(),
                                      entry.getType() == 2 ? entry.getObjStreamNumber() : 0, 0,

@@ -203,7 +203,7 @@ void StructureIndex::readOutline(QPDFObjectHandle outlines)
     }
 }
 
-Bookmark StructureIndex::readBookmark(QPDFObjectHandle item, int32_t parent) const
+Bookmark StructureIndex::readBookmark(QPDFObjectHandle item, int32_t parent)
 {
     // Each part on its own: a bookmark with a damaged target or colour keeps its place.
     Bookmark mark;
@@ -214,9 +214,7 @@ Bookmark StructureIndex::readBookmark(QPDFObjectHandle item, int32_t parent) con
     } catch (const std::exception&) {
     }
     try {
-        auto color = item.getKey("/C");
-        if (color.isArray() && color.getArrayNItems() == 3)
-            mark.color = plainCopy(color);
+        mark.color = colorCopy(item.getKey("/C"));
         auto flags = item.getKey("/F");
         mark.flags = flags.isInteger() ? int(flags.getIntValue() & 3) : 0;
         auto count = item.getKey("/Count");
@@ -229,8 +227,10 @@ Bookmark StructureIndex::readBookmark(QPDFObjectHandle item, int32_t parent) con
         auto action = m_load(item.getKey("/A"));
         if (destinationOf(item, action, dest))
             mark.target = resolve(dest);
-        else if (action.isDictionary())
-            mark.action = plainCopy(action);
+        else if (action.isDictionary() && !m_copier.copy(action, mark.action))
+            m_warnings.push_back("The action of the bookmark \"" +
+                                 QPDFObjectHandle::newString(mark.title).getUTF8Value() +
+                                 "\" is too large and was left out.");
     } catch (const std::exception&) {
         mark.target = Target();
         mark.action = QPDFObjectHandle();

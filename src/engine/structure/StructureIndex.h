@@ -2,7 +2,7 @@
 
 #include "engine/read/DestinationScanner.h"
 #include "engine/read/ObjectStreamReader.h"
-#include "engine/structure/PlainCopy.h"
+#include "engine/structure/SubgraphCopy.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -41,8 +41,8 @@ struct Bookmark
     int flags = 0;          // italic 1, bold 2
     bool open = false;
     Target target;
-    // A plain copy of an action that leads out of the document (a web address, say); null
-    // for bookmarks that lead to a page.
+    // A copy (SubgraphCopier's) of an action that leads out of the document (a web address,
+    // say); null for bookmarks that lead to a page, and for an action past the copy's budget.
     QPDFObjectHandle action;
 };
 
@@ -107,13 +107,19 @@ public:
     // The document-information title, "" when missing or blank.
     const std::string& title() const { return m_title; }
 
+    // The document holding the bookmarks' actions, for a plan that outlives the index.
+    const std::shared_ptr<QPDF>& copies() const { return m_copier.document(); }
+
+    // What was left out of the structure and why, one line each (UTF-8), in outline order.
+    const std::vector<std::string>& warnings() const { return m_warnings; }
+
 private:
     // Name-tree sizes past which a file is taken to be hostile, not a manual.
     static constexpr size_t kMaxEntries = 1000000;
 
     void readOutline(QPDFObjectHandle outlines);
     // The bookmark of the outline item `item` (a dictionary, already read), child of `parent`.
-    Bookmark readBookmark(QPDFObjectHandle item, int32_t parent) const;
+    Bookmark readBookmark(QPDFObjectHandle item, int32_t parent);
     // destinationOf for a dictionary `holder` whose /A is `action`, already read.
     static bool destinationOf(QPDFObjectHandle holder, QPDFObjectHandle action,
                               QPDFObjectHandle& dest);
@@ -156,6 +162,8 @@ private:
     std::map<int32_t, std::vector<int32_t>> m_destsOn;
     std::vector<int32_t> m_outward;
     std::string m_title;
+    SubgraphCopier m_copier; // holds the bookmarks' actions
+    std::vector<std::string> m_warnings;
 };
 
 } // namespace paginor

@@ -34,6 +34,8 @@ int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>
 {
     Segment segment;
     segment.index = &source.structure();
+    if (segment.index->copies())
+        m_copies.push_back(segment.index->copies());
     for (size_t k = 0; k < indices.size(); ++k)
         segment.pages.emplace(indices[k], at + int32_t(k));
     addNames(segment, indices, at);

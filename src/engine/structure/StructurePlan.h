@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -130,6 +131,8 @@ private:
     std::vector<OutlineNode> m_nodes; // in outline order: every parent before its children
     std::vector<NamedTarget> m_names;
     std::set<std::string> m_usedNames;
+    // The sources' copies of actions, kept for the writers after the sources are closed.
+    std::vector<std::shared_ptr<QPDF>> m_copies;
 };
 
 } // namespace paginor

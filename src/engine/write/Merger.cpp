@@ -121,6 +121,12 @@ private:
         throw EngineFailure(inputError(e), e.what(), m_inputs[i].path);
     }
 
+    void noteWarnings(SourceDocument& source)
+    {
+        const auto& notes = source.structure().warnings();
+        m_outcome.warnings.insert(m_outcome.warnings.end(), notes.begin(), notes.end());
+    }
+
     void report(int done, int total)
     {
         if (m_progress)
@@ -218,6 +224,7 @@ private:
                         doc->stayOpen(true);
                         writer.addSegment(*doc, allPages(*doc));
                         doc->stayOpen(false);
+                        noteWarnings(*doc);
                     } catch (const std::exception& e) {
                         failAt(i, e);
                     }
@@ -256,6 +263,7 @@ private:
                 opened->stayOpen(true);
                 builder.addPages(*opened, allPages(*opened));
                 opened->stayOpen(false);
+                noteWarnings(*opened);
             } catch (const std::exception& e) {
                 failAt(i, e);
             }

@@ -237,9 +237,9 @@ void OutputBuilder::addStructure()
             if (node->outPage >= 0)
                 item.replaceKey("/Dest", destArray(pageRef(node->outPage), node->view));
             else if (QPDFObjectHandle(node->action).isDictionary())
-                item.replaceKey("/A", plainCopy(node->action));
+                item.replaceKey("/A", importCopy(*m_out, node->action));
             if (QPDFObjectHandle(node->color).isArray())
-                item.replaceKey("/C", plainCopy(node->color));
+                item.replaceKey("/C", QPDFObjectHandle(node->color).shallowCopy());
             if (node->flags)
                 item.replaceKey("/F", QPDFObjectHandle::newInteger(node->flags));
         }

@@ -4,9 +4,78 @@
 
 #include "engine/write/PdfText.h"
 
+#include <map>
+#include <utility>
+
 namespace paginor {
 
 namespace {
+
+// Writes SubgraphCopier's copies (bookmark actions), each of their objects once per output.
+class CopyWriter
+{
+public:
+    CopyWriter(const std::function<int()>& allocate,
+               const std::function<void(int, const std::string&)>& write)
+        : m_allocate(allocate), m_write(write)
+    {
+    }
+
+    // Appends `h`: a reference to its object when it has one, else its value.
+    void append(QPDFObjectHandle h, std::string& out)
+    {
+        if (!h.isIndirect())
+            return appendValue(h, out);
+        auto [at, fresh] = m_numbers.emplace(std::make_pair(h.getOwningQPDF(), h.getObjGen()), 0);
+        if (fresh) {
+            at->second = m_allocate();
+            m_pending.emplace_back(at->second, h);
+        }
+        appendReference(at->second, out);
+    }
+
+    // Writes the objects that append() referred to, and those they refer to.
+    void finish()
+    {
+        std::string body;
+        while (!m_pending.empty()) {
+            auto [number, h] = m_pending.back();
+            m_pending.pop_back();
+            body.clear();
+            appendValue(h, body);
+            m_write(number, body);
+        }
+    }
+
+private:
+    void appendValue(QPDFObjectHandle h, std::string& out)
+    {
+        if (h.isArray()) {
+            out += "[ ";
+            for (auto item : h.aitems()) {
+                append(item, out);
+                out += ' ';
+            }
+            out += ']';
+        } else if (h.isDictionary()) {
+            out += "<< ";
+            for (auto item : h.ditems()) {
+                appendName(item.first, out);
+                out += ' ';
+                append(item.second, out);
+                out += ' ';
+            }
+            out += ">>";
+        } else {
+            out += h.unparse();
+        }
+    }
+
+    const std::function<int()>& m_allocate;
+    const std::function<void(int, const std::string&)>& m_write;
+    std::map<std::pair<QPDF*, QPDFObjGen>, int> m_numbers;
+    std::vector<std::pair<int, QPDFObjectHandle>> m_pending;
+};
 
 void appendPageDest(int page, const std::string& view, std::string& out)
 {
@@ -34,6 +103,7 @@ std::string writeStructureText(const StructureLayout& layout, const std::functio
     std::string entries;
     std::string body;
     const auto& outline = layout.outline;
+    CopyWriter copies(allocate, write);
     if (!outline.empty()) {
         std::vector<int> numbers(outline.size());
         for (auto& number : numbers)
@@ -65,15 +135,17 @@ std::string writeStructureText(const StructureLayout& layout, const std::functio
                 body += " /Dest ";
                 appendPageDest(pageNumber(node->outPage), node->view, body);
             } else if (node && QPDFObjectHandle(node->action).isDictionary()) {
-                body += " /A " + plainCopy(node->action).unparse();
+                body += " /A ";
+                copies.append(node->action, body);
             }
             if (node && QPDFObjectHandle(node->color).isArray())
-                body += " /C " + plainCopy(node->color).unparse();
+                body += " /C " + QPDFObjectHandle(node->color).unparse();
             if (node && node->flags)
                 body += " /F " + std::to_string(node->flags);
             body += " >>";
             write(numbers[i], body);
         }
+        copies.finish();
         entries += " /Outlines ";
         appendReference(numbers[0], entries);
     }
