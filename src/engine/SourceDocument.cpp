@@ -341,6 +341,18 @@ const StructureIndex& SourceDocument::structure()
     return *m_structure;
 }
 
+const TagTree& SourceDocument::tags()
+{
+    if (!m_tags) {
+        std::vector<QPDFObjectHandle> pages;
+        pages.reserve(m_pages.size());
+        for (auto& page : m_pages)
+            pages.push_back(page.getObjectHandle());
+        m_tags = std::make_unique<TagTree>(*m_pdf, pages);
+    }
+    return *m_tags;
+}
+
 bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     // Pages are changed in the document (inherited attributes, pruned resources), which a

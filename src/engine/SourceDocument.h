@@ -4,6 +4,7 @@
 #include "engine/read/ObjectStreamReader.h"
 #include "engine/structure/BookmarkLevels.h"
 #include "engine/structure/StructureIndex.h"
+#include "engine/structure/TagTree.h"
 #include "engine/write/ResourcePruner.h"
 
 #include <qpdf/QPDF.hh>
@@ -96,6 +97,10 @@ public:
     // every later output of this source.
     const StructureIndex& structure();
 
+    // The logical structure tree (tagged PDF), read on first use and kept for every later
+    // output of this source.
+    const TagTree& tags();
+
     // Sets `value` to the object `og` parsed apart from the document's cache, for an output
     // that alone needs it, and returns true; false when it should be taken from the document
     // as usual. Only while the document is unchanged from the file.
@@ -128,6 +133,7 @@ private:
     std::unique_ptr<QPDFPageLabelDocumentHelper> m_labels;
     std::unique_ptr<std::vector<BookmarkLevel>> m_bookmarks;
     std::unique_ptr<StructureIndex> m_structure;
+    std::unique_ptr<TagTree> m_tags;
     std::string m_version;
     int m_extension = 0;
     // Pages listed without being parsed get their inherited attributes on first use.

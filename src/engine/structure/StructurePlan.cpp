@@ -63,7 +63,10 @@ void LinkFix::apply(QPDFObjectHandle annot, QPDFObjectHandle pageRef) const
         annot.removeKey("/A");
 }
 
-StructurePlan::StructurePlan(BookmarkMode mode) : m_mode(mode) {}
+StructurePlan::StructurePlan(BookmarkMode mode, bool tags)
+    : m_mode(mode), m_tags(tags, mode == BookmarkMode::PerFile)
+{
+}
 
 int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
                               int32_t at)
@@ -75,6 +78,7 @@ int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>
     addNames(segment, indices, at);
     if (m_mode != BookmarkMode::None)
         addBookmarks(segment, source, at);
+    m_tags.addSegment(source.tags(), indices, at, fileTitle(source, *segment.index));
     m_segments.push_back(std::move(segment));
     return int(m_segments.size()) - 1;
 }

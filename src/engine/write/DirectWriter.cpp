@@ -42,8 +42,8 @@ public:
 
 } // namespace
 
-DirectWriter::DirectWriter(std::FILE* file, BookmarkMode bookmarks)
-    : m_file(file), m_plan(bookmarks)
+DirectWriter::DirectWriter(std::FILE* file, BookmarkMode bookmarks, bool tags)
+    : m_file(file), m_plan(bookmarks, tags)
 {
     m_offsets.resize(3, 0); // the catalog and the page tree are written last
     emit("%PDF-1.3\n%\xbf\xf7\xa2\xfe\n");
@@ -126,7 +126,7 @@ void DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& o
 {
     const int number = allocate();
     m_numbers.emplace(og, number);
-    m_queue.push_back({number, value, std::move(dest)});
+    m_queue.push_back({number, value, std::move(dest), og});
     appendNumber(number, out);
 }
 
@@ -218,7 +218,7 @@ void DirectWriter::serializeArray(QPDFObjectHandle h, std::string& out)
 }
 
 void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
-                                 const std::string& dest)
+                                 const std::string& dest, int structKey)
 {
     out += "<<";
     // A retargeted link: its /Dest is `dest`, and a go-to action it had is dropped.
@@ -237,6 +237,12 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
             continue;
         if (!item.second.isIndirect() && item.second.isNull())
             continue;
+        // Keys into the source's parent tree: the output's own, or none.
+        if (key == "/StructParents" || key == "/StructParent") {
+            if (structKey >= 0)
+                out += " " + key + " " + std::to_string(structKey);
+            continue;
+        }
         out += ' ';
         appendName(key, out);
         out += ' ';
@@ -255,7 +261,8 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         out += " >>";
 }
 
-void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest)
+void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest,
+                               int structKey)
 {
     m_buffer.clear();
     m_buffer += std::to_string(number);
@@ -266,7 +273,7 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const 
             throw EngineFailure(EngineError::InputChanged,
                                 m_source->path() + ": unreadable stream data", m_source->path());
         auto bytes = data.getBufferSharedPointer();
-        serializeDict(h.getDict(), m_buffer, true, false);
+        serializeDict(h.getDict(), m_buffer, true, false, {}, structKey);
         m_buffer += " /Length ";
         m_buffer += std::to_string(bytes->getSize());
         m_buffer += " >>\nstream\n";
@@ -276,7 +283,7 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const 
         emit("\nendstream\nendobj\n");
         return;
     } else if (h.isDictionary()) {
-        serializeDict(h, m_buffer, false, page, dest);
+        serializeDict(h, m_buffer, false, page, dest, structKey);
         m_buffer += "\nendobj\n";
     } else {
         // Scalars and arrays; `h` is indirect, so write its value, not a reference to it.
@@ -314,14 +321,21 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
     m_segment = m_plan.addSegment(source, indices, at);
     m_anyLabels = m_anyLabels || source.hasPageLabels();
 
-    for (auto& [number, page] : pages) {
-        writeObject(number, page, true);
+    const auto& tags = m_plan.tags();
+    for (size_t k = 0; k < pages.size(); ++k) {
+        writeObject(pages[k].first, pages[k].second, true, {}, tags.pageKey(at + int32_t(k)));
         // Everything this page reaches, before the next page: one pass over the file's area.
         while (!m_queue.empty()) {
             auto next = std::move(m_queue.back());
             m_queue.pop_back();
-            writeObject(next.number, next.value, false, next.dest);
+            writeObject(next.number, next.value, false, next.dest,
+                        tags.objectKey(m_segment, next.og));
         }
+    }
+    for (QPDFObjGen og : tags.objects(m_segment)) {
+        auto found = m_numbers.find(og);
+        if (found != m_numbers.end())
+            m_tagObjects.emplace(std::make_pair(m_segment, og), found->second);
     }
 }
 
@@ -390,22 +404,33 @@ void DirectWriter::finish(const std::map<std::string, QString>& info)
     }
 }
 
-// Writes the outline and the named-destination tree; returns the catalog's entries for them.
+// Writes the structure tree, the outline and the named-destination tree; returns the catalog's
+// entries for them.
 std::string DirectWriter::writeStructure()
 {
-    if (m_plan.empty())
-        return {};
     std::string text;
-    return m_plan.writeText([this] { return allocate(); },
+    auto write = [this, &text](int number, const std::string& body) {
+        text = std::to_string(number);
+        text += " 0 obj\n";
+        text += body;
+        text += "\nendobj\n";
+        beginObject(number);
+        emit(text);
+    };
+    std::string entries = m_plan.tags().writeText(
+        [this] { return allocate(); },
+        [this](int32_t outPage) { return m_pageNumbers.at(size_t(outPage)); },
+        [this](int segment, QPDFObjGen og) {
+            auto found = m_tagObjects.find({segment, og});
+            return found == m_tagObjects.end() ? 0 : found->second;
+        },
+        write);
+    if (m_plan.empty())
+        return entries;
+    return entries +
+           m_plan.writeText([this] { return allocate(); },
                             [this](int32_t outPage) { return m_pageNumbers.at(size_t(outPage)); },
-                            [this, &text](int number, const std::string& body) {
-                                text = std::to_string(number);
-                                text += " 0 obj\n";
-                                text += body;
-                                text += "\nendobj\n";
-                                beginObject(number);
-                                emit(text);
-                            });
+                            write);
 }
 
 } // namespace paginor

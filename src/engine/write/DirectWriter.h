@@ -23,7 +23,9 @@ namespace paginor {
 class DirectWriter
 {
 public:
-    explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep);
+    // `tags` false drops the sources' logical structure.
+    explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep,
+                          bool tags = true);
 
     // Whether `indices` of `source` can be written this way: no form fields, no page twice.
     static bool suits(SourceDocument& source, const std::vector<int32_t>& indices);
@@ -50,9 +52,11 @@ private:
     std::string writeStructure();
     void serialize(QPDFObjectHandle h, std::string& out);
     void serializeArray(QPDFObjectHandle h, std::string& out);
+    // `structKey` is the object's parent-tree key in the output, -1 for none.
     void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
-                       const std::string& dest = {});
-    void writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest = {});
+                       const std::string& dest = {}, int structKey = -1);
+    void writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest = {},
+                     int structKey = -1);
 
     std::FILE* m_file;
     int64_t m_offset = 0;
@@ -72,11 +76,14 @@ private:
         int number;
         QPDFObjectHandle value;
         std::string dest; // a retargeted link's new /Dest, as text
+        QPDFObjGen og;
     };
     std::vector<Pending> m_queue;
 
     StructurePlan m_plan;
     int m_segment = -1;
+    // The numbers of the source objects the structure tree refers to, by segment.
+    std::map<std::pair<int, QPDFObjGen>, int> m_tagObjects;
 };
 
 } // namespace paginor

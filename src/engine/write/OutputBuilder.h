@@ -21,7 +21,8 @@ namespace paginor {
 class OutputBuilder
 {
 public:
-    explicit OutputBuilder(BookmarkMode bookmarks = BookmarkMode::Keep);
+    // `tags` false drops the sources' logical structure.
+    explicit OutputBuilder(BookmarkMode bookmarks = BookmarkMode::Keep, bool tags = true);
 
     // Appends the pages at `indices` (zero-based) of `source`, in that order. The source must
     // outlive the write of this output: stream data is read from it then. Throws on failure.
@@ -50,6 +51,8 @@ private:
     QPDFAcroFormDocumentHelper& outForm();
     void fixLinks();
     void addStructure();
+    void keyCopies(Copy copy, bool first);
+    void addTags();
     void copyLabels();
 
     std::shared_ptr<QPDF> m_out;
@@ -58,6 +61,8 @@ private:
     std::vector<Copy> m_copies;
     StructurePlan m_plan;
     std::map<std::pair<SourceDocument*, QPDFObjGen>, QPDFObjectHandle> m_firstCopy;
+    // The copies of the source objects the structure tree refers to, by segment.
+    std::map<std::pair<int, QPDFObjGen>, QPDFObjectHandle> m_tagObjects;
     std::vector<QPDFObjectHandle> m_labels;
     bool m_anyLabels = false;
     PdfVersion m_version;
