@@ -53,6 +53,18 @@ bool takeBookmarks(const QString& word, const QStringList& allowed, CommandLine&
     return true;
 }
 
+// Reads "--structure=keep|drop"; false when the word is not that option.
+bool takeStructure(const QString& word, CommandLine& line, bool& ok)
+{
+    const QLatin1String prefix("--structure=");
+    if (!word.startsWith(prefix))
+        return false;
+    const QString mode = word.mid(prefix.size());
+    ok = mode == QLatin1String("keep") || mode == QLatin1String("drop");
+    line.structure = mode != QLatin1String("drop");
+    return true;
+}
+
 CommandLine parseSplit(const QStringList& args)
 {
     CommandLine line;
@@ -83,6 +95,11 @@ CommandLine parseSplit(const QStringList& args)
             continue;
         }
         bool known = false;
+        if (takeStructure(word, line, known)) {
+            if (!known)
+                return refuse(QStringLiteral("--structure= takes keep or drop"));
+            continue;
+        }
         if (takeBookmarks(word, {QStringLiteral("none")}, line, known)) {
             if (!known)
                 return refuse(QStringLiteral("split takes only --bookmarks=none"));
@@ -168,6 +185,11 @@ CommandLine parseMerge(const QStringList& args)
             continue;
         }
         bool known = false;
+        if (!optionsEnded && takeStructure(word, line, known)) {
+            if (!known)
+                return refuse(QStringLiteral("--structure= takes keep or drop"));
+            continue;
+        }
         if (!optionsEnded &&
             takeBookmarks(
                 word, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
@@ -237,6 +259,9 @@ QString usageText()
         "Outputs keep the bookmarks, links and named destinations of their pages. merge's\n"
         "--bookmarks= is per-file (an entry for each input above its own bookmarks, the\n"
         "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks=none.\n"
+        "Tagged inputs keep their structure tree (headings, tables, alternate text, reading\n"
+        "order) trimmed to each output's pages and joined in a merge; --structure=drop on split\n"
+        "or merge leaves it out. A damaged tree is repaired or dropped with a warning.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
         "With --bookmarks LEVEL one part per bookmark of that level (1 = the top), written as\n"
         "\"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"

@@ -36,6 +36,8 @@ struct CommandLine
 
     // --bookmarks=MODE: merge per-file (default), keep or none; split none.
     BookmarkMode bookmarks = BookmarkMode::PerFile;
+    // --structure=keep|drop on split and merge: whether tagged structure is kept.
+    bool structure = true;
 
     // split and merge: the output file; merge: the inputs in order.
     QString output;

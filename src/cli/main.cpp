@@ -25,12 +25,20 @@ void printTo(std::FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
+// What the engine repaired or left out on the way, which did not stop the job.
+void printWarnings(PDFLibrary& engine)
+{
+    for (const QString& warning : engine.takeWarnings())
+        printTo(stderr, QStringLiteral("Warning: %1\n").arg(warning));
+}
+
 int runSplit(const CommandLine& line)
 {
     if (line.dryRun)
         return dryRunSplit(line);
     PDFLibrary engine;
     engine.setBookmarkMode(line.bookmarks);
+    engine.setStructureKept(line.structure);
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password);
     SplitJob job(engine, session, ui);
@@ -39,6 +47,7 @@ int runSplit(const CommandLine& line)
     request.options = line.options;
     job.run(request);
     ui.progress(QString());
+    printWarnings(engine);
     switch (request.outcome) {
     case SplitRequest::Outcome::Succeeded:
         return 0;
@@ -92,6 +101,7 @@ int runMerge(const CommandLine& line)
 {
     PDFLibrary engine;
     engine.setBookmarkMode(line.bookmarks);
+    engine.setStructureKept(line.structure);
     Session session;
     TerminalInteraction ui(line.output, false, QString());
     // The engine counts the inputs joined, then the output written, as two halves of `total`.
@@ -114,6 +124,7 @@ int runMerge(const CommandLine& line)
     job.setKnownPasswords(line.passwords);
     const MergeResult outcome = job.CmdMerge_Click();
     ui.progress(QString());
+    printWarnings(engine);
     return outcome.kind == MergeResult::Kind::Merged ? 0 : 1;
 }
 

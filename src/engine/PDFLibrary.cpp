@@ -8,8 +8,10 @@
 #include "engine/write/OutputBuilder.h"
 
 #include <QFile>
+#include <QSet>
 #include <map>
 #include <numeric>
+#include <utility>
 
 namespace paginor {
 
@@ -68,6 +70,18 @@ struct PDFLibrary::Impl
     ProgressHandler progress;
     StreamOpener opener;
     BookmarkMode bookmarks = BookmarkMode::PerFile;
+    bool tags = true;
+    std::vector<QString> warnings;
+
+    // Notes a warning once per engine: a split into many parts repeats the same source.
+    void warn(const QString& text)
+    {
+        if (!warned.contains(text)) {
+            warned.insert(text);
+            warnings.push_back(text);
+        }
+    }
+    QSet<QString> warned;
 
     bool failed(EngineError code)
     {
@@ -96,6 +110,7 @@ struct PDFLibrary::Impl
         WriteOptions options;
         options.openStream = opener;
         options.bookmarks = bookmarks;
+        options.tags = tags;
         return options;
     }
 };
@@ -174,13 +189,13 @@ bool PDFLibrary::WriteToFile(const QString& path)
         const BookmarkMode bookmarks =
             m->bookmarks == BookmarkMode::None ? BookmarkMode::None : BookmarkMode::Keep;
         if (DirectWriter::suits(*doc.source, doc.pages)) {
-            writeAtomically(target, options, [&doc, bookmarks](std::FILE* file) {
-                DirectWriter writer(file, bookmarks);
+            writeAtomically(target, options, [&doc, bookmarks, this](std::FILE* file) {
+                DirectWriter writer(file, bookmarks, m->tags);
                 writer.addSegment(*doc.source, doc.pages);
                 writer.finish(doc.info);
             });
         } else {
-            OutputBuilder builder(bookmarks);
+            OutputBuilder builder(bookmarks, m->tags);
             builder.addPages(*doc.source, doc.pages);
             builder.setInfo(doc.info);
             builder.finish();
@@ -194,6 +209,9 @@ bool PDFLibrary::WriteToFile(const QString& path)
                             [&](std::FILE* file) { writeWithQpdf(builder.pdf(), file, options); });
         }
         m->cache.forgetReplaced(target);
+        if (m->tags)
+            for (const auto& repair : doc.source->tags().repairs())
+                m->warn(QString::fromStdString(doc.source->path() + ": " + repair));
         return true;
     });
 }
@@ -258,6 +276,8 @@ int32_t PDFLibrary::MergePathList(const QString& listName, const QString& output
             return true;
         }))
         return 0;
+    for (const auto& warning : outcome.warnings)
+        m->warn(QString::fromStdString(warning));
     if (outcome.error != EngineError::None) {
         m->failed(outcome.error);
         return outcome.joined;
@@ -310,6 +330,16 @@ bool PDFLibrary::ProbeClose(int32_t handle)
 void PDFLibrary::setProgressHandler(ProgressHandler handler)
 {
     m->progress = std::move(handler);
+}
+
+void PDFLibrary::setStructureKept(bool keep)
+{
+    m->tags = keep;
+}
+
+std::vector<QString> PDFLibrary::takeWarnings()
+{
+    return std::exchange(m->warnings, {});
 }
 
 void PDFLibrary::setBookmarkMode(BookmarkMode mode)

@@ -112,6 +112,14 @@ public:
     // Links and named destinations are kept in every mode.
     void setBookmarkMode(BookmarkMode mode);
 
+    // Whether outputs keep the logical structure (tagged PDF) of their sources: true, the
+    // default, trims it to each output's pages and joins it in a merge; false drops it.
+    void setStructureKept(bool keep);
+
+    // The warnings of the operations since the last call, each once: "path: what" for a
+    // source whose damaged structure tree was repaired or dropped. Operations still succeed.
+    std::vector<QString> takeWarnings();
+
     // Progress of a long operation: (done, total), called on the thread running it.
     using ProgressHandler = std::function<void(int done, int total)>;
     void setProgressHandler(ProgressHandler handler);

@@ -20,6 +20,7 @@ struct TagReport
     int elements = 0;      // elements reachable from the root
     int contentKids = 0;   // marked-content references held by those elements
     int objectKids = 0;    // object references held by those elements
+    int unusedClaims = 0;  // marked content claimed on a page that does not use it (harmless)
     std::map<std::string, int> types; // elements by /S
     std::map<std::string, int> langs; // elements by their own /Lang
     std::vector<std::string> alt;     // the /Alt texts, in tree order
@@ -29,7 +30,6 @@ struct TagReport
 // Checks the structure of the PDF at `path` the way a reader of it relies on it:
 // - every marked-content id used on a page is reached through the page's /StructParents entry
 //   of the parent tree, from an element of the tree that claims that id on that page;
-// - every id an element claims on a page is used by that page;
 // - no element, marked-content or object reference names a page outside the document;
 // - every /StructParent of an annotation leads to the element that refers to it;
 // - /P of every element is its parent, a /ParentTreeNextKey lies above every key, no loops.

@@ -112,6 +112,7 @@ TEST_F(Samples, EveryModeKeepsTheStructureWhole)
             // Every marked content is reached, and each is claimed once.
             EXPECT_EQ(report.reached, report.markedContent);
             EXPECT_EQ(report.contentKids, report.markedContent);
+            EXPECT_EQ(report.unusedClaims, 0);
             EXPECT_TRUE(report.marked);
             EXPECT_GT(report.nextKey, 0);
             pages += report.pages;

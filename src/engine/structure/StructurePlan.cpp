@@ -78,7 +78,9 @@ int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>
     addNames(segment, indices, at);
     if (m_mode != BookmarkMode::None)
         addBookmarks(segment, source, at);
-    m_tags.addSegment(source.tags(), indices, at, fileTitle(source, *segment.index));
+    static const TagTree untagged;
+    m_tags.addSegment(m_tags.keeps() ? source.tags() : untagged, indices, at,
+                      fileTitle(source, *segment.index));
     m_segments.push_back(std::move(segment));
     return int(m_segments.size()) - 1;
 }

@@ -43,6 +43,9 @@ public:
     // The source objects of `segment` that the output's tree refers to.
     std::vector<QPDFObjGen> objects(int segment) const;
 
+    // Whether the sources' structure is kept at all.
+    bool keeps() const { return m_keep; }
+
     // Whether the output may get a tree at all (some kept element).
     bool empty() const;
 

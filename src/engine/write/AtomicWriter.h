@@ -26,6 +26,8 @@ struct WriteOptions
     int extensionLevel = 0;
     // What a merge's output keeps of its inputs' bookmarks.
     BookmarkMode bookmarks = BookmarkMode::PerFile;
+    // Whether outputs keep their sources' logical structure (tagged PDF).
+    bool tags = true;
 };
 
 // Runs `produce` on a stream to a temporary file in the target's folder and renames the file

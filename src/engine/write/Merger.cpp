@@ -136,7 +136,7 @@ private:
     // and at most helperCount() + 2 inputs are open (one of them being freed).
     void stream(std::FILE* file)
     {
-        DirectWriter writer(file, m_options.bookmarks);
+        DirectWriter writer(file, m_options.bookmarks, m_options.tags);
         const int n = int(m_inputs.size());
         std::deque<std::future<std::shared_ptr<SourceDocument>>> ahead;
         size_t queued = 0;
@@ -183,6 +183,7 @@ private:
             }
             try {
                 writer.addSegment(*source, pages);
+                noteRepairs(*source);
             } catch (const std::exception& e) {
                 settle();
                 failAt(i, e);
@@ -193,6 +194,13 @@ private:
         if (releasing.valid())
             releasing.get();
         writer.finish({});
+    }
+
+    void noteRepairs(SourceDocument& source)
+    {
+        if (m_options.tags)
+            for (const auto& repair : source.tags().repairs())
+                m_outcome.warnings.push_back(source.path() + ": " + repair);
     }
 
     // Opens input i and indexes its outline and named destinations. Its objects are read
@@ -218,13 +226,14 @@ private:
         const int total = int(m_inputs.size()) * 2;
         const size_t budget = openFileBudget();
         std::vector<std::shared_ptr<SourceDocument>> sources;
-        OutputBuilder builder(m_options.bookmarks);
+        OutputBuilder builder(m_options.bookmarks, m_options.tags);
         for (size_t i = 0; i < m_inputs.size(); ++i) {
             auto source = open(i, i >= budget);
             try {
                 source->stayOpen(true);
                 builder.addPages(*source, allPages(*source));
                 source->stayOpen(false);
+                noteRepairs(*source);
             } catch (const std::exception& e) {
                 failAt(i, e);
             }
