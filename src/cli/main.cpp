@@ -25,7 +25,7 @@ void printTo(std::FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
-// What the engine repaired or left out on the way, which did not stop the job.
+// What the engine left out of the outputs, one line each.
 void printWarnings(PDFLibrary& engine)
 {
     for (const QString& warning : engine.takeWarnings())

@@ -6,9 +6,10 @@
 #include "engine/write/DirectWriter.h"
 #include "engine/write/Merger.h"
 #include "engine/write/OutputBuilder.h"
+#include "engine/write/WriterChoice.h"
 
 #include <QFile>
-#include <QSet>
+#include <algorithm>
 #include <map>
 #include <numeric>
 #include <utility>
@@ -73,15 +74,14 @@ struct PDFLibrary::Impl
     bool tags = true;
     std::vector<QString> warnings;
 
-    // Notes a warning once per engine: a split into many parts repeats the same source.
-    void warn(const QString& text)
+    void warn(const std::vector<std::string>& notes)
     {
-        if (!warned.contains(text)) {
-            warned.insert(text);
-            warnings.push_back(text);
+        for (const auto& note : notes) {
+            const QString text = QString::fromStdString(note);
+            if (std::find(warnings.begin(), warnings.end(), text) == warnings.end())
+                warnings.push_back(text);
         }
     }
-    QSet<QString> warned;
 
     bool failed(EngineError code)
     {
@@ -188,7 +188,7 @@ bool PDFLibrary::WriteToFile(const QString& path)
         // A split has one source: it keeps that source's own bookmarks.
         const BookmarkMode bookmarks =
             m->bookmarks == BookmarkMode::None ? BookmarkMode::None : BookmarkMode::Keep;
-        if (DirectWriter::suits(*doc.source, doc.pages)) {
+        if (chooseWriter({segmentFacts(*doc.source, doc.pages)}) == WriterKind::Direct) {
             writeAtomically(target, options, [&doc, bookmarks, this](std::FILE* file) {
                 DirectWriter writer(file, bookmarks, m->tags);
                 writer.addSegment(*doc.source, doc.pages);
@@ -208,10 +208,10 @@ bool PDFLibrary::WriteToFile(const QString& path)
             writeAtomically(target, options,
                             [&](std::FILE* file) { writeWithQpdf(builder.pdf(), file, options); });
         }
+        m->warn(doc.source->structure().warnings());
         m->cache.forgetReplaced(target);
         if (m->tags)
-            for (const auto& repair : doc.source->tags().repairs())
-                m->warn(QString::fromStdString(doc.source->path() + ": " + repair));
+            m->warn(doc.source->tagRepairs());
         return true;
     });
 }
@@ -241,6 +241,11 @@ bool PDFLibrary::DropDocument(int32_t id)
         return m->failed(EngineError::UnknownHandle);
     m->current.reset();
     return true;
+}
+
+std::vector<QString> PDFLibrary::takeWarnings()
+{
+    return std::exchange(m->warnings, {});
 }
 
 int32_t PDFLibrary::LastErrorNumber() const
@@ -276,8 +281,7 @@ int32_t PDFLibrary::MergePathList(const QString& listName, const QString& output
             return true;
         }))
         return 0;
-    for (const auto& warning : outcome.warnings)
-        m->warn(QString::fromStdString(warning));
+    m->warn(outcome.warnings);
     if (outcome.error != EngineError::None) {
         m->failed(outcome.error);
         return outcome.joined;
@@ -335,11 +339,6 @@ void PDFLibrary::setProgressHandler(ProgressHandler handler)
 void PDFLibrary::setStructureKept(bool keep)
 {
     m->tags = keep;
-}
-
-std::vector<QString> PDFLibrary::takeWarnings()
-{
-    return std::exchange(m->warnings, {});
 }
 
 void PDFLibrary::setBookmarkMode(BookmarkMode mode)

@@ -71,6 +71,11 @@ public:
     // Releases the document with this id. Returns false for an unknown id.
     bool DropDocument(int32_t id);
 
+    // Takes the notes on what the outputs written since the last call left out of their
+    // sources (a bookmark's action too large to copy, say, or the repair of a damaged structure
+    // tree, "path: what"), each once, in the order met.
+    std::vector<QString> takeWarnings();
+
     // Returns the code of the last failure (an EngineError value).
     int32_t LastErrorNumber() const;
 
@@ -115,10 +120,6 @@ public:
     // Whether outputs keep the logical structure (tagged PDF) of their sources: true, the
     // default, trims it to each output's pages and joins it in a merge; false drops it.
     void setStructureKept(bool keep);
-
-    // The warnings of the operations since the last call, each once: "path: what" for a
-    // source whose damaged structure tree was repaired or dropped. Operations still succeed.
-    std::vector<QString> takeWarnings();
 
     // Progress of a long operation: (done, total), called on the thread running it.
     using ProgressHandler = std::function<void(int done, int total)>;

@@ -312,14 +312,9 @@ QPDFPageLabelDocumentHelper& SourceDocument::labelHelper()
 
 const std::vector<BookmarkLevel>& SourceDocument::bookmarkLevels()
 {
-    if (!m_bookmarks) {
-        std::vector<QPDFObjGen> pages;
-        pages.reserve(m_pages.size());
-        for (auto& page : m_pages)
-            pages.push_back(page.getObjectHandle().getObjGen());
+    if (!m_bookmarks)
         m_bookmarks =
-            std::make_unique<std::vector<BookmarkLevel>>(readBookmarkLevels(*m_pdf, pages));
-    }
+            std::make_unique<std::vector<BookmarkLevel>>(paginor::bookmarkLevels(structure()));
     return *m_bookmarks;
 }
 
@@ -353,6 +348,14 @@ const TagTree& SourceDocument::tags()
     return *m_tags;
 }
 
+std::vector<std::string> SourceDocument::tagRepairs()
+{
+    std::vector<std::string> notes;
+    for (const auto& repair : tags().repairs())
+        notes.push_back(m_path + ": " + repair);
+    return notes;
+}
+
 bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     // Pages are changed in the document (inherited attributes, pruned resources), which a
@@ -380,6 +383,12 @@ void SourceDocument::stayOpen(bool open)
 {
     if (m_reopening)
         m_reopening->stayOpen(open);
+}
+
+void SourceDocument::rest()
+{
+    if (auto* block = dynamic_cast<BlockInputSource*>(m_input.get()))
+        block->releaseBlock();
 }
 
 void SourceDocument::checkUnchanged() const

@@ -90,7 +90,8 @@ public:
     bool hasPageLabels();
     // The page-label helper, built on first use.
     QPDFPageLabelDocumentHelper& labelHelper();
-    // The outline as a list of levels, titles and pages, read on first use.
+    // The outline as a list of levels, titles and pages: a view of structure(), made on first
+    // use.
     const std::vector<BookmarkLevel>& bookmarkLevels();
 
     // The outline and named destinations indexed by page, read on first use and kept for
@@ -100,6 +101,8 @@ public:
     // The logical structure tree (tagged PDF), read on first use and kept for every later
     // output of this source.
     const TagTree& tags();
+    // "path: what" for each repair the reading of tags() made, for warnings.
+    std::vector<std::string> tagRepairs();
 
     // Sets `value` to the object `og` parsed apart from the document's cache, for an output
     // that alone needs it, and returns true; false when it should be taken from the document
@@ -108,6 +111,9 @@ public:
 
     // Keeps the file open for a stretch of reads; only meaningful for reopening sources.
     void stayOpen(bool open);
+    // Frees the read buffer of the file, which the next read fills again: for a source kept
+    // open a while before it is used.
+    void rest();
 
     // Throws InputChanged when the file at the path was changed in place since it was opened.
     // A removed or renamed-over file is fine: its data is still read through the open file.

@@ -121,4 +121,11 @@ qpdf_offset_t BlockInputSource::findAndSkipNextEOL()
     }
 }
 
+void BlockInputSource::releaseBlock()
+{
+    std::vector<char>().swap(m_block);
+    m_blockStart = 0;
+    m_blockLength = 0;
+}
+
 } // namespace paginor

@@ -31,6 +31,8 @@ public:
     // Throws QPDFSystemError when the file cannot be read.
     size_t read(char* buffer, size_t length) override;
     void unreadCh(char ch) override;
+    // Frees the block; the next read fills it again.
+    void releaseBlock();
 
 private:
     // Fills the block with the data around `offset`; false at the end of the file.

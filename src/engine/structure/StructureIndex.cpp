@@ -1,31 +1,16 @@
 #include "engine/structure/StructureIndex.h"
 
-#include "engine/read/DestinationScanner.h"
-
 #include <QString>
-#include <algorithm>
 #include <set>
-#include <tuple>
 
 namespace paginor {
 
 namespace {
 
-// Outline and name-tree sizes past which a file is taken to be hostile, not a manual.
-constexpr size_t kMaxEntries = 1000000;
-
-bool isFitName(std::string_view name)
-{
-    for (const char* fit : {"/XYZ", "/Fit", "/FitH", "/FitV", "/FitR", "/FitB", "/FitBH", "/FitBV"})
-        if (name == fit)
-            return true;
-    return false;
-}
-
-bool isFitName(QPDFObjectHandle h)
-{
-    return h.isName() && isFitName(h.getName());
-}
+// Outline sizes past which a file is taken to be hostile, not a manual.
+constexpr size_t kMaxBookmarks = 1000000;
+// How many times a dictionary's /D, or a named destination naming another, is followed.
+constexpr int kSteps = 4;
 
 std::string trimmed(const std::string& utf8)
 {
@@ -34,36 +19,12 @@ std::string trimmed(const std::string& utf8)
 
 } // namespace
 
-QPDFObjectHandle plainCopy(QPDFObjectHandle h, int depth)
+bool isFitName(std::string_view name)
 {
-    if (depth > 8)
-        return QPDFObjectHandle::newNull();
-    switch (h.getTypeCode()) {
-    case ::ot_boolean:
-        return QPDFObjectHandle::newBool(h.getBoolValue());
-    case ::ot_integer:
-        return QPDFObjectHandle::newInteger(h.getIntValue());
-    case ::ot_real:
-        return QPDFObjectHandle::newReal(h.getRealValue());
-    case ::ot_name:
-        return QPDFObjectHandle::newName(h.getName());
-    case ::ot_string:
-        return QPDFObjectHandle::newString(h.getStringValue());
-    case ::ot_array: {
-        std::vector<QPDFObjectHandle> items;
-        for (auto item : h.aitems())
-            items.push_back(plainCopy(item, depth + 1));
-        return QPDFObjectHandle::newArray(items);
-    }
-    case ::ot_dictionary: {
-        auto result = QPDFObjectHandle::newDictionary();
-        for (auto item : h.ditems())
-            result.replaceKey(item.first, plainCopy(item.second, depth + 1));
-        return result;
-    }
-    default:
-        return QPDFObjectHandle::newNull();
-    }
+    for (const char* fit : {"/XYZ", "/Fit", "/FitH", "/FitV", "/FitR", "/FitB", "/FitBH", "/FitBV"})
+        if (name == fit)
+            return true;
+    return false;
 }
 
 StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load,
@@ -131,11 +92,11 @@ Target StructureIndex::explicitTarget(QPDFObjectHandle array) const
     if (!target.valid())
         return target;
     auto fit = array.getArrayNItems() > 1 ? array.getArrayItem(1) : QPDFObjectHandle();
-    if (!isFitName(fit)) {
+    if (!fit.isName() || !isFitName(fit.getName())) {
         target.view = "/Fit";
         return target;
     }
-    // The fit name, then numbers or null only: the plan splits this text at spaces.
+    // The fit name, then numbers or null only: the writers split this text at spaces.
     target.view = fit.getName();
     for (int i = 2; i < array.getArrayNItems() && i <= 5; ++i) {
         auto item = array.getArrayItem(i);
@@ -145,25 +106,33 @@ Target StructureIndex::explicitTarget(QPDFObjectHandle array) const
     return target;
 }
 
-Target StructureIndex::resolve(QPDFObjectHandle dest) const
+QPDFObjectHandle StructureIndex::unwrap(QPDFObjectHandle dest) const
 {
+    // A dictionary's /D may hold another dictionary in broken files.
+    dest = m_load(dest);
+    for (int step = 0; step < kSteps && dest.isDictionary(); ++step)
+        dest = m_load(dest.getKey("/D"));
+    return dest;
+}
+
+StructureIndex::Lookup StructureIndex::lookup(QPDFObjectHandle dest) const
+{
+    Lookup found;
     try {
-        // A dictionary's /D may hold another dictionary in broken files; two steps are enough.
-        dest = m_load(dest);
-        for (int step = 0; step < 3 && dest.isDictionary(); ++step)
-            dest = m_load(dest.getKey("/D"));
-        if (dest.isArray())
-            return explicitTarget(dest);
-        const NamedDest* named = nullptr;
-        if (dest.isName())
-            named = findDest(dest.getName().substr(1), true);
-        else if (dest.isString())
-            named = findDest(dest.getStringValue(), false);
-        if (named)
-            return named->target;
+        dest = unwrap(dest);
+        if (dest.isArray()) {
+            found.target = explicitTarget(dest);
+        } else if (dest.isName() || dest.isString()) {
+            const bool isName = dest.isName();
+            found.named =
+                findDest(isName ? dest.getName().substr(1) : dest.getStringValue(), isName);
+            if (found.named)
+                found.target = found.named->target;
+        }
     } catch (const std::exception&) {
+        found = Lookup();
     }
-    return Target();
+    return found;
 }
 
 bool StructureIndex::destinationOf(QPDFObjectHandle holder, QPDFObjectHandle& dest)
@@ -185,28 +154,6 @@ bool StructureIndex::destinationOf(QPDFObjectHandle holder, QPDFObjectHandle act
     return false;
 }
 
-namespace {
-
-bool keyLess(const NamedDest& a, const NamedDest& b)
-{
-    return std::tie(a.isName, a.key) < std::tie(b.isName, b.key);
-}
-
-} // namespace
-
-const NamedDest* StructureIndex::findDest(const std::string& key, bool isName) const
-{
-    for (bool kind : {isName, !isName}) {
-        NamedDest wanted{key, kind, {}};
-        auto at = std::lower_bound(
-            m_destByKey.begin(), m_destByKey.end(), wanted,
-            [this](int32_t i, const NamedDest& w) { return keyLess(m_dests[size_t(i)], w); });
-        if (at != m_destByKey.end() && !keyLess(wanted, m_dests[size_t(*at)]))
-            return &m_dests[size_t(*at)];
-    }
-    return nullptr;
-}
-
 const std::vector<int32_t>& StructureIndex::bookmarksOn(int32_t page) const
 {
     static const std::vector<int32_t> none;
@@ -221,142 +168,6 @@ const std::vector<int32_t>& StructureIndex::destsOn(int32_t page) const
     return found == m_destsOn.end() ? none : found->second;
 }
 
-void StructureIndex::addDests(std::deque<Found>& found)
-{
-    // Values read in the order they are stored, so each object stream holding them is unpacked
-    // once: producers number objects in another order than they pack them.
-    std::vector<std::pair<StoredAt, size_t>> order(found.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        auto& entry = found[i];
-        if (entry.value.isInitialized())
-            entry.stored = entry.value.isIndirect() ? entry.value.getObjGen() : QPDFObjGen();
-        order[i] = {storedAt(entry.stored), i};
-    }
-    std::sort(order.begin(), order.end());
-    std::vector<PlainItem> items;
-    for (const auto& [where, i] : order) {
-        const char* begin = nullptr;
-        const char* end = nullptr;
-        auto& [dest, value, og] = found[i];
-        if (og.getObj() > 0 && m_stored->storedBytes(og, begin, end) &&
-            scanDestination(begin, end, items) && plainTarget(items, dest.target)) {
-            value = QPDFObjectHandle();
-            continue;
-        }
-        // A named destination naming another name is not a destination.
-        auto loaded = m_load(value.isInitialized() ? value : m_pdf->getObject(og));
-        if (!loaded.isName() && !loaded.isString())
-            dest.target = resolve(loaded);
-        value = QPDFObjectHandle();
-    }
-    m_dests.reserve(found.size());
-    for (auto& entry : found)
-        m_dests.push_back(std::move(entry.dest));
-    found.clear();
-    m_destByKey.resize(m_dests.size());
-    for (size_t i = 0; i < m_dests.size(); ++i)
-        m_destByKey[i] = int32_t(i);
-    std::stable_sort(m_destByKey.begin(), m_destByKey.end(), [this](int32_t a, int32_t b) {
-        return keyLess(m_dests[size_t(a)], m_dests[size_t(b)]);
-    });
-    // The first of two entries with one key wins, as in a lookup; the other leads nowhere.
-    for (size_t i = 1; i < m_destByKey.size(); ++i)
-        if (!keyLess(m_dests[size_t(m_destByKey[i - 1])], m_dests[size_t(m_destByKey[i])]))
-            m_dests[size_t(m_destByKey[i])].target = Target();
-    m_destByKey.erase(std::unique(m_destByKey.begin(), m_destByKey.end(),
-                                  [this](int32_t a, int32_t b) {
-                                      return !keyLess(m_dests[size_t(a)], m_dests[size_t(b)]);
-                                  }),
-                      m_destByKey.end());
-    for (size_t i = 0; i < m_dests.size(); ++i)
-        if (m_dests[i].target.valid())
-            m_destsOn[m_dests[i].target.page].push_back(int32_t(i));
-}
-
-StructureIndex::StoredAt StructureIndex::storedAt(QPDFObjGen og) const
-{
-    return {og.getObj() > 0 ? m_stored->containerOf(og) : 0, og.getObj()};
-}
-
-bool StructureIndex::plainTarget(const std::vector<PlainItem>& items, Target& target) const
-{
-    // As explicitTarget reads the same array built as objects.
-    target = Target();
-    if (items.empty())
-        return true;
-    const auto& page = items[0];
-    if (page.kind == PlainItem::Reference)
-        target.page = pageIndex(page.reference);
-    else if (page.kind == PlainItem::Integer && page.integer >= 0 && page.integer < m_pageCount)
-        target.page = int32_t(page.integer);
-    if (!target.valid())
-        return true;
-    if (items.size() > 1 && items[1].kind == PlainItem::Reference)
-        return false; // a fit name stored apart: left to the general reading
-    if (items.size() < 2 || items[1].kind != PlainItem::Name || !isFitName(items[1].text)) {
-        target.view = "/Fit";
-        return true;
-    }
-    target.view = items[1].text;
-    for (size_t i = 2; i < items.size() && i <= 5; ++i) {
-        target.view += ' ';
-        if (items[i].kind == PlainItem::Integer)
-            target.view += std::to_string(items[i].integer);
-        else if (items[i].kind == PlainItem::Real)
-            target.view += items[i].text;
-        else
-            target.view += "null";
-    }
-    return true;
-}
-
-void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& found)
-{
-    // Entries are filled in place: a braced temporary trips a false warning of GCC 12.
-    auto add = [&found](std::string key, QPDFObjectHandle value, QPDFObjGen stored) {
-        found.emplace_back();
-        found.back().dest.key = std::move(key);
-        found.back().value = value;
-        found.back().stored = stored;
-    };
-    std::set<QPDFObjGen> seen;
-    std::vector<QPDFObjectHandle> pending{root};
-    std::vector<std::pair<std::string, QPDFObjGen>> plainNames;
-    std::vector<QPDFObjGen> plainKids;
-    while (!pending.empty() && found.size() < kMaxEntries) {
-        auto node = pending.back();
-        pending.pop_back();
-        try {
-            if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
-                continue;
-            const char* begin = nullptr;
-            const char* end = nullptr;
-            if (node.isIndirect() && m_stored->storedBytes(node.getObjGen(), begin, end) &&
-                scanNameNode(begin, end, plainNames, plainKids)) {
-                for (auto& [key, value] : plainNames)
-                    add(std::move(key), QPDFObjectHandle(), value);
-                for (auto kid = plainKids.rbegin(); kid != plainKids.rend(); ++kid)
-                    pending.push_back(m_pdf->getObject(*kid));
-                continue;
-            }
-            node = m_load(node);
-            if (!node.isDictionary())
-                continue;
-            auto names = m_load(node.getKey("/Names"));
-            for (int i = 0; names.isArray() && i + 1 < names.getArrayNItems(); i += 2) {
-                auto key = names.getArrayItem(i);
-                if (key.isString())
-                    add(key.getStringValue(), names.getArrayItem(i + 1), QPDFObjGen());
-            }
-            // Kids are taken in order: pushed last to first.
-            auto kids = m_load(node.getKey("/Kids"));
-            for (int i = kids.isArray() ? kids.getArrayNItems() - 1 : -1; i >= 0; --i)
-                pending.push_back(kids.getArrayItem(i));
-        } catch (const std::exception&) {
-        }
-    }
-}
-
 void StructureIndex::readOutline(QPDFObjectHandle outlines)
 {
     std::set<QPDFObjGen> seen;
@@ -367,7 +178,7 @@ void StructureIndex::readOutline(QPDFObjectHandle outlines)
         return;
     // Depth first in outline order: an item's next sibling waits below its first child.
     std::vector<std::pair<QPDFObjectHandle, int32_t>> pending{{outlines.getKey("/First"), -1}};
-    while (!pending.empty() && m_bookmarks.size() < kMaxEntries) {
+    while (!pending.empty() && m_bookmarks.size() < kMaxBookmarks) {
         auto [item, parent] = pending.back();
         pending.pop_back();
         try {
@@ -377,36 +188,54 @@ void StructureIndex::readOutline(QPDFObjectHandle outlines)
             item = m_load(item);
             if (!item.isDictionary())
                 continue;
-            Bookmark mark;
-            mark.parent = parent;
-            auto title = item.getKey("/Title");
-            mark.title = title.isString() ? title.getStringValue() : std::string();
-            auto color = item.getKey("/C");
-            if (color.isArray() && color.getArrayNItems() == 3)
-                mark.color = plainCopy(color);
-            auto flags = item.getKey("/F");
-            mark.flags = flags.isInteger() ? int(flags.getIntValue() & 3) : 0;
-            auto count = item.getKey("/Count");
-            mark.open = count.isInteger() && count.getIntValue() > 0;
-            QPDFObjectHandle dest;
-            // Actions are objects of their own in some files: read apart like the item.
-            auto action = m_load(item.getKey("/A"));
-            if (destinationOf(item, action, dest)) {
-                mark.target = resolve(dest);
-            } else if (action.isDictionary()) {
-                mark.action = plainCopy(action);
-            }
-            const auto index = int32_t(m_bookmarks.size());
-            if (mark.target.valid())
-                m_bookmarksOn[mark.target.page].push_back(index);
-            else if (mark.action.isDictionary())
-                m_outward.push_back(index);
-            m_bookmarks.push_back(std::move(mark));
-            pending.emplace_back(item.getKey("/Next"), parent);
-            pending.emplace_back(item.getKey("/First"), index);
         } catch (const std::exception&) {
+            continue;
         }
+        const auto index = int32_t(m_bookmarks.size());
+        m_bookmarks.push_back(readBookmark(item, parent));
+        const Bookmark& mark = m_bookmarks.back();
+        if (mark.target.valid())
+            m_bookmarksOn[mark.target.page].push_back(index);
+        else if (QPDFObjectHandle(mark.action).isDictionary())
+            m_outward.push_back(index);
+        pending.emplace_back(item.getKey("/Next"), parent);
+        pending.emplace_back(item.getKey("/First"), index);
     }
+}
+
+Bookmark StructureIndex::readBookmark(QPDFObjectHandle item, int32_t parent)
+{
+    // Each part on its own: a bookmark with a damaged target or colour keeps its place.
+    Bookmark mark;
+    mark.parent = parent;
+    try {
+        auto title = item.getKey("/Title");
+        mark.title = title.isString() ? title.getStringValue() : std::string();
+    } catch (const std::exception&) {
+    }
+    try {
+        mark.color = colorCopy(item.getKey("/C"));
+        auto flags = item.getKey("/F");
+        mark.flags = flags.isInteger() ? int(flags.getIntValue() & 3) : 0;
+        auto count = item.getKey("/Count");
+        mark.open = count.isInteger() && count.getIntValue() > 0;
+    } catch (const std::exception&) {
+    }
+    try {
+        QPDFObjectHandle dest;
+        // Actions are objects of their own in some files: read apart like the item.
+        auto action = m_load(item.getKey("/A"));
+        if (destinationOf(item, action, dest))
+            mark.target = resolve(dest);
+        else if (action.isDictionary() && !m_copier.copy(action, mark.action))
+            m_warnings.push_back("The action of the bookmark \"" +
+                                 QPDFObjectHandle::newString(mark.title).getUTF8Value() +
+                                 "\" is too large and was left out.");
+    } catch (const std::exception&) {
+        mark.target = Target();
+        mark.action = QPDFObjectHandle();
+    }
+    return mark;
 }
 
 } // namespace paginor

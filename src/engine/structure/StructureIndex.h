@@ -2,6 +2,7 @@
 
 #include "engine/read/DestinationScanner.h"
 #include "engine/read/ObjectStreamReader.h"
+#include "engine/structure/SubgraphCopy.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -12,15 +13,14 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace paginor {
 
-// A copy of `h` made of new direct objects only, so that nothing of a source is referenced
-// from an output and no value is shared between outputs. Streams and anything nested deeper
-// than a few levels become null.
-QPDFObjectHandle plainCopy(QPDFObjectHandle h, int depth = 0);
+// Whether `name` (with its slash) is one of the destination views: /XYZ, /Fit and the like.
+bool isFitName(std::string_view name);
 
 // Where a bookmark, link or named destination leads inside its own document.
 struct Target
@@ -41,8 +41,8 @@ struct Bookmark
     int flags = 0;          // italic 1, bold 2
     bool open = false;
     Target target;
-    // A plain copy of an action that leads out of the document (a web address, say); null
-    // for bookmarks that lead to a page.
+    // A copy (SubgraphCopier's) of an action that leads out of the document (a web address,
+    // say); null for bookmarks that lead to a page, and for an action past the copy's budget.
     QPDFObjectHandle action;
 };
 
@@ -55,8 +55,10 @@ struct NamedDest
 };
 
 // The navigation structure of one source, indexed by page once when the source is first used
-// for an output, so that each output reads only what its own pages need. Damaged trees never
-// fail: loops are cut, entries that cannot be read are left out.
+// for an output, so that each output reads only what its own pages need. The only reader of a
+// source's outline, named destinations and link targets: the bookmark levels, the plan and
+// both writers take them from here. Damaged trees never fail: loops are cut, entries that
+// cannot be read are left out, and a bookmark whose target cannot be read leads nowhere.
 class StructureIndex
 {
 public:
@@ -73,9 +75,18 @@ public:
     // The first page index of the page object `og`, or -1.
     int32_t pageIndex(QPDFObjGen og) const;
 
-    // Where a destination leads: an explicit array, a name, a string, or a dictionary
-    // holding one under /D. An invalid target when it cannot be resolved.
-    Target resolve(QPDFObjectHandle dest) const;
+    // Where a destination leads, and through which named destination when it names one.
+    struct Lookup
+    {
+        const NamedDest* named = nullptr; // the named destination it names, if any
+        Target target;                    // invalid when it leads nowhere readable
+    };
+    // Resolves a destination: an explicit array, a name (the catalog's /Dests), a string (the
+    // /Names /Dests tree), or a dictionary holding one of these under /D. A named destination
+    // whose value names another is followed a few steps, so that one naming itself ends.
+    Lookup lookup(QPDFObjectHandle dest) const;
+    // Where a destination leads; lookup's target.
+    Target resolve(QPDFObjectHandle dest) const { return lookup(dest).target; }
 
     // The destination a link annotation or bookmark dictionary goes to (its /Dest, or its
     // GoTo action's /D); false when it has neither, such as a link to a web address.
@@ -96,8 +107,19 @@ public:
     // The document-information title, "" when missing or blank.
     const std::string& title() const { return m_title; }
 
+    // The document holding the bookmarks' actions, for a plan that outlives the index.
+    const std::shared_ptr<QPDF>& copies() const { return m_copier.document(); }
+
+    // What was left out of the structure and why, one line each (UTF-8), in outline order.
+    const std::vector<std::string>& warnings() const { return m_warnings; }
+
 private:
+    // Name-tree sizes past which a file is taken to be hostile, not a manual.
+    static constexpr size_t kMaxEntries = 1000000;
+
     void readOutline(QPDFObjectHandle outlines);
+    // The bookmark of the outline item `item` (a dictionary, already read), child of `parent`.
+    Bookmark readBookmark(QPDFObjectHandle item, int32_t parent);
     // destinationOf for a dictionary `holder` whose /A is `action`, already read.
     static bool destinationOf(QPDFObjectHandle holder, QPDFObjectHandle action,
                               QPDFObjectHandle& dest);
@@ -112,6 +134,11 @@ private:
     };
     void readNameTree(QPDFObjectHandle root, std::deque<Found>& found);
     void addDests(std::deque<Found>& found);
+    // Sorts the keys, leaves all but the first of equal keys leading nowhere, and follows
+    // the named destinations in `aliases` (index, the name or string it names).
+    void indexDests(std::vector<std::pair<size_t, QPDFObjectHandle>>& aliases);
+    // `dest` read, with a dictionary's /D followed a few steps.
+    QPDFObjectHandle unwrap(QPDFObjectHandle dest) const;
     Target explicitTarget(QPDFObjectHandle array) const;
     // Where an object is stored: (object stream, object number), with stream 0 for objects
     // stored on their own and (0, 0) for direct ones.
@@ -135,6 +162,8 @@ private:
     std::map<int32_t, std::vector<int32_t>> m_destsOn;
     std::vector<int32_t> m_outward;
     std::string m_title;
+    SubgraphCopier m_copier; // holds the bookmarks' actions
+    std::vector<std::string> m_warnings;
 };
 
 } // namespace paginor

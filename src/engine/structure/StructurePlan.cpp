@@ -14,34 +14,6 @@ namespace {
 // Name-tree leaves hold this many entries; larger trees get one level of kids.
 constexpr size_t kNamesPerLeaf = 64;
 
-// [page view...]. The view text is made by the index from names and numbers alone, so it is
-// split at spaces rather than parsed, which would cost more than the rest of the output.
-QPDFObjectHandle destArray(QPDFObjectHandle pageRef, const std::string& view)
-{
-    std::vector<QPDFObjectHandle> items{pageRef};
-    size_t at = 0;
-    while (at < view.size()) {
-        size_t end = view.find(' ', at);
-        if (end == std::string::npos)
-            end = view.size();
-        const std::string token = view.substr(at, end - at);
-        at = end + 1;
-        if (token.empty())
-            continue;
-        if (token[0] == '/')
-            items.push_back(QPDFObjectHandle::newName(token));
-        else if (token == "null")
-            items.push_back(QPDFObjectHandle::newNull());
-        else if (token.find('.') != std::string::npos)
-            items.push_back(QPDFObjectHandle::newReal(token));
-        else
-            items.push_back(QPDFObjectHandle::newInteger(std::stoll(token)));
-    }
-    if (items.size() == 1)
-        items.push_back(QPDFObjectHandle::newName("/Fit"));
-    return QPDFObjectHandle::newArray(items);
-}
-
 // The per-file entry's title: the document title, else the file name without ".pdf".
 QPDFObjectHandle fileTitle(const SourceDocument& source, const StructureIndex& index)
 {
@@ -55,14 +27,6 @@ QPDFObjectHandle fileTitle(const SourceDocument& source, const StructureIndex& i
 
 } // namespace
 
-void LinkFix::apply(QPDFObjectHandle annot, QPDFObjectHandle pageRef) const
-{
-    annot.replaceKey("/Dest", named ? QPDFObjectHandle::newString(name) : destArray(pageRef, view));
-    if (annot.getKey("/A").isDictionary() &&
-        annot.getKey("/A").getKey("/S").isNameAndEquals("/GoTo"))
-        annot.removeKey("/A");
-}
-
 StructurePlan::StructurePlan(BookmarkMode mode, bool tags)
     : m_mode(mode), m_tags(tags, mode == BookmarkMode::PerFile)
 {
@@ -73,6 +37,8 @@ int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>
 {
     Segment segment;
     segment.index = &source.structure();
+    if (segment.index->copies())
+        m_copies.push_back(segment.index->copies());
     for (size_t k = 0; k < indices.size(); ++k)
         segment.pages.emplace(indices[k], at + int32_t(k));
     addNames(segment, indices, at);
@@ -131,7 +97,7 @@ void StructurePlan::addBookmarks(const Segment& segment, SourceDocument& source,
     const auto& marks = index.bookmarks();
     int32_t top = -1;
     if (m_mode == BookmarkMode::PerFile) {
-        Node file;
+        OutlineNode file;
         file.title = fileTitle(source, index);
         file.open = true;
         file.outPage = at;
@@ -159,7 +125,7 @@ void StructurePlan::addBookmarks(const Segment& segment, SourceDocument& source,
         position.emplace(kept[i], i);
     // Where each leads: its own page when kept, else the first kept page below it. Children
     // follow their parent, so walking backwards the earliest child speaks last.
-    std::vector<Node> nodes(kept.size());
+    std::vector<OutlineNode> nodes(kept.size());
     std::vector<const Target*> below(kept.size(), nullptr);
     for (size_t i = kept.size(); i-- > 0;) {
         const auto& mark = marks[size_t(kept[i])];
@@ -198,122 +164,68 @@ LinkFix StructurePlan::link(int segmentNumber, QPDFObjectHandle annot) const
             return fix;
         fix.kind = LinkFix::Kind::Drop;
         const auto& segment = m_segments.at(size_t(segmentNumber));
-        for (int step = 0; step < 3 && dest.isDictionary(); ++step)
-            dest = dest.getKey("/D");
-        if (dest.isName() || dest.isString()) {
+        const auto found = segment.index->lookup(dest);
+        if (found.named) {
             // A named target keeps its name (as renamed in this output), if it was kept.
-            const bool isName = dest.isName();
-            const NamedDest* named = segment.index->findDest(
-                isName ? dest.getName().substr(1) : dest.getStringValue(), isName);
-            auto found =
-                named ? segment.names.find({named->isName, named->key}) : segment.names.end();
-            if (found == segment.names.end())
+            auto name = segment.names.find({found.named->isName, found.named->key});
+            if (name == segment.names.end())
                 return fix;
-            fix.kind = LinkFix::Kind::Retarget;
             fix.named = true;
-            fix.name = found->second;
-            return fix;
+            fix.name = name->second;
+        } else {
+            if (!found.target.valid() || segment.pages.count(found.target.page) == 0)
+                return fix;
+            fix.page = found.target.page;
+            fix.view = found.target.view;
         }
-        const Target target = segment.index->resolve(dest);
-        if (!target.valid() || segment.pages.count(target.page) == 0)
-            return fix;
         fix.kind = LinkFix::Kind::Retarget;
-        fix.page = target.page;
-        fix.view = target.view;
+        auto action = annot.getKey("/A");
+        fix.dropAction = action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo");
     } catch (const std::exception&) {
         fix.kind = LinkFix::Kind::Drop;
     }
     return fix;
 }
 
-StructurePlan::Rendered
-StructurePlan::render(QPDF& target, const std::function<QPDFObjectHandle(int32_t)>& pageRef) const
+StructureLayout StructurePlan::layout() const
 {
-    Rendered out;
+    StructureLayout out;
     if (!m_nodes.empty()) {
-        const size_t n = m_nodes.size();
-        std::vector<QPDFObjectHandle> items(n);
-        std::vector<std::vector<size_t>> kids(n);
-        std::vector<size_t> topLevel;
-        for (size_t i = 0; i < n; ++i) {
-            items[i] = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
-            (m_nodes[i].parent < 0 ? topLevel : kids[size_t(m_nodes[i].parent)]).push_back(i);
+        auto& entries = out.outline;
+        entries.resize(m_nodes.size() + 1);
+        // Entry i + 1 is node i; children are chained in order, after their parent.
+        for (size_t i = 0; i < m_nodes.size(); ++i) {
+            auto& entry = entries[i + 1];
+            entry.node = &m_nodes[i];
+            entry.parent = m_nodes[i].parent + 1;
+            auto& parent = entries[size_t(entry.parent)];
+            const auto self = int32_t(i + 1);
+            if (parent.last != StructureLayout::kNone) {
+                entries[size_t(parent.last)].next = self;
+                entry.prev = parent.last;
+            } else {
+                parent.first = self;
+            }
+            parent.last = self;
         }
         // Visible descendants, counted from the leaves up; /Count is never copied, always made.
-        std::vector<int64_t> visible(n, 0);
-        for (size_t i = n; i-- > 0;)
-            for (size_t c : kids[i])
-                visible[i] += 1 + (m_nodes[c].open ? visible[c] : 0);
-        out.outlines = target.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
-        auto chain = [&](QPDFObjectHandle parent, const std::vector<size_t>& list) {
-            if (list.empty())
-                return;
-            parent.replaceKey("/First", items[list.front()]);
-            parent.replaceKey("/Last", items[list.back()]);
-            for (size_t k = 0; k < list.size(); ++k) {
-                auto item = items[list[k]];
-                item.replaceKey("/Parent", parent);
-                if (k > 0)
-                    item.replaceKey("/Prev", items[list[k - 1]]);
-                if (k + 1 < list.size())
-                    item.replaceKey("/Next", items[list[k + 1]]);
-            }
-        };
-        chain(out.outlines, topLevel);
-        int64_t shown = 0;
-        for (size_t i : topLevel)
-            shown += 1 + (m_nodes[i].open ? visible[i] : 0);
-        out.outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(shown));
-        for (size_t i = 0; i < n; ++i) {
-            Node node = m_nodes[i];
-            auto item = items[i];
-            chain(item, kids[i]);
-            item.replaceKey("/Title", node.title);
-            if (!kids[i].empty())
-                item.replaceKey("/Count",
-                                QPDFObjectHandle::newInteger(node.open ? visible[i] : -visible[i]));
-            if (node.outPage >= 0)
-                item.replaceKey("/Dest", destArray(pageRef(node.outPage), node.view));
-            else if (node.action.isDictionary())
-                item.replaceKey("/A", plainCopy(node.action));
-            if (node.color.isArray())
-                item.replaceKey("/C", plainCopy(node.color));
-            if (node.flags)
-                item.replaceKey("/F", QPDFObjectHandle::newInteger(node.flags));
+        std::vector<int64_t> visible(entries.size(), 0);
+        for (size_t i = entries.size(); i-- > 1;) {
+            const auto& entry = entries[i];
+            visible[size_t(entry.parent)] += 1 + (entry.node->open ? visible[i] : 0);
         }
+        entries[0].count = visible[0];
+        for (size_t i = 1; i < entries.size(); ++i)
+            entries[i].count = entries[i].node->open ? visible[i] : -visible[i];
     }
     if (!m_names.empty()) {
-        std::vector<const OutName*> sorted;
+        out.names.reserve(m_names.size());
         for (const auto& name : m_names)
-            sorted.push_back(&name);
-        std::sort(sorted.begin(), sorted.end(),
-                  [](const OutName* a, const OutName* b) { return a->name < b->name; });
-        auto leaf = [&](size_t from, size_t to) {
-            std::vector<QPDFObjectHandle> entries;
-            for (size_t i = from; i < to; ++i) {
-                entries.push_back(QPDFObjectHandle::newString(sorted[i]->name));
-                entries.push_back(destArray(pageRef(sorted[i]->outPage), sorted[i]->view));
-            }
-            auto node = QPDFObjectHandle::newDictionary();
-            node.replaceKey("/Names", QPDFObjectHandle::newArray(entries));
-            return node;
-        };
-        if (sorted.size() <= kNamesPerLeaf) {
-            out.dests = target.makeIndirectObject(leaf(0, sorted.size()));
-        } else {
-            std::vector<QPDFObjectHandle> leaves;
-            for (size_t from = 0; from < sorted.size(); from += kNamesPerLeaf) {
-                const size_t to = std::min(sorted.size(), from + kNamesPerLeaf);
-                auto node = leaf(from, to);
-                node.replaceKey("/Limits",
-                                QPDFObjectHandle::newArray(
-                                    {QPDFObjectHandle::newString(sorted[from]->name),
-                                     QPDFObjectHandle::newString(sorted[to - 1]->name)}));
-                leaves.push_back(target.makeIndirectObject(node));
-            }
-            out.dests = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
-            out.dests.replaceKey("/Kids", QPDFObjectHandle::newArray(leaves));
-        }
+            out.names.push_back(&name);
+        std::sort(out.names.begin(), out.names.end(),
+                  [](const NamedTarget* a, const NamedTarget* b) { return a->name < b->name; });
+        for (size_t from = 0; from < out.names.size(); from += kNamesPerLeaf)
+            out.leaves.emplace_back(from, std::min(out.names.size(), from + kNamesPerLeaf));
     }
     return out;
 }

@@ -7,8 +7,8 @@
 #include <qpdf/QPDF.hh>
 
 #include <cstdint>
-#include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -30,25 +30,70 @@ struct LinkFix
     {
         Keep,     // not a link inside the document (a web address, say): copy it as it is
         Drop,     // it leads to a page not in the output, or nowhere readable
-        Retarget, // it leads to a page of the output: point it there with apply()
+        Retarget, // it leads to a page of the output: give it the /Dest described here
     };
     Kind kind = Kind::Keep;
     int32_t page = -1; // an explicit target: the source page (its first copy in the output)
     std::string view;  // its view, as in Target
     std::string name;  // a named target: its name in the output, when `named`
     bool named = false;
+    bool dropAction = false; // the link had a go-to action, which the new /Dest replaces
 
-    // Points the link dictionary `annot` (of the output, or a copy) at its target; `pageRef`
-    // is the writer's reference to `page`.
-    void apply(QPDFObjectHandle annot, QPDFObjectHandle pageRef) const;
-    // The same target as PDF text for /Dest; `pageRef` is the writer's reference to `page`.
-    std::string destText(const std::string& pageRef) const;
+    // Whether the retargeted link's entry `key` is left out of it: its old /Dest, and the
+    // go-to action that led to a page the output may not have.
+    bool replaces(const std::string& key) const
+    {
+        return key == "/Dest" || (dropAction && key == "/A");
+    }
+};
+
+// One item of an output's outline.
+struct OutlineNode
+{
+    QPDFObjectHandle title; // a string
+    QPDFObjectHandle color; // [r g b] or null
+    int flags = 0;
+    bool open = false;
+    int32_t outPage = -1;    // the output page it leads to, or -1
+    std::string view;        // as in Target
+    QPDFObjectHandle action; // an action leading out of the document, when outPage is -1
+    int32_t parent = -1;     // an earlier node, -1 at the top
+};
+
+// A named destination of an output.
+struct NamedTarget
+{
+    std::string name;
+    int32_t outPage;
+    std::string view; // as in Target
+};
+
+// An output's outline and named-destination tree laid out once for both writers: every
+// object, which others it links to and what it counts. The writers give each object a number
+// or an object of their own and write its entries as given.
+struct StructureLayout
+{
+    static constexpr int32_t kNone = -1;
+    // An outline object: entry 0 is the outline root, the others the items in outline order.
+    struct Entry
+    {
+        int32_t parent = kNone, first = kNone, last = kNone, prev = kNone, next = kNone;
+        int64_t count = 0;                 // its /Count, written when it has children
+        const OutlineNode* node = nullptr; // null for the root
+    };
+    std::vector<Entry> outline; // empty when the output has no outline
+
+    std::vector<const NamedTarget*> names; // sorted by name
+    // The tree's leaves as [from, to) ranges of `names`. One leaf is the tree's root itself;
+    // with more, the root lists them as /Kids and each leaf has /Limits.
+    std::vector<std::pair<size_t, size_t>> leaves;
 };
 
 // Decides, for one output, which bookmarks, named destinations and links of its sources it
-// keeps and where each now leads. Both writers take every such decision from here; they only
-// turn the answers into objects. The work for a segment is proportional to its pages and the
-// bookmarks and destinations on them: the sources' structure is indexed once per source.
+// keeps and where each now leads, and lays out its outline and name tree. Both writers take
+// every such decision from here; they only turn the answers into objects. The work for a
+// segment is proportional to its pages and the bookmarks and destinations on them: the
+// sources' structure is indexed once per source.
 class StructurePlan
 {
 public:
@@ -70,21 +115,9 @@ public:
     // Whether the output gets neither an outline nor named destinations.
     bool empty() const { return m_nodes.empty() && m_names.empty(); }
 
-    // The outline root and the named-destination tree root of the output, made in `target`
-    // (null when there is none); `pageRef(outPage)` gives the reference to an output page.
-    struct Rendered
-    {
-        QPDFObjectHandle outlines;
-        QPDFObjectHandle dests;
-    };
-    Rendered render(QPDF& target, const std::function<QPDFObjectHandle(int32_t)>& pageRef) const;
-
-    // The same outline and tree written as PDF text, for a writer numbering its own objects:
-    // `allocate()` gives a new object number, `pageNumber(outPage)` an output page's number and
-    // `write(number, body)` writes one object. Returns the catalog's entries for them.
-    std::string writeText(const std::function<int()>& allocate,
-                          const std::function<int(int32_t)>& pageNumber,
-                          const std::function<void(int, const std::string&)>& write) const;
+    // The outline and the named-destination tree, laid out. Valid while the plan lives and
+    // no segment is added.
+    StructureLayout layout() const;
 
 private:
     struct Segment
@@ -92,23 +125,6 @@ private:
         const StructureIndex* index = nullptr;
         std::unordered_map<int32_t, int32_t> pages; // source page -> its first output page
         std::map<std::pair<bool, std::string>, std::string> names; // kept dest -> output name
-    };
-    struct Node
-    {
-        QPDFObjectHandle title;
-        QPDFObjectHandle color;
-        int flags = 0;
-        bool open = false;
-        int32_t outPage = -1;
-        std::string view;
-        QPDFObjectHandle action;
-        int32_t parent = -1; // an earlier node, -1 at the top
-    };
-    struct OutName
-    {
-        std::string name;
-        int32_t outPage;
-        std::string view;
     };
 
     std::string uniqueName(const std::string& key);
@@ -118,9 +134,11 @@ private:
     BookmarkMode m_mode;
     TagPlan m_tags;
     std::vector<Segment> m_segments;
-    std::vector<Node> m_nodes; // in outline order: every parent before its children
-    std::vector<OutName> m_names;
+    std::vector<OutlineNode> m_nodes; // in outline order: every parent before its children
+    std::vector<NamedTarget> m_names;
     std::set<std::string> m_usedNames;
+    // The sources' copies of actions, kept for the writers after the sources are closed.
+    std::vector<std::shared_ptr<QPDF>> m_copies;
 };
 
 } // namespace paginor

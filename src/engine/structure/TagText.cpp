@@ -1,6 +1,5 @@
 // TagPlan's tree written as PDF text, for both writers: the one numbering its own objects
 // writes it as it is, the one building a document parses each object.
-#include "engine/structure/StructureIndex.h"
 #include "engine/structure/TagPlan.h"
 
 #include <algorithm>
@@ -74,7 +73,8 @@ QPDFObjectHandle renamed(QPDFObjectHandle value, const std::map<std::string, std
 QPDFObjectHandle renamedHeaders(QPDFObjectHandle attributes,
                                 const std::map<std::string, std::string>& ids)
 {
-    auto copy = plainCopy(attributes);
+    size_t budget = size_t(1) << 16;
+    auto copy = boundedCopy(attributes, budget);
     auto owners = copy.isArray() ? copy.getArrayAsVector() : std::vector<QPDFObjectHandle>{copy};
     for (auto& owner : owners) {
         auto headers = owner.isDictionary() ? owner.getKey("/Headers") : QPDFObjectHandle();

@@ -1,7 +1,5 @@
 #include "engine/structure/TagTree.h"
 
-#include "engine/structure/StructureIndex.h"
-
 #include <algorithm>
 #include <atomic>
 #include <set>
@@ -40,7 +38,44 @@ bool isMcid(QPDFObjectHandle h)
     return h.isInteger() && h.getIntValue() >= 0 && h.getIntValue() <= kMaxMcid;
 }
 
+// What one element's kept keys, or a role or class map, may hold.
+constexpr size_t kElementBudget = 4096;
+constexpr size_t kMapBudget = 65536;
+
 } // namespace
+
+QPDFObjectHandle boundedCopy(QPDFObjectHandle h, size_t& budget, int depth)
+{
+    if (depth > 8 || budget == 0)
+        return QPDFObjectHandle::newNull();
+    --budget;
+    switch (h.getTypeCode()) {
+    case ::ot_boolean:
+        return QPDFObjectHandle::newBool(h.getBoolValue());
+    case ::ot_integer:
+        return QPDFObjectHandle::newInteger(h.getIntValue());
+    case ::ot_real:
+        return QPDFObjectHandle::newReal(h.getRealValue());
+    case ::ot_name:
+        return QPDFObjectHandle::newName(h.getName());
+    case ::ot_string:
+        return QPDFObjectHandle::newString(h.getStringValue());
+    case ::ot_array: {
+        std::vector<QPDFObjectHandle> items;
+        for (auto& item : h.getArrayAsVector())
+            items.push_back(boundedCopy(item, budget, depth + 1));
+        return QPDFObjectHandle::newArray(items);
+    }
+    case ::ot_dictionary: {
+        auto result = QPDFObjectHandle::newDictionary();
+        for (auto& [key, value] : h.getDictAsMap())
+            result.replaceKey(key, boundedCopy(value, budget, depth + 1));
+        return result;
+    }
+    default:
+        return QPDFObjectHandle::newNull();
+    }
+}
 
 struct TagTree::Pending
 {
@@ -64,10 +99,13 @@ TagTree::TagTree(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages) : m_id(n
             return;
         if (catalog.getKey("/Lang").isString())
             m_lang = catalog.getKey("/Lang").getStringValue();
+        size_t budget = kMapBudget;
         if (root.getKey("/RoleMap").isDictionary())
-            m_roleMap = plainCopy(root.getKey("/RoleMap"));
+            m_roleMap = boundedCopy(root.getKey("/RoleMap"), budget);
         if (root.getKey("/ClassMap").isDictionary())
-            m_classMap = plainCopy(root.getKey("/ClassMap"));
+            m_classMap = boundedCopy(root.getKey("/ClassMap"), budget);
+        if (budget == 0)
+            repaired("role or class maps too large to copy were cut short");
         read(root);
         if (!m_unplaced.empty())
             findMissingPages(root.getKey("/ParentTree"), pages);
@@ -129,9 +167,12 @@ void TagTree::read(QPDFObjectHandle root)
         TagElement element;
         element.parent = next.parent;
         element.keys = QPDFObjectHandle::newDictionary();
+        size_t budget = kElementBudget;
         for (const char* key : kKeptKeys)
             if (next.dict.hasKey(key))
-                element.keys.replaceKey(key, plainCopy(next.dict.getKey(key)));
+                element.keys.replaceKey(key, boundedCopy(next.dict.getKey(key), budget));
+        if (budget == 0)
+            repaired("element attributes too large to copy were cut short");
         if (!element.keys.getKey("/S").isName()) {
             element.keys.replaceKey("/S", QPDFObjectHandle::newName("/NonStruct"));
             repaired("structure elements without a type were given /NonStruct");

@@ -10,6 +10,12 @@
 
 namespace paginor {
 
+// A copy of `h` made of new direct objects only, so that nothing of a source is referenced
+// from it. Streams, anything nested deeper than a few levels and anything past `budget`
+// objects become null; `budget` is what is left of it afterwards, so that a wide graph of
+// shared objects costs no more than the budget, however many paths lead through it.
+QPDFObjectHandle boundedCopy(QPDFObjectHandle h, size_t& budget, int depth = 0);
+
 // One kid of a structure element, read into plain values.
 struct TagKid
 {

@@ -1,5 +1,8 @@
 #include "engine/write/DirectWriter.h"
 
+#include "engine/write/PdfText.h"
+#include "engine/write/StructureText.h"
+
 #include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
@@ -15,25 +18,6 @@ namespace {
 constexpr int kCatalog = 1;
 constexpr int kPageTree = 2;
 
-// Names made only of regular characters are written as they are, others escaped by qpdf.
-void appendName(const std::string& name, std::string& out)
-{
-    for (size_t i = 1; i < name.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(name[i]);
-        if (c < 0x21 || c > 0x7e || std::strchr("#()<>[]{}/%", c)) {
-            out += QPDFObjectHandle::newName(name).unparse();
-            return;
-        }
-    }
-    out += name;
-}
-
-void appendNumber(int number, std::string& out)
-{
-    out += std::to_string(number);
-    out += " 0 R";
-}
-
 class WriteError : public EngineFailure
 {
 public:
@@ -47,19 +31,6 @@ DirectWriter::DirectWriter(std::FILE* file, BookmarkMode bookmarks, bool tags)
 {
     m_offsets.resize(3, 0); // the catalog and the page tree are written last
     emit("%PDF-1.3\n%\xbf\xf7\xa2\xfe\n");
-}
-
-bool DirectWriter::suits(SourceDocument& source, const std::vector<int32_t>& indices)
-{
-    if (source.hasForm())
-        return false;
-    std::vector<bool> seen(size_t(source.pageCount()), false);
-    for (int32_t i : indices) {
-        if (seen[size_t(i)])
-            return false;
-        seen[size_t(i)] = true;
-    }
-    return true;
 }
 
 int DirectWriter::allocate()
@@ -85,10 +56,10 @@ void DirectWriter::reference(QPDFObjectHandle h, std::string& out)
     const QPDFObjGen og = h.getObjGen();
     auto page = m_pages.find(og);
     if (page != m_pages.end())
-        return appendNumber(page->second, out);
+        return appendReference(page->second, out);
     auto known = m_numbers.find(og);
     if (known != m_numbers.end())
-        return appendNumber(known->second, out);
+        return appendReference(known->second, out);
     if (!valueToWrite(h)) {
         out += "null";
         return;
@@ -122,12 +93,12 @@ bool DirectWriter::valueToWrite(QPDFObjectHandle& h)
 }
 
 void DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out,
-                           std::string dest)
+                           Retarget retarget)
 {
     const int number = allocate();
     m_numbers.emplace(og, number);
-    m_queue.push_back({number, value, std::move(dest), og});
-    appendNumber(number, out);
+    m_queue.push_back({number, value, std::move(retarget), og});
+    appendReference(number, out);
 }
 
 // A page's annotations without the links that lead nowhere in this output, and with the
@@ -157,17 +128,18 @@ void DirectWriter::serializeAnnots(QPDFObjectHandle annots, std::string& out)
         if (fix.kind == LinkFix::Kind::Drop)
             continue;
         // The new target is written in place of the old one, with no copy of the link.
-        std::string dest;
+        Retarget retarget;
         if (fix.kind == LinkFix::Kind::Retarget) {
             std::string page;
             if (!fix.named)
                 reference(m_source->originalPage(fix.page), page);
-            dest = fix.destText(page);
+            retarget.dest = linkDestText(fix, page);
+            retarget.fix = fix;
         }
         if (indirect)
-            enqueue(item.getObjGen(), value, out, std::move(dest));
-        else if (!dest.empty())
-            serializeDict(value, out, false, false, dest);
+            enqueue(item.getObjGen(), value, out, std::move(retarget));
+        else if (!retarget.dest.empty())
+            serializeDict(value, out, false, false, &retarget);
         else
             serialize(value, out);
         out += ' ';
@@ -218,13 +190,11 @@ void DirectWriter::serializeArray(QPDFObjectHandle h, std::string& out)
 }
 
 void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
-                                 const std::string& dest, int structKey)
+                                 const Retarget* retarget, int structKey)
 {
     out += "<<";
-    // A retargeted link: its /Dest is `dest`, and a go-to action it had is dropped.
-    const bool link = !dest.empty();
-    const bool dropAction = link && h.getKey("/A").isDictionary() &&
-                            h.getKey("/A").getKey("/S").isNameAndEquals("/GoTo");
+    // A retargeted link: its /Dest is the new one, and what that replaces is left out.
+    const bool link = retarget && !retarget->dest.empty();
     // One copy of the map: iterating items looks every key up again in a set built first.
     auto items = h.getDictAsMap();
     for (auto& item : items) {
@@ -233,7 +203,7 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
             continue;
         if (page && key == "/Parent")
             continue;
-        if (link && (key == "/Dest" || (dropAction && key == "/A")))
+        if (link && retarget->fix.replaces(key))
             continue;
         if (!item.second.isIndirect() && item.second.isNull())
             continue;
@@ -255,13 +225,13 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         out += " /Parent 2 0 R";
     if (link) {
         out += " /Dest ";
-        out += dest;
+        out += retarget->dest;
     }
     if (!stream)
         out += " >>";
 }
 
-void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest,
+void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget,
                                int structKey)
 {
     m_buffer.clear();
@@ -283,7 +253,7 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const 
         emit("\nendstream\nendobj\n");
         return;
     } else if (h.isDictionary()) {
-        serializeDict(h, m_buffer, false, page, dest, structKey);
+        serializeDict(h, m_buffer, false, page, retarget, structKey);
         m_buffer += "\nendobj\n";
     } else {
         // Scalars and arrays; `h` is indirect, so write its value, not a reference to it.
@@ -328,7 +298,7 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
         while (!m_queue.empty()) {
             auto next = std::move(m_queue.back());
             m_queue.pop_back();
-            writeObject(next.number, next.value, false, next.dest,
+            writeObject(next.number, next.value, false, &next.retarget,
                         tags.objectKey(m_segment, next.og));
         }
     }
@@ -417,20 +387,18 @@ std::string DirectWriter::writeStructure()
         beginObject(number);
         emit(text);
     };
-    std::string entries = m_plan.tags().writeText(
-        [this] { return allocate(); },
-        [this](int32_t outPage) { return m_pageNumbers.at(size_t(outPage)); },
-        [this](int segment, QPDFObjGen og) {
-            auto found = m_tagObjects.find({segment, og});
-            return found == m_tagObjects.end() ? 0 : found->second;
-        },
-        write);
-    if (m_plan.empty())
-        return entries;
-    return entries +
-           m_plan.writeText([this] { return allocate(); },
-                            [this](int32_t outPage) { return m_pageNumbers.at(size_t(outPage)); },
-                            write);
+    auto pageNumber = [this](int32_t outPage) {
+        return m_pageNumbers.at(size_t(outPage));
+    };
+    const std::string tags =
+        m_plan.tags().writeText([this] { return allocate(); }, pageNumber,
+                                [this](int segment, QPDFObjGen og) {
+                                    auto found = m_tagObjects.find({segment, og});
+                                    return found == m_tagObjects.end() ? 0 : found->second;
+                                },
+                                write);
+    return tags + writeStructureText(
+                      m_plan.layout(), [this] { return allocate(); }, pageNumber, write);
 }
 
 } // namespace paginor

@@ -19,16 +19,13 @@ namespace paginor {
 // links, bookmarks and named destinations follow what StructurePlan decides. Pages are written
 // segment by segment, so a merge holds one source at a time.
 //
-// It does not rebuild interactive forms or duplicate pages; suits() tells when it applies.
+// It does not rebuild interactive forms or duplicate pages; chooseWriter tells when it applies.
 class DirectWriter
 {
 public:
     // `tags` false drops the sources' logical structure.
     explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep,
                           bool tags = true);
-
-    // Whether `indices` of `source` can be written this way: no form fields, no page twice.
-    static bool suits(SourceDocument& source, const std::vector<int32_t>& indices);
 
     // Writes the pages at `indices` (zero-based) of `source` and all they reach. The source
     // is not needed afterwards. Throws when source data cannot be read.
@@ -41,21 +38,28 @@ public:
     int32_t pageCount() const { return int32_t(m_pageNumbers.size()); }
 
 private:
+    // A retargeted link's new /Dest as text, with the plan's answer for it; none when empty.
+    struct Retarget
+    {
+        std::string dest;
+        LinkFix fix;
+    };
+
     int allocate();
     void emit(const char* data, size_t size);
     void emit(const std::string& text) { emit(text.data(), text.size()); }
     void beginObject(int number);
     void reference(QPDFObjectHandle h, std::string& out);
     bool valueToWrite(QPDFObjectHandle& h);
-    void enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out, std::string dest = {});
+    void enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out, Retarget retarget = {});
     void serializeAnnots(QPDFObjectHandle annots, std::string& out);
     std::string writeStructure();
     void serialize(QPDFObjectHandle h, std::string& out);
     void serializeArray(QPDFObjectHandle h, std::string& out);
     // `structKey` is the object's parent-tree key in the output, -1 for none.
     void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
-                       const std::string& dest = {}, int structKey = -1);
-    void writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest = {},
+                       const Retarget* retarget = nullptr, int structKey = -1);
+    void writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget = nullptr,
                      int structKey = -1);
 
     std::FILE* m_file;
@@ -75,7 +79,7 @@ private:
     {
         int number;
         QPDFObjectHandle value;
-        std::string dest; // a retargeted link's new /Dest, as text
+        Retarget retarget;
         QPDFObjGen og;
     };
     std::vector<Pending> m_queue;

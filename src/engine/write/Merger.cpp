@@ -3,6 +3,7 @@
 #include "engine/SourceDocument.h"
 #include "engine/write/DirectWriter.h"
 #include "engine/write/OutputBuilder.h"
+#include "engine/write/WriterChoice.h"
 
 #include <qpdf/QPDFExc.hh>
 
@@ -52,10 +53,19 @@ bool isWriteError(const std::exception& e)
     return failure && failure->code() == EngineError::WriteFailed;
 }
 
-// Thrown out of the streaming merge when an input needs the full copy (form fields).
-struct NeedsFullCopy
+// Inputs whose files add up to more than this are not all kept open between the survey and
+// the write.
+constexpr int64_t kKeptBytes = int64_t(256) << 20;
+
+using Opening = std::future<std::shared_ptr<SourceDocument>>;
+
+// Waits for the helpers still reading, when a merge is abandoned.
+void settle(std::deque<Opening>& ahead)
 {
-};
+    for (auto& pending : ahead)
+        if (pending.valid())
+            pending.wait();
+}
 
 class Merge
 {
@@ -73,22 +83,10 @@ public:
             return m_outcome;
         }
         try {
-            attempt(output, false);
-        } catch (const NeedsFullCopy&) {
-            m_outcome = MergeOutcome();
-            attempt(output, true);
-        }
-        return m_outcome;
-    }
-
-private:
-    void attempt(const std::string& output, bool fullCopy)
-    {
-        try {
-            if (fullCopy)
-                copyAllThenWrite(output);
-            else
+            if (survey() == WriterKind::Direct)
                 writeAtomically(output, m_options, [this](std::FILE* file) { stream(file); });
+            else
+                copyAllThenWrite(output);
             m_outcome.joined = int32_t(m_inputs.size());
         } catch (const EngineFailure& e) {
             const bool inputFailed = m_failedInput >= 0;
@@ -100,21 +98,19 @@ private:
                     if (!e.file().empty() && m_inputs[i].path == e.file())
                         m_outcome.joined = int32_t(i);
         }
+        return m_outcome;
     }
 
-    // Opens input i; a failure is that input's.
-    std::shared_ptr<SourceDocument> open(size_t i, bool reopening)
+private:
+    // Opens input i; beyond the open-file budget its file is held open only while read.
+    std::shared_ptr<SourceDocument> open(size_t i) const
     {
-        try {
-            auto source = SourceDocument::open(m_inputs[i].path, m_inputs[i].password, reopening);
-            // A file without a page (its page tree unreadable) would vanish from the output
-            // while the merge reported success.
-            if (source->pageCount() <= 0)
-                throw EngineFailure(EngineError::NotPdfOrDamaged, "no pages", m_inputs[i].path);
-            return source;
-        } catch (const std::exception& e) {
-            failAt(i, e);
-        }
+        auto source = SourceDocument::open(m_inputs[i].path, m_inputs[i].password, i >= m_budget);
+        // A file without a page (its page tree unreadable) would vanish from the output
+        // while the merge reported success.
+        if (source->pageCount() <= 0)
+            throw EngineFailure(EngineError::NotPdfOrDamaged, "no pages", m_inputs[i].path);
+        return source;
     }
 
     [[noreturn]] void failAt(size_t i, const std::exception& e)
@@ -125,44 +121,34 @@ private:
         throw EngineFailure(inputError(e), e.what(), m_inputs[i].path);
     }
 
+    void noteWarnings(SourceDocument& source)
+    {
+        const auto& notes = source.structure().warnings();
+        m_outcome.warnings.insert(m_outcome.warnings.end(), notes.begin(), notes.end());
+        if (m_options.tags) {
+            const auto repairs = source.tagRepairs();
+            m_outcome.warnings.insert(m_outcome.warnings.end(), repairs.begin(), repairs.end());
+        }
+    }
+
     void report(int done, int total)
     {
         if (m_progress)
             m_progress(done, total);
     }
 
-    // Each input is written as soon as it is read, then released. The next inputs are opened
-    // and indexed on helper threads meanwhile; each document is used by one thread at a time,
-    // and at most helperCount() + 2 inputs are open (one of them being freed).
-    void stream(std::FILE* file)
+    // Runs `work(i)` for every input in order on helper threads, at most helperCount() ahead,
+    // and hands each result to `take(i, source)` on this thread. A failure is that input's.
+    template <typename Work, typename Take> void inOrder(Work work, Take take)
     {
-        DirectWriter writer(file, m_options.bookmarks, m_options.tags);
-        const int n = int(m_inputs.size());
-        std::deque<std::future<std::shared_ptr<SourceDocument>>> ahead;
+        std::deque<Opening> ahead;
         size_t queued = 0;
         const size_t limit = helperCount();
         auto refill = [&] {
             while (queued < m_inputs.size() && ahead.size() < limit) {
                 const size_t i = queued++;
-                ahead.push_back(std::async(std::launch::async, [this, i] { return opened(i); }));
+                ahead.push_back(std::async(std::launch::async, [&work, i] { return work(i); }));
             }
-        };
-        // Freeing a parsed document costs about as much as writing it: a helper does it
-        // while the next input is written. One at a time, so few files stay open.
-        std::future<void> releasing;
-        auto release = [&releasing](std::shared_ptr<SourceDocument>& done) {
-            if (releasing.valid())
-                releasing.get();
-            releasing =
-                std::async(std::launch::async, [doc = std::move(done)]() mutable { doc.reset(); });
-        };
-        // Abandoning the merge waits for the helpers still reading.
-        auto settle = [&] {
-            for (auto& pending : ahead)
-                if (pending.valid())
-                    pending.wait();
-            if (releasing.valid())
-                releasing.wait();
         };
         refill();
         for (size_t i = 0; i < m_inputs.size(); ++i) {
@@ -172,46 +158,92 @@ private:
                 ahead.pop_front();
             } catch (const std::exception& e) {
                 ahead.pop_front();
-                settle();
+                settle(ahead);
                 failAt(i, e);
             }
             refill();
-            const auto pages = allPages(*source);
-            if (!DirectWriter::suits(*source, pages)) {
-                settle();
-                throw NeedsFullCopy();
-            }
             try {
-                writer.addSegment(*source, pages);
-                noteRepairs(*source);
-            } catch (const std::exception& e) {
-                settle();
-                failAt(i, e);
+                take(i, source);
+            } catch (...) {
+                settle(ahead);
+                throw;
             }
-            release(source);
-            report(int(i + 1), n);
+        }
+    }
+
+    // Opens every input and decides the writer from what they are, before anything is
+    // written. The inputs stay open for the write within the open-file budget and a budget of
+    // bytes; the others are opened again, by path, when their turn comes.
+    WriterKind survey()
+    {
+        m_budget = openFileBudget();
+        m_sources.assign(m_inputs.size(), nullptr);
+        std::vector<SegmentFacts> facts;
+        int64_t kept = 0;
+        inOrder([this](size_t i) { return open(i); },
+                [&](size_t i, std::shared_ptr<SourceDocument>& doc) {
+                    facts.push_back(segmentFacts(*doc, allPages(*doc)));
+                    kept += doc->identity().size;
+                    if (i < m_budget && kept <= kKeptBytes) {
+                        doc->rest();
+                        m_sources[i] = std::move(doc);
+                    }
+                });
+        return chooseWriter(facts);
+    }
+
+    // Input i, as the survey kept it or opened again.
+    std::shared_ptr<SourceDocument> source(size_t i)
+    {
+        return m_sources[i] ? std::move(m_sources[i]) : open(i);
+    }
+
+    // Each input is written as soon as it is indexed, then released. The next inputs are
+    // indexed on helper threads meanwhile; each document is used by one thread at a time.
+    void stream(std::FILE* file)
+    {
+        DirectWriter writer(file, m_options.bookmarks, m_options.tags);
+        const int n = int(m_inputs.size());
+        // Freeing a parsed document costs about as much as writing it: a helper does it
+        // while the next input is written. One at a time, so few files stay open.
+        std::future<void> releasing;
+        auto release = [&releasing](std::shared_ptr<SourceDocument>& done) {
+            if (releasing.valid())
+                releasing.get();
+            releasing =
+                std::async(std::launch::async, [doc = std::move(done)]() mutable { doc.reset(); });
+        };
+        try {
+            inOrder(
+                [this](size_t i) {
+                    auto opened = source(i);
+                    opened->stayOpen(true);
+                    opened->structure();
+                    opened->stayOpen(false);
+                    return opened;
+                },
+                [&](size_t i, std::shared_ptr<SourceDocument>& doc) {
+                    try {
+                        doc->stayOpen(true);
+                        writer.addSegment(*doc, allPages(*doc));
+                        doc->stayOpen(false);
+                        noteWarnings(*doc);
+                    } catch (const std::exception& e) {
+                        failAt(i, e);
+                    }
+                    release(doc);
+                    report(int(i + 1), n);
+                });
+        } catch (...) {
+            if (releasing.valid())
+                releasing.wait();
+            throw;
         }
         if (releasing.valid())
             releasing.get();
         writer.finish({});
     }
 
-    void noteRepairs(SourceDocument& source)
-    {
-        if (m_options.tags)
-            for (const auto& repair : source.tags().repairs())
-                m_outcome.warnings.push_back(source.path() + ": " + repair);
-    }
-
-    // Opens input i and indexes its outline and named destinations. Its objects are read
-    // as they are written, mostly apart from the document's cache, which costs less than
-    // parsing them all here, even on another thread.
-    std::shared_ptr<SourceDocument> opened(size_t i)
-    {
-        auto source = SourceDocument::open(m_inputs[i].path, m_inputs[i].password, false);
-        source->structure();
-        return source;
-    }
     // Inputs being read by helper threads: about one per core, as the writer and the freeing
     // of finished inputs take their share too; more only hold more documents in memory.
     static size_t helperCount()
@@ -219,25 +251,25 @@ private:
         return std::clamp<size_t>(std::thread::hardware_concurrency(), 2, 4);
     }
 
-    // Form fields need qpdf's copy of each page into one document before writing. Inputs
-    // beyond the open-file budget are held open only while being read.
+    // Form fields need qpdf's copy of each page into one document before writing, so every
+    // input stays open until the output is written.
     void copyAllThenWrite(const std::string& output)
     {
         const int total = int(m_inputs.size()) * 2;
-        const size_t budget = openFileBudget();
         std::vector<std::shared_ptr<SourceDocument>> sources;
         OutputBuilder builder(m_options.bookmarks, m_options.tags);
         for (size_t i = 0; i < m_inputs.size(); ++i) {
-            auto source = open(i, i >= budget);
+            std::shared_ptr<SourceDocument> opened;
             try {
-                source->stayOpen(true);
-                builder.addPages(*source, allPages(*source));
-                source->stayOpen(false);
-                noteRepairs(*source);
+                opened = source(i);
+                opened->stayOpen(true);
+                builder.addPages(*opened, allPages(*opened));
+                opened->stayOpen(false);
+                noteWarnings(*opened);
             } catch (const std::exception& e) {
                 failAt(i, e);
             }
-            sources.push_back(std::move(source));
+            sources.push_back(std::move(opened));
             report(int(i + 1), total);
         }
         builder.finish();
@@ -262,6 +294,9 @@ private:
     std::function<void(int, int)> m_progress;
     MergeOutcome m_outcome;
     int32_t m_failedInput = -1;
+    size_t m_budget = 0;
+    // Inputs the survey opened and kept for the write; each is handed on once.
+    std::vector<std::shared_ptr<SourceDocument>> m_sources;
 };
 
 } // namespace

@@ -15,8 +15,7 @@ struct MergeOutcome
 {
     int32_t joined = 0; // inputs joined before the first failure
     EngineError error = EngineError::None;
-    // "path: what" for each input whose damaged structure tree was repaired or dropped.
-    std::vector<std::string> warnings;
+    std::vector<std::string> warnings; // what the output left out of its inputs, and why
 };
 
 // One file to join and the password it opens with ("" = none).

@@ -68,6 +68,43 @@ void OutputBuilder::finish()
 
 namespace {
 
+// [page view...]. The view text is made by the index from names and numbers alone, so it is
+// split at spaces rather than parsed, which would cost more than the rest of the output.
+QPDFObjectHandle destArray(QPDFObjectHandle pageRef, const std::string& view)
+{
+    std::vector<QPDFObjectHandle> items{pageRef};
+    size_t at = 0;
+    while (at < view.size()) {
+        size_t end = view.find(' ', at);
+        if (end == std::string::npos)
+            end = view.size();
+        const std::string token = view.substr(at, end - at);
+        at = end + 1;
+        if (token.empty())
+            continue;
+        if (token[0] == '/')
+            items.push_back(QPDFObjectHandle::newName(token));
+        else if (token == "null")
+            items.push_back(QPDFObjectHandle::newNull());
+        else if (token.find('.') != std::string::npos)
+            items.push_back(QPDFObjectHandle::newReal(token));
+        else
+            items.push_back(QPDFObjectHandle::newInteger(std::stoll(token)));
+    }
+    if (items.size() == 1)
+        items.push_back(QPDFObjectHandle::newName("/Fit"));
+    return QPDFObjectHandle::newArray(items);
+}
+
+// Points the link `annot` at the target `fix` gives; `pageRef` is the output's `fix.page`.
+void retarget(QPDFObjectHandle annot, const LinkFix& fix, QPDFObjectHandle pageRef)
+{
+    if (fix.dropAction)
+        annot.removeKey("/A");
+    annot.replaceKey("/Dest", fix.named ? QPDFObjectHandle::newString(fix.name)
+                                        : destArray(pageRef, fix.view));
+}
+
 // Whether an /Annots entry is a link. A stream never is: the form's copy of a page leaves such
 // entries out, while it copies links one for one, in order.
 bool isLink(QPDFObjectHandle annot)
@@ -115,7 +152,7 @@ void OutputBuilder::fixLinks()
                 if (!fix.named)
                     pageRef = m_firstCopy.at(
                         {copy.source, copy.source->originalPage(fix.page).getObjGen()});
-                fix.apply(toAnnot, pageRef);
+                retarget(toAnnot, fix, pageRef);
             }
             kept.push_back(toAnnot);
         }
@@ -126,15 +163,71 @@ void OutputBuilder::fixLinks()
 
 void OutputBuilder::addStructure()
 {
-    const auto rendered =
-        m_plan.render(*m_out, [this](int32_t outPage) { return m_copies.at(size_t(outPage)).to; });
+    const StructureLayout layout = m_plan.layout();
     auto root = m_out->getRoot();
-    if (rendered.outlines.isInitialized())
-        root.replaceKey("/Outlines", rendered.outlines);
-    if (rendered.dests.isInitialized()) {
-        auto names = QPDFObjectHandle::newDictionary();
-        names.replaceKey("/Dests", rendered.dests);
-        root.replaceKey("/Names", names);
+    auto pageRef = [this](int32_t outPage) {
+        return m_copies.at(size_t(outPage)).to;
+    };
+    const auto& outline = layout.outline;
+    if (!outline.empty()) {
+        std::vector<QPDFObjectHandle> items(outline.size());
+        for (auto& item : items)
+            item = m_out->makeIndirectObject(QPDFObjectHandle::newDictionary());
+        items[0].replaceKey("/Type", QPDFObjectHandle::newName("/Outlines"));
+        for (size_t i = 0; i < outline.size(); ++i) {
+            const auto& entry = outline[i];
+            auto item = items[i];
+            auto link = [&](const char* key, int32_t to) {
+                if (to != StructureLayout::kNone)
+                    item.replaceKey(key, items[size_t(to)]);
+            };
+            link("/Parent", entry.parent);
+            link("/Prev", entry.prev);
+            link("/Next", entry.next);
+            link("/First", entry.first);
+            link("/Last", entry.last);
+            const OutlineNode* node = entry.node;
+            if (!node || entry.first != StructureLayout::kNone)
+                item.replaceKey("/Count", QPDFObjectHandle::newInteger(entry.count));
+            if (!node)
+                continue;
+            item.replaceKey("/Title", node->title);
+            if (node->outPage >= 0)
+                item.replaceKey("/Dest", destArray(pageRef(node->outPage), node->view));
+            else if (QPDFObjectHandle(node->action).isDictionary())
+                item.replaceKey("/A", importCopy(*m_out, node->action));
+            if (QPDFObjectHandle(node->color).isArray())
+                item.replaceKey("/C", QPDFObjectHandle(node->color).shallowCopy());
+            if (node->flags)
+                item.replaceKey("/F", QPDFObjectHandle::newInteger(node->flags));
+        }
+        root.replaceKey("/Outlines", items[0]);
+    }
+    if (!layout.names.empty()) {
+        const bool kids = layout.leaves.size() > 1;
+        std::vector<QPDFObjectHandle> leaves;
+        for (const auto& [from, to] : layout.leaves) {
+            std::vector<QPDFObjectHandle> entries;
+            for (size_t i = from; i < to; ++i) {
+                const NamedTarget& name = *layout.names[i];
+                entries.push_back(QPDFObjectHandle::newString(name.name));
+                entries.push_back(destArray(pageRef(name.outPage), name.view));
+            }
+            auto leaf = QPDFObjectHandle::newDictionary();
+            leaf.replaceKey("/Names", QPDFObjectHandle::newArray(entries));
+            if (kids)
+                leaf.replaceKey("/Limits",
+                                QPDFObjectHandle::newArray(
+                                    {QPDFObjectHandle::newString(layout.names[from]->name),
+                                     QPDFObjectHandle::newString(layout.names[to - 1]->name)}));
+            leaves.push_back(m_out->makeIndirectObject(leaf));
+        }
+        auto tree = leaves[0];
+        if (kids) {
+            tree = m_out->makeIndirectObject(QPDFObjectHandle::newDictionary());
+            tree.replaceKey("/Kids", QPDFObjectHandle::newArray(leaves));
+        }
+        root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree}}));
     }
 }
 
