@@ -105,6 +105,21 @@ TEST(Tags, DamagedTreesAreRepairedWithAWarningAndNeverFail)
          "wrong type", 1, 0},
         {"a /StructParents key the parent tree lacks",
          [&](TaggedParts& t) { t.pages[2].replaceKey("/StructParents", parse("99")); }, "", 0, 0},
+        {"attributes holding a wide graph of shared objects",
+         [&](TaggedParts& t) {
+             // 7 levels of 40 references each to the next: 40^7 paths, copied path by path.
+             auto level = t.pdf->makeIndirectObject(parse("[1]"));
+             for (int depth = 0; depth < 7; ++depth) {
+                 auto wider = t.pdf->makeIndirectObject(QPDFObjectHandle::newArray());
+                 for (int i = 0; i < 40; ++i)
+                     wider.appendItem(level);
+                 level = wider;
+             }
+             auto attributes = parse("<< /O /Layout >>");
+             attributes.replaceKey("/Wide", level);
+             t.notes[0].replaceKey("/A", attributes);
+         },
+         "too large", 0, 0},
         {"an MCID the page never uses",
          [&](TaggedParts& t) { t.headings[0].getKey("/K").appendItem(parse("9")); }, "", 0, 1},
     };
