@@ -20,6 +20,7 @@ const QString kEven = QStringLiteral("even");
 const QString kPages = QStringLiteral("pages");
 const QString kDecrypt = QStringLiteral("decrypt");
 const QString kAttachments = QStringLiteral("attachments");
+const QString kStructure = QStringLiteral("structure");
 
 QString absolute(const QString& path)
 {
@@ -105,12 +106,13 @@ bool bookmarkPolicy(const QString& mode, const QStringList& allowed, BookmarkMod
     return true;
 }
 
-// --attachments keep|drop, the last one given; false with `why` set for any other value.
-bool attachmentPolicy(const QCommandLineParser& parser, bool& keep, QString& why)
+// The last keep|drop given to `option` (--attachments, --structure); false with `why` set for
+// any other value.
+bool keepPolicy(const QCommandLineParser& parser, const QString& option, bool& keep, QString& why)
 {
-    for (const QString& value : parser.values(kAttachments)) {
+    for (const QString& value : parser.values(option)) {
         if (value != QLatin1String("keep") && value != QLatin1String("drop")) {
-            why = QStringLiteral("--attachments takes keep or drop, not %1").arg(value);
+            why = QStringLiteral("--%1 takes keep or drop, not %2").arg(option, value);
             return false;
         }
         keep = value == QLatin1String("keep");
@@ -135,10 +137,12 @@ CommandLine parseSplit(QStringList words)
                      valued(kEvery, QStringLiteral("N")), valued(kRange, QStringLiteral("FROM")),
                      QCommandLineOption(kOdd), QCommandLineOption(kEven),
                      valued(kPages, QStringLiteral("LIST")), QCommandLineOption(kDecrypt),
-                     valued(kAttachments, QStringLiteral("KEEP"))},
+                     valued(kAttachments, QStringLiteral("KEEP")),
+                     valued(kStructure, QStringLiteral("KEEP"))},
                     words, why))
         return refuse(why);
-    if (!attachmentPolicy(parser, line.keepAttachments, why))
+    if (!keepPolicy(parser, kAttachments, line.keepAttachments, why) ||
+        !keepPolicy(parser, kStructure, line.structure, why))
         return refuse(why);
     line.decrypt = parser.isSet(kDecrypt);
 
@@ -239,10 +243,12 @@ CommandLine parseMerge(const QStringList& words)
     if (!parseWords(parser,
                     {valued(kPassword, QStringLiteral("PW")),
                      valued(kBookmarks, QStringLiteral("MODE")),
-                     valued(kAttachments, QStringLiteral("KEEP"))},
+                     valued(kAttachments, QStringLiteral("KEEP")),
+                     valued(kStructure, QStringLiteral("KEEP"))},
                     words, why))
         return refuse(why);
-    if (!attachmentPolicy(parser, line.keepAttachments, why))
+    if (!keepPolicy(parser, kAttachments, line.keepAttachments, why) ||
+        !keepPolicy(parser, kStructure, line.structure, why))
         return refuse(why);
     line.passwords = parser.values(kPassword);
     for (const QString& mode : parser.values(kBookmarks))
@@ -315,6 +321,9 @@ QString usageText()
         "--decrypt writes the parts without it. Outputs keep the document information, the\n"
         "layers and the attached files of their sources; --attachments=drop leaves the\n"
         "document's attached files out.\n"
+        "Tagged inputs keep their structure tree (headings, tables, alternate text, reading\n"
+        "order) trimmed to each output's pages and joined in a merge; --structure=drop on split\n"
+        "or merge leaves it out. A damaged tree is repaired or dropped with a warning.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
         "With --at-bookmarks LEVEL one part per bookmark of that level (1 = the top), written\n"
         "as \"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"

@@ -37,6 +37,8 @@ struct CommandLine
 
     // --bookmarks MODE (or =MODE): merge per-file (default), keep or none; split none.
     BookmarkMode bookmarks = BookmarkMode::PerFile;
+    // --structure=keep|drop on split and merge: whether tagged structure is kept.
+    bool structure = true;
 
     // split: --decrypt writes the parts of a protected source without its protection.
     bool decrypt = false;

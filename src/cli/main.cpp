@@ -40,6 +40,7 @@ int runSplit(const CommandLine& line)
     engine.setBookmarkMode(line.bookmarks);
     engine.setKeepEncryption(!line.decrypt);
     engine.setKeepAttachments(line.keepAttachments);
+    engine.setStructureKept(line.structure);
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password);
     SplitJob job(engine, session, ui);
@@ -103,6 +104,7 @@ int runMerge(const CommandLine& line)
     PDFLibrary engine;
     engine.setBookmarkMode(line.bookmarks);
     engine.setKeepAttachments(line.keepAttachments);
+    engine.setStructureKept(line.structure);
     Session session;
     TerminalInteraction ui(line.output, false, QString());
     // The engine counts the inputs joined, then the output written, as two halves of `total`.

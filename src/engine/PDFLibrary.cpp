@@ -73,6 +73,7 @@ struct PDFLibrary::Impl
     BookmarkMode bookmarks = BookmarkMode::PerFile;
     bool keepEncryption = true;
     bool keepAttachments = true;
+    bool tags = true;
     std::vector<QString> warnings;
 
     void warn(const std::vector<std::string>& notes)
@@ -112,6 +113,7 @@ struct PDFLibrary::Impl
         options.openStream = opener;
         options.bookmarks = bookmarks;
         options.keepAttachments = keepAttachments;
+        options.tags = tags;
         return options;
     }
 };
@@ -193,14 +195,14 @@ bool PDFLibrary::WriteToFile(const QString& path)
         const bool encrypt = m->keepEncryption && doc.source->pdf().isEncrypted();
         if (!encrypt &&
             chooseWriter({segmentFacts(*doc.source, doc.pages)}) == WriterKind::Direct) {
-            writeAtomically(target, options, [&doc, bookmarks, &options](std::FILE* file) {
-                DirectWriter writer(file, bookmarks);
+            writeAtomically(target, options, [&doc, bookmarks, &options, this](std::FILE* file) {
+                DirectWriter writer(file, bookmarks, m->tags);
                 writer.keepAttachments(options.keepAttachments);
                 writer.addSegment(*doc.source, doc.pages);
                 writer.finish(doc.info);
             });
         } else {
-            OutputBuilder builder(bookmarks);
+            OutputBuilder builder(bookmarks, m->tags);
             builder.keepAttachments(options.keepAttachments);
             if (encrypt)
                 options.encryptLike = &doc.source->pdf();
@@ -218,6 +220,8 @@ bool PDFLibrary::WriteToFile(const QString& path)
         }
         m->warn(doc.source->structure().warnings());
         m->cache.forgetReplaced(target);
+        if (m->tags)
+            m->warn(doc.source->tagRepairs());
         return true;
     });
 }
@@ -340,6 +344,11 @@ bool PDFLibrary::ProbeClose(int32_t handle)
 void PDFLibrary::setProgressHandler(ProgressHandler handler)
 {
     m->progress = std::move(handler);
+}
+
+void PDFLibrary::setStructureKept(bool keep)
+{
+    m->tags = keep;
 }
 
 void PDFLibrary::setBookmarkMode(BookmarkMode mode)

@@ -74,7 +74,8 @@ public:
     bool DropDocument(int32_t id);
 
     // Takes the notes on what the outputs written since the last call left out of their
-    // sources (a bookmark's action too large to copy, say), each once, in the order met.
+    // sources (a bookmark's action too large to copy, say, or the repair of a damaged structure
+    // tree, "path: what"), each once, in the order met.
     std::vector<QString> takeWarnings();
 
     // Returns the code of the last failure (an EngineError value).
@@ -129,6 +130,9 @@ public:
     // True when the current document's source is encrypted and WriteToFile writes it without
     // that protection (setKeepEncryption(false)).
     bool dropsProtection() const;
+    // Whether outputs keep the logical structure (tagged PDF) of their sources: true, the
+    // default, trims it to each output's pages and joins it in a merge; false drops it.
+    void setStructureKept(bool keep);
 
     // Progress of a long operation: (done, total), called on the thread running it.
     using ProgressHandler = std::function<void(int done, int total)>;

@@ -343,6 +343,26 @@ const DocumentExtras& SourceDocument::extras()
     return *m_extras;
 }
 
+const TagTree& SourceDocument::tags()
+{
+    if (!m_tags) {
+        std::vector<QPDFObjectHandle> pages;
+        pages.reserve(m_pages.size());
+        for (auto& page : m_pages)
+            pages.push_back(page.getObjectHandle());
+        m_tags = std::make_unique<TagTree>(*m_pdf, pages);
+    }
+    return *m_tags;
+}
+
+std::vector<std::string> SourceDocument::tagRepairs()
+{
+    std::vector<std::string> notes;
+    for (const auto& repair : tags().repairs())
+        notes.push_back(m_path + ": " + repair);
+    return notes;
+}
+
 bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     // Pages are changed in the document (inherited attributes, pruned resources), which a

@@ -1,3 +1,4 @@
+#include "support/CliRun.h"
 #include "support/OutlineFactory.h"
 #include "support/PdfFactory.h"
 
@@ -12,26 +13,10 @@ using namespace paginor::test;
 
 namespace {
 
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 CliRun cli(const QStringList& args,
            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(PAGINOR_CLI_PATH), args);
-    p.closeWriteChannel(); // standard input is no terminal
-    EXPECT_TRUE(p.waitForFinished(60000)) << args.join(' ').toStdString();
-    CliRun r;
-    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
+    return runCli(QStringLiteral(PAGINOR_CLI_PATH), args, env);
 }
 
 QProcessEnvironment withoutPassword()

@@ -120,9 +120,10 @@ TEST_F(HelpTest, OneNonModalWindowWithContentsAndWorkingLinks)
         titles << contents->topLevelItem(i)->text(0);
         anchors << contents->topLevelItem(i)->data(0, Qt::UserRole).toString();
     }
-    for (const char* section : {"Splitting a PDF", "The split modes", "The summary line",
-                                "Page lists", "Output file names", "Passwords", "Merging PDFs",
-                                "Skins and settings", "The command line", "Messages"})
+    for (const char* section :
+         {"Splitting a PDF", "The split modes", "The summary line", "Page lists",
+          "Output file names", "Passwords", "Merging PDFs", "Accessible (tagged) PDFs",
+          "Skins and settings", "The command line", "Messages"})
         EXPECT_TRUE(titles.contains(section)) << section;
     contents->setCurrentItem(nullptr);
     help->showSection("messages");

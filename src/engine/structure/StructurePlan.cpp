@@ -27,7 +27,10 @@ QPDFObjectHandle fileTitle(const SourceDocument& source, const StructureIndex& i
 
 } // namespace
 
-StructurePlan::StructurePlan(BookmarkMode mode) : m_mode(mode) {}
+StructurePlan::StructurePlan(BookmarkMode mode, bool tags)
+    : m_mode(mode), m_tags(tags, mode == BookmarkMode::PerFile)
+{
+}
 
 int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
                               int32_t at)
@@ -41,6 +44,9 @@ int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>
     addNames(segment, indices, at);
     if (m_mode != BookmarkMode::None)
         addBookmarks(segment, source, at);
+    static const TagTree untagged;
+    m_tags.addSegment(m_tags.keeps() ? source.tags() : untagged, indices, at,
+                      fileTitle(source, *segment.index));
     m_segments.push_back(std::move(segment));
     return int(m_segments.size()) - 1;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/BookmarkMode.h"
 #include "engine/structure/StructureIndex.h"
+#include "engine/structure/TagPlan.h"
 
 #include <qpdf/QPDF.hh>
 
@@ -96,7 +97,8 @@ struct StructureLayout
 class StructurePlan
 {
 public:
-    explicit StructurePlan(BookmarkMode mode);
+    // `tags` false drops the sources' logical structure (tagged-PDF tree).
+    explicit StructurePlan(BookmarkMode mode, bool tags = true);
 
     // Adds the next segment of the output: the pages `indices` of `source`, placed at output
     // pages from `at` on. Call before the segment's links are asked about. Returns the
@@ -106,6 +108,9 @@ public:
     // What to do with the annotation `annot` (a dictionary read from the source) of a page in
     // segment `segment`. Never throws; an unreadable link is dropped.
     LinkFix link(int segment, QPDFObjectHandle annot) const;
+
+    // What the output keeps of its sources' logical structure.
+    const TagPlan& tags() const { return m_tags; }
 
     // Whether the output gets neither an outline nor named destinations.
     bool empty() const { return m_nodes.empty() && m_names.empty(); }
@@ -127,6 +132,7 @@ private:
     void addBookmarks(const Segment& segment, SourceDocument& source, int32_t at);
 
     BookmarkMode m_mode;
+    TagPlan m_tags;
     std::vector<Segment> m_segments;
     std::vector<OutlineNode> m_nodes; // in outline order: every parent before its children
     std::vector<NamedTarget> m_names;

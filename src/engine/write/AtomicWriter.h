@@ -31,6 +31,8 @@ struct WriteOptions
     // For qpdf's writer: the document whose encryption (algorithm, passwords, permissions) the
     // output takes; null writes it unencrypted.
     QPDF* encryptLike = nullptr;
+    // Whether outputs keep their sources' logical structure (tagged PDF).
+    bool tags = true;
 };
 
 // Runs `produce` on a stream to a temporary file in the target's folder and renames the file

@@ -26,8 +26,8 @@ public:
 
 } // namespace
 
-DirectWriter::DirectWriter(std::FILE* file, BookmarkMode bookmarks)
-    : m_file(file), m_plan(bookmarks)
+DirectWriter::DirectWriter(std::FILE* file, BookmarkMode bookmarks, bool tags)
+    : m_file(file), m_plan(bookmarks, tags)
 {
     m_offsets.resize(3, 0); // the catalog and the page tree are written last
     emit("%PDF-1.3\n%\xbf\xf7\xa2\xfe\n");
@@ -97,7 +97,7 @@ void DirectWriter::enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& o
 {
     const int number = allocate();
     m_numbers.emplace(og, number);
-    m_queue.push_back({number, value, std::move(retarget)});
+    m_queue.push_back({number, value, std::move(retarget), og});
     appendReference(number, out);
 }
 
@@ -190,7 +190,7 @@ void DirectWriter::serializeArray(QPDFObjectHandle h, std::string& out)
 }
 
 void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
-                                 const Retarget* retarget)
+                                 const Retarget* retarget, int structKey)
 {
     out += "<<";
     // A retargeted link: its /Dest is the new one, and what that replaces is left out.
@@ -207,6 +207,12 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
             continue;
         if (!item.second.isIndirect() && item.second.isNull())
             continue;
+        // Keys into the source's parent tree: the output's own, or none.
+        if (key == "/StructParents" || key == "/StructParent") {
+            if (structKey >= 0)
+                out += " " + key + " " + std::to_string(structKey);
+            continue;
+        }
         out += ' ';
         appendName(key, out);
         out += ' ';
@@ -225,7 +231,8 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         out += " >>";
 }
 
-void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget)
+void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget,
+                               int structKey)
 {
     m_buffer.clear();
     m_buffer += std::to_string(number);
@@ -236,7 +243,7 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const 
             throw EngineFailure(EngineError::InputChanged,
                                 m_source->path() + ": unreadable stream data", m_source->path());
         auto bytes = data.getBufferSharedPointer();
-        serializeDict(h.getDict(), m_buffer, true, false);
+        serializeDict(h.getDict(), m_buffer, true, false, {}, structKey);
         m_buffer += " /Length ";
         m_buffer += std::to_string(bytes->getSize());
         m_buffer += " >>\nstream\n";
@@ -246,7 +253,7 @@ void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const 
         emit("\nendstream\nendobj\n");
         return;
     } else if (h.isDictionary()) {
-        serializeDict(h, m_buffer, false, page, retarget);
+        serializeDict(h, m_buffer, false, page, retarget, structKey);
         m_buffer += "\nendobj\n";
     } else {
         // Scalars and arrays; `h` is indirect, so write its value, not a reference to it.
@@ -284,10 +291,16 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
     m_segment = m_plan.addSegment(source, indices, at);
     m_anyLabels = m_anyLabels || source.hasPageLabels();
 
-    for (auto& [number, page] : pages) {
-        writeObject(number, page, true);
+    const auto& tags = m_plan.tags();
+    for (size_t k = 0; k < pages.size(); ++k) {
+        writeObject(pages[k].first, pages[k].second, true, {}, tags.pageKey(at + int32_t(k)));
         // Everything this page reaches, before the next page: one pass over the file's area.
         writeQueued();
+    }
+    for (QPDFObjGen og : tags.objects(m_segment)) {
+        auto found = m_numbers.find(og);
+        if (found != m_numbers.end())
+            m_tagObjects.emplace(std::make_pair(m_segment, og), found->second);
     }
     // The source's document-level extras, while its objects are numbered for this output.
     m_extras.addSegment(source, indices, extrasEmitter());
@@ -298,7 +311,8 @@ void DirectWriter::writeQueued()
     while (!m_queue.empty()) {
         auto next = std::move(m_queue.back());
         m_queue.pop_back();
-        writeObject(next.number, next.value, false, &next.retarget);
+        writeObject(next.number, next.value, false, &next.retarget,
+                    m_plan.tags().objectKey(m_segment, next.og));
     }
 }
 
@@ -385,23 +399,31 @@ void DirectWriter::finish(const std::map<std::string, QString>& info)
     }
 }
 
-// Writes the outline and the named-destination tree; returns the catalog's entries for them.
+// Writes the structure tree, the outline and the named-destination tree; returns the catalog's
+// entries for them.
 std::string DirectWriter::writeStructure()
 {
-    if (m_plan.empty())
-        return {};
     std::string text;
-    return writeStructureText(
-        m_plan.layout(), [this] { return allocate(); },
-        [this](int32_t outPage) { return m_pageNumbers.at(size_t(outPage)); },
-        [this, &text](int number, const std::string& body) {
-            text = std::to_string(number);
-            text += " 0 obj\n";
-            text += body;
-            text += "\nendobj\n";
-            beginObject(number);
-            emit(text);
-        });
+    auto write = [this, &text](int number, const std::string& body) {
+        text = std::to_string(number);
+        text += " 0 obj\n";
+        text += body;
+        text += "\nendobj\n";
+        beginObject(number);
+        emit(text);
+    };
+    auto pageNumber = [this](int32_t outPage) {
+        return m_pageNumbers.at(size_t(outPage));
+    };
+    const std::string tags =
+        m_plan.tags().writeText([this] { return allocate(); }, pageNumber,
+                                [this](int segment, QPDFObjGen og) {
+                                    auto found = m_tagObjects.find({segment, og});
+                                    return found == m_tagObjects.end() ? 0 : found->second;
+                                },
+                                write);
+    return tags + writeStructureText(
+                      m_plan.layout(), [this] { return allocate(); }, pageNumber, write);
 }
 
 } // namespace paginor

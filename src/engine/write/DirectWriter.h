@@ -24,7 +24,9 @@ namespace paginor {
 class DirectWriter
 {
 public:
-    explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep);
+    // `tags` false drops the sources' logical structure.
+    explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep,
+                          bool tags = true);
 
     // Writes the pages at `indices` (zero-based) of `source` and all they reach. The source
     // is not needed afterwards. Throws when source data cannot be read.
@@ -58,9 +60,11 @@ private:
     std::string writeStructure();
     void serialize(QPDFObjectHandle h, std::string& out);
     void serializeArray(QPDFObjectHandle h, std::string& out);
+    // `structKey` is the object's parent-tree key in the output, -1 for none.
     void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
-                       const Retarget* retarget = nullptr);
-    void writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget = nullptr);
+                       const Retarget* retarget = nullptr, int structKey = -1);
+    void writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget = nullptr,
+                     int structKey = -1);
     void writeQueued();
     ExtrasEmitter extrasEmitter();
 
@@ -82,12 +86,15 @@ private:
         int number;
         QPDFObjectHandle value;
         Retarget retarget;
+        QPDFObjGen og;
     };
     std::vector<Pending> m_queue;
 
     StructurePlan m_plan;
     ExtrasPlan m_extras;
     int m_segment = -1;
+    // The numbers of the source objects the structure tree refers to, by segment.
+    std::map<std::pair<int, QPDFObjGen>, int> m_tagObjects;
 };
 
 } // namespace paginor

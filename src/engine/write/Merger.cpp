@@ -125,6 +125,10 @@ private:
     {
         const auto& notes = source.structure().warnings();
         m_outcome.warnings.insert(m_outcome.warnings.end(), notes.begin(), notes.end());
+        if (m_options.tags) {
+            const auto repairs = source.tagRepairs();
+            m_outcome.warnings.insert(m_outcome.warnings.end(), repairs.begin(), repairs.end());
+        }
     }
 
     void report(int done, int total)
@@ -198,7 +202,7 @@ private:
     // indexed on helper threads meanwhile; each document is used by one thread at a time.
     void stream(std::FILE* file)
     {
-        DirectWriter writer(file, m_options.bookmarks);
+        DirectWriter writer(file, m_options.bookmarks, m_options.tags);
         writer.keepAttachments(m_options.keepAttachments);
         const int n = int(m_inputs.size());
         // Freeing a parsed document costs about as much as writing it: a helper does it
@@ -254,7 +258,7 @@ private:
     {
         const int total = int(m_inputs.size()) * 2;
         std::vector<std::shared_ptr<SourceDocument>> sources;
-        OutputBuilder builder(m_options.bookmarks);
+        OutputBuilder builder(m_options.bookmarks, m_options.tags);
         builder.keepAttachments(m_options.keepAttachments);
         for (size_t i = 0; i < m_inputs.size(); ++i) {
             std::shared_ptr<SourceDocument> opened;

@@ -6,7 +6,8 @@
 
 namespace paginor {
 
-OutputBuilder::OutputBuilder(BookmarkMode bookmarks) : m_out(makeQuietQpdf()), m_plan(bookmarks)
+OutputBuilder::OutputBuilder(BookmarkMode bookmarks, bool tags)
+    : m_out(makeQuietQpdf()), m_plan(bookmarks, tags)
 {
     m_out->emptyPDF();
     m_pages = std::make_unique<QPDFPageDocumentHelper>(*m_out);
@@ -42,6 +43,7 @@ void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>&
         if (!again)
             m_firstCopy.emplace(key, to);
         m_copies.push_back({&source, from, to, segment});
+        keyCopies(m_copies.back(), !again);
     }
     std::vector<QPDFObjectHandle> pages;
     for (int32_t index : indices)
@@ -78,6 +80,7 @@ void OutputBuilder::setInfo(const std::map<std::string, QString>& entries)
 void OutputBuilder::finish()
 {
     fixLinks();
+    addTags();
     addStructure();
     if (m_anyLabels)
         copyLabels();
@@ -271,6 +274,104 @@ void OutputBuilder::addStructure()
         }
         root.replaceKey("/Names", QPDFObjectHandle::newDictionary({{"/Dests", tree}}));
     }
+}
+
+namespace {
+
+// Sets `name` of `dict`, when it has one, to `key`, or removes it for -1.
+void setKey(QPDFObjectHandle dict, const char* name, int key)
+{
+    if (!dict.hasKey(name))
+        return;
+    if (key >= 0)
+        dict.replaceKey(name, QPDFObjectHandle::newInteger(key));
+    else
+        dict.removeKey(name);
+}
+
+} // namespace
+
+// A copied page, its annotations and its XObjects get the output's parent-tree keys, or lose
+// the source's; the copies the structure tree refers to are noted. A second copy of a page has
+// no structure of its own, and shares its XObjects with the first.
+void OutputBuilder::keyCopies(Copy copy, bool first)
+{
+    const auto& tags = m_plan.tags();
+    setKey(copy.to, "/StructParents", tags.pageKey(int32_t(m_copies.size()) - 1));
+    auto fromAnnots = copy.from.getKey("/Annots");
+    auto toAnnots = copy.to.getKey("/Annots");
+    // The form's copy may rebuild the list: copies are matched to sources only one for one.
+    const bool paired = fromAnnots.isArray() && toAnnots.isArray() &&
+                        fromAnnots.getArrayNItems() == toAnnots.getArrayNItems();
+    for (int i = 0; toAnnots.isArray() && i < toAnnots.getArrayNItems(); ++i) {
+        auto to = toAnnots.getArrayItem(i);
+        auto from = paired ? fromAnnots.getArrayItem(i) : QPDFObjectHandle::newNull();
+        const int key = first && from.isIndirect() && to.isIndirect()
+                            ? tags.objectKey(copy.segment, from.getObjGen())
+                            : -1;
+        if (to.isDictionary())
+            setKey(to, "/StructParent", key);
+        if (key >= 0)
+            m_tagObjects[{copy.segment, from.getObjGen()}] = to;
+    }
+    if (!first)
+        return;
+    std::vector<std::pair<QPDFObjectHandle, QPDFObjectHandle>> resources{
+        {copy.from.getKey("/Resources"), copy.to.getKey("/Resources")}};
+    std::set<QPDFObjGen> seen;
+    while (!resources.empty()) {
+        auto [fromRes, toRes] = resources.back();
+        resources.pop_back();
+        auto fromX = fromRes.isDictionary() ? fromRes.getKey("/XObject") : fromRes;
+        auto toX = toRes.isDictionary() ? toRes.getKey("/XObject") : toRes;
+        if (!fromX.isDictionary() || !toX.isDictionary())
+            continue;
+        for (auto& [name, from] : fromX.ditems()) {
+            auto to = toX.getKey(name);
+            if (!from.isStream() || !to.isStream() || !seen.insert(from.getObjGen()).second)
+                continue;
+            const int key = tags.objectKey(copy.segment, from.getObjGen());
+            setKey(to.getDict(), "/StructParent", key);
+            setKey(to.getDict(), "/StructParents", key);
+            if (key >= 0)
+                m_tagObjects[{copy.segment, from.getObjGen()}] = to;
+            resources.emplace_back(from.getDict().getKey("/Resources"),
+                                   to.getDict().getKey("/Resources"));
+        }
+    }
+}
+
+// The structure tree, laid out by the plan, parsed into the output object by object.
+void OutputBuilder::addTags()
+{
+    const auto& tags = m_plan.tags();
+    if (tags.empty())
+        return;
+    std::set<QPDFObjGen> present; // annotations the links' fixing left in place
+    for (auto& copy : m_copies)
+        for (auto& annot : copy.to.getKey("/Annots").aitems())
+            if (annot.isIndirect())
+                present.insert(annot.getObjGen());
+    const std::string entries = tags.writeText(
+        [this] {
+            return m_out->makeIndirectObject(QPDFObjectHandle::newDictionary()).getObjectID();
+        },
+        [this](int32_t outPage) { return m_copies.at(size_t(outPage)).to.getObjectID(); },
+        [this, &present](int segment, QPDFObjGen og) {
+            auto found = m_tagObjects.find({segment, og});
+            if (found == m_tagObjects.end())
+                return 0;
+            auto copy = found->second;
+            return copy.isStream() || present.count(copy.getObjGen()) ? copy.getObjectID() : 0;
+        },
+        [this](int number, const std::string& body) {
+            m_out->replaceObject(QPDFObjGen(number, 0), QPDFObjectHandle::parse(m_out.get(), body));
+        });
+    if (entries.empty())
+        return;
+    auto root = m_out->getRoot();
+    for (auto& [key, value] : QPDFObjectHandle::parse(m_out.get(), "<<" + entries + " >>").ditems())
+        root.replaceKey(key, value);
 }
 
 void OutputBuilder::copyLabels()

@@ -22,7 +22,8 @@ namespace paginor {
 class OutputBuilder
 {
 public:
-    explicit OutputBuilder(BookmarkMode bookmarks = BookmarkMode::Keep);
+    // `tags` false drops the sources' logical structure.
+    explicit OutputBuilder(BookmarkMode bookmarks = BookmarkMode::Keep, bool tags = true);
 
     // Appends the pages at `indices` (zero-based) of `source`, in that order. The source must
     // outlive the write of this output: stream data is read from it then. Throws on failure.
@@ -55,6 +56,8 @@ private:
     QPDFAcroFormDocumentHelper& outForm();
     void fixLinks();
     void addStructure();
+    void keyCopies(Copy copy, bool first);
+    void addTags();
     void copyLabels();
     ExtrasEmitter extrasEmitter(SourceDocument& source, std::vector<QPDFObjectHandle> pages);
     void addExtras();
@@ -67,6 +70,8 @@ private:
     ExtrasPlan m_extras;
     std::map<std::string, QString> m_info;
     std::map<std::pair<SourceDocument*, QPDFObjGen>, QPDFObjectHandle> m_firstCopy;
+    // The copies of the source objects the structure tree refers to, by segment.
+    std::map<std::pair<int, QPDFObjGen>, QPDFObjectHandle> m_tagObjects;
     std::vector<QPDFObjectHandle> m_labels;
     bool m_anyLabels = false;
     PdfVersion m_version;
