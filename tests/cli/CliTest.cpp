@@ -388,7 +388,7 @@ TEST(CliUsage, ExitStatusesOfTheWordsThemselves)
         EXPECT_EQ(r.err.contains("Usage:"), c.usageOnStderr) << c.args.join(' ').toStdString();
     }
     EXPECT_TRUE(cli({"--help"}).out.contains("paginor-cli merge OUTPUT INPUT INPUT"));
-    EXPECT_EQ(cli({"--version"}).out.trimmed(), "paginor-cli 4.0");
+    EXPECT_EQ(cli({"--version"}).out.trimmed(), "paginor-cli 4.0\nLicense: Apache-2.0");
 }
 
 } // namespace
