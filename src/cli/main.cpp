@@ -6,6 +6,7 @@
 #include "jobs/Session.h"
 #include "merge/MergeJob.h"
 #include "merge/MergeList.h"
+#include "settings/Product.h"
 #include "split/SourcePassword.h"
 #include "split/SplitJob.h"
 
@@ -155,7 +156,8 @@ int main(int argc, char** argv)
         printTo(stdout, usageText());
         return 0;
     case CommandLine::Command::Version:
-        printTo(stdout, QStringLiteral("paginor-cli 4.0\n"));
+        printTo(stdout, QStringLiteral("paginor-cli %1\nLicense: %2\n")
+                            .arg(QLatin1String(kProductVersion), QLatin1String(kLicenseId)));
         return 0;
     case CommandLine::Command::Split:
         return runSplit(line);

@@ -10,5 +10,8 @@ inline const char* const kMakerWebSite = "https://www.velmora.example/";
 inline const char* const kMakerWebSiteShown = "www.velmora.example";
 inline const char* const kCopyright =
     "Copyright \u00a9 2026 Velmora Software. All rights reserved.";
+// The licence as SPDX names it, and in words for the About window.
+inline const char* const kLicenseId = "Apache-2.0";
+inline const char* const kLicenseText = "Licensed under the Apache License 2.0";
 
 } // namespace paginor

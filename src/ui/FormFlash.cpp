@@ -72,6 +72,8 @@ FormFlash::FormFlash(QWidget* mainWindow, int aboutFlag, UrlOpener openUrl)
     LabelVer =
         label(this, "LabelVer", tr("Version %1").arg(QString::fromLatin1(kProductVersion)),
               twipsRect(135, 2535, 810, 195), QStringLiteral("rgb(255, 255, 255)"), false, false);
+    LabelLicense = label(this, "LabelLicense", tr(kLicenseText), twipsRect(1080, 2535, 3750, 195),
+                         QStringLiteral("rgb(255, 255, 255)"), false, false);
     LabelCopyright =
         label(this, "LabelCopyright", QString::fromUtf8(kCopyright),
               twipsRect(135, 2895, 4695, 195), QStringLiteral("rgb(0, 0, 0)"), true, false);

@@ -37,6 +37,7 @@ public:
     FormFlash(QWidget* mainWindow, int aboutFlag, UrlOpener openUrl);
 
     ClickLabel* LabelVer = nullptr;
+    ClickLabel* LabelLicense = nullptr;
     ClickLabel* LabelCopyright = nullptr;
     ClickLabel* Label1 = nullptr; // the web address; a click opens the site
     QTimer* Timer1 = nullptr;

@@ -76,8 +76,10 @@ int answerLaunch(const LaunchRequest& request, const QString& programFolder)
 {
     switch (request.kind) {
     case LaunchRequest::Kind::Version:
-        print(stdout, QStringLiteral("%1 %2\n").arg(QString::fromLatin1(kProductName),
-                                                    QString::fromLatin1(kProductVersion)));
+        print(stdout,
+              QStringLiteral("%1 %2\nLicense: %3\n")
+                  .arg(QString::fromLatin1(kProductName), QString::fromLatin1(kProductVersion),
+                       QString::fromLatin1(kLicenseId)));
         return 0;
     case LaunchRequest::Kind::Help:
         print(stdout, launchUsage());

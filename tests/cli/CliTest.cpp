@@ -447,7 +447,7 @@ TEST(CliUsage, EachUsageErrorNamesItsProblemOnOneLine)
             EXPECT_EQ(r.err, c.line + '\n' + tryHelp);
     }
     EXPECT_TRUE(cli({"--help"}).out.contains("paginor-cli split --at-bookmarks LEVEL"));
-    EXPECT_EQ(cli({"--version"}).out.trimmed(), "paginor-cli 4.0");
+    EXPECT_EQ(cli({"--version"}).out.trimmed(), "paginor-cli 4.0\nLicense: Apache-2.0");
 }
 
 } // namespace

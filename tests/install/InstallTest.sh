@@ -12,8 +12,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 DESTDIR="$stage" cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/paginor bin/paginor-cli share/paginor/skin.styles \
-         share/applications/paginor.desktop share/icons/hicolor/scalable/apps/paginor.svg \
-         share/icons/hicolor/256x256/apps/paginor.png share/man/man1/paginor-cli.1; do
+         share/applications/example.velmora.Paginor.desktop \
+         share/metainfo/example.velmora.Paginor.metainfo.xml \
+         share/icons/hicolor/scalable/apps/paginor.svg share/icons/hicolor/256x256/apps/paginor.png \
+         share/man/man1/paginor.1 share/man/man1/paginor-cli.1 \
+         share/bash-completion/completions/paginor-cli share/doc/paginor/LICENSE; do
     [ -s "$root/$f" ] || fail "not installed: $f"
 done
 [ -x "$root/bin/paginor" ] && [ -x "$root/bin/paginor-cli" ] || fail "executables not executable"
@@ -23,13 +26,16 @@ read -r -a size <<<"$(od -An -tu1 -j16 -N8 "$root/share/icons/hicolor/256x256/ap
 [ "${size[2]}" = 1 ] && [ "${size[3]}" = 0 ] && [ "${size[6]}" = 1 ] && [ "${size[7]}" = 0 ] ||
     fail "icon is not 256x256: ${size[*]}"
 grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/paginor.svg" || fail "icon is no SVG"
-head -1 "$root/share/man/man1/paginor-cli.1" | grep -q '^\.TH PAGINOR-CLI 1' || fail "man page"
+for page in paginor paginor-cli; do
+    grep -q "^\.TH ${page^^} 1" "$root/share/man/man1/$page.1" || fail "man page $page"
+done
 
+# Both programs name their version and their licence.
 out="$("$root/bin/paginor-cli" --version)"
-[ "$out" = "paginor-cli 4.0" ] || fail "paginor-cli --version said: $out"
+[ "$out" = $'paginor-cli 4.0\nLicense: Apache-2.0' ] || fail "paginor-cli --version said: $out"
 
 out="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/paginor" --version)"
-[ "$out" = "Paginor 4.0" ] || fail "paginor --version without a display said: $out"
+[ "$out" = $'Paginor 4.0\nLicense: Apache-2.0' ] || fail "paginor --version without a display said: $out"
 
 # The GUI, started offscreen from its installed place, finds every skin in its data folder.
 export XDG_CONFIG_HOME="$stage/config"
@@ -37,6 +43,9 @@ out="$(QT_QPA_PLATFORM=offscreen "$root/bin/paginor" --list-skins)" || fail "ski
 grep -qx "Style file: $root/share/paginor/skin.styles" <<<"$out" || fail "style file: $out"
 [ "$(grep -c ': found$' <<<"$out")" = 5 ] || fail "skins: $out"
 
-desktop-file-validate "$root/share/applications/paginor.desktop" || fail "desktop entry"
-grep -qx 'Exec=paginor %F' "$root/share/applications/paginor.desktop" || fail "Exec line"
+desktop="$root/share/applications/example.velmora.Paginor.desktop"
+desktop-file-validate "$desktop" || fail "desktop entry"
+grep -qx 'Exec=paginor %F' "$desktop" || fail "Exec line"
+appstreamcli validate --no-net "$root/share/metainfo/example.velmora.Paginor.metainfo.xml" ||
+    fail "metainfo"
 echo "install test passed"
