@@ -24,6 +24,7 @@ SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& p
     if (isNumber) {
         count.state = SourceCount::State::Counted;
         count.pageTotal = pages;
+        count.outlineAsked = outline;
         // The engine keeps what the probe parsed: opening the same file again reads nothing.
         if (outline && engine.OpenDocument(path, password)) {
             count.outlineRead = engine.readBookmarks(count.bookmarks);
@@ -50,11 +51,11 @@ PageCountProbe::~PageCountProbe()
         m_thread.join();
 }
 
-void PageCountProbe::request(const QString& path, const QString& password)
+void PageCountProbe::request(const QString& path, const QString& password, bool outline)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_pending = Request{path, password};
+        m_pending = Request{path, password, outline};
     }
     m_wake.notify_one();
     if (!m_thread.joinable())
@@ -89,12 +90,14 @@ void PageCountProbe::work()
         std::optional<SourceCount> count;
         for (const Known& k : known)
             if (exists && k.path == next.path && k.password == next.password &&
-                k.identity == identity)
+                k.identity == identity &&
+                (!next.outline || k.count.outlineAsked ||
+                 k.count.state != SourceCount::State::Counted))
                 count = k.count;
         if (!count) {
             // A fresh engine each time: nothing parsed stays in memory once counted.
             PDFLibrary engine;
-            count = countPages(engine, next.path, next.password);
+            count = countPages(engine, next.path, next.password, next.outline);
             if (exists && count->state != SourceCount::State::Unreadable) {
                 ++m_parsed;
                 known.push_front({next.path, next.password, identity, *count});

@@ -33,6 +33,7 @@ struct SourceCount
     // not asked for or could not be read.
     std::vector<BookmarkLevel> bookmarks;
     bool outlineRead = false;
+    bool outlineAsked = false; // the outline was asked for, whether or not it could be read
 };
 
 // What the split panel's summary line and the dry run say of a source that was not counted.
@@ -59,9 +60,11 @@ public:
     // Waits for a count under way to end.
     ~PageCountProbe() override;
 
-    // Asks for the page count of `path` opened with `password`. The answer comes as counted(),
-    // later, on this object's thread. A request not yet taken up is replaced by a newer one.
-    void request(const QString& path, const QString& password);
+    // Asks for the page count of `path` opened with `password`, and its outline too with
+    // `outline` (only a split at bookmarks needs it, and a long manual's outline costs far more
+    // than its count). The answer comes as counted(), later, on this object's thread. A request
+    // not yet taken up is replaced by a newer one.
+    void request(const QString& path, const QString& password, bool outline = false);
 
     // How many files the probe has parsed so far.
     int parsed() const { return m_parsed; }
@@ -74,6 +77,7 @@ private:
     {
         QString path;
         QString password;
+        bool outline = false;
     };
     void work();
 

@@ -68,7 +68,7 @@ void SplitSummaryView::sourceChosen()
     m_password = password;
     m_waiting = true;
     // Asked again for an unchanged file, the probe answers from what it already knows.
-    m_probe.request(path, password);
+    m_probe.request(path, password, wantsOutline());
 }
 
 void SplitSummaryView::counted(const QString& path, const QString& password,
@@ -90,10 +90,24 @@ void SplitSummaryView::forgetSource()
     m_label->clear();
 }
 
+bool SplitSummaryView::wantsOutline() const
+{
+    return m_panel.OptionRangeGroup->checkedId() == int(SplitMode::Bookmarks);
+}
+
 void SplitSummaryView::showSummary()
 {
     if (!m_count) {
         m_label->clear();
+        return;
+    }
+    // The outline is read only once the split at bookmarks is chosen; until it comes the line
+    // keeps what it said.
+    if (m_count->state == SourceCount::State::Counted && !m_count->outlineAsked && wantsOutline()) {
+        if (!m_waiting) {
+            m_waiting = true;
+            m_probe.request(m_source, m_password, true);
+        }
         return;
     }
     switch (m_count->state) {

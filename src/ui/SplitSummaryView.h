@@ -42,6 +42,8 @@ private:
     void counted(const QString& path, const QString& password, const SourceCount& count);
     void showSummary();
     void forgetSource();
+    // Whether the mode chosen is the split at bookmarks, the one that needs the outline.
+    bool wantsOutline() const;
 
     SplitPanel& m_panel;
     const Session& m_session;

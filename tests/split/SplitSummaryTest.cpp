@@ -213,9 +213,9 @@ TEST_F(SplitSummaryTest, TheProbeAnswersLaterAndParsesAnUnchangedFileOnce)
                      [&](const QString& path, const QString&, const SourceCount& count) {
                          answers.emplace_back(path, count);
                      });
-    const auto ask = [&](const QString& path) {
+    const auto ask = [&](const QString& path, bool outline = false) {
         const size_t before = answers.size();
-        probe.request(path, QString());
+        probe.request(path, QString(), outline);
         QElapsedTimer waited;
         waited.start();
         while (answers.size() == before && waited.elapsed() < 30000)
@@ -233,4 +233,10 @@ TEST_F(SplitSummaryTest, TheProbeAnswersLaterAndParsesAnUnchangedFileOnce)
     ASSERT_TRUE(QFile::copy(source(311), copy));
     EXPECT_EQ(ask(copy), 311);
     EXPECT_EQ(probe.parsed(), 2);
+    // The outline is read only when asked for; a count that has it serves one that does not.
+    EXPECT_FALSE(answers.back().second.outlineAsked);
+    EXPECT_EQ(ask(copy, true), 311);
+    EXPECT_TRUE(answers.back().second.outlineAsked);
+    EXPECT_EQ(ask(copy), 311);
+    EXPECT_EQ(probe.parsed(), 3);
 }
