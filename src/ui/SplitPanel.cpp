@@ -1,7 +1,11 @@
 #include "ui/SplitPanel.h"
 #include "ui/SplitSummaryView.h"
 
+#include "jobs/Interaction.h"
+#include "jobs/Messages.h"
+#include "jobs/Session.h"
 #include "ui/FileDropTarget.h"
+#include "ui/PagesWindow.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -35,7 +39,7 @@ QLineEdit* numberBox(const char* name, const char* text)
 } // namespace
 
 SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QWidget* parent)
-    : QWidget(parent), m_job(engine, session, ui)
+    : QWidget(parent), m_job(engine, session, ui), m_session(session), m_ui(ui)
 {
     setObjectName(QStringLiteral("PicCleavo"));
 
@@ -62,6 +66,7 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     Label5 = named(new QLabel(tr("to")), "Label5");
     TextTo = numberBox("TextTo", "10");
     TextCustom = named(new QLineEdit(QStringLiteral("1,3,10-25,30-47")), "TextCustom");
+    CmdPages = named(new QPushButton(tr("Pa&ges...")), "CmdPages");
     TextLevel = numberBox("TextLevel", "1");
 
     auto* options = new QGridLayout(Frame1);
@@ -77,7 +82,12 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     options->addWidget(OptionRange[2], 2, 0, 1, 5);
     options->addWidget(OptionRange[3], 3, 0, 1, 5);
     options->addWidget(OptionRange[4], 4, 0);
-    options->addWidget(TextCustom, 4, 1, 1, 4);
+    // The box gives up the room the button takes, so nothing else moves.
+    auto* customRow = new QHBoxLayout;
+    customRow->setSpacing(6);
+    customRow->addWidget(TextCustom, 1);
+    customRow->addWidget(CmdPages);
+    options->addLayout(customRow, 4, 1, 1, 4);
     options->addWidget(OptionRange[5], 5, 0);
     options->addWidget(TextLevel, 5, 1);
     options->setColumnStretch(4, 1);
@@ -118,6 +128,7 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     connect(CmdBrowse, &QPushButton::clicked, this, &SplitPanel::CmdBrowse_Click);
     connect(CmdSplit, &QPushButton::clicked, this, &SplitPanel::CmdSplit_Click);
     connect(CmdExit, &QPushButton::clicked, this, &SplitPanel::exitClicked);
+    connect(CmdPages, &QPushButton::clicked, this, &SplitPanel::CmdPages_Click);
 
     // What the job rewrites shows before it asks anything, not only once it has ended.
     m_job.setInputsShown([this](const QString& file, const SplitOptions* shown) {
@@ -231,6 +242,59 @@ void SplitPanel::CmdSplit_Click()
     if (QLineEdit* target = box(request.focus))
         target->setFocus(Qt::OtherFocusReason);
     Q_EMIT jobFinished();
+}
+
+PagesWindow* SplitPanel::pagesWindow(const QString& path) const
+{
+    return m_pages.value(path).data();
+}
+
+void SplitPanel::CmdPages_Click()
+{
+    const QString source = TextFile->text().trimmed();
+    if (!SplitJob::isSource(source)) {
+        m_ui.message(QString::fromLatin1(kMsgSelectSource), Interaction::Icon::Critical,
+                     QStringLiteral("Error"));
+        return;
+    }
+    if (PagesWindow* open = pagesWindow(source)) {
+        open->showNormal();
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    const QString password = m_session.SourcePasswordFile.compare(source, Qt::CaseInsensitive) == 0
+                                 ? m_session.SourcePassword
+                                 : QString();
+    auto* window = new PagesWindow(source, password, PagesWindow::Purpose::Split, this);
+    window->showTexts(TextCustom->text(), QString());
+    m_pages.insert(source, window);
+    connect(window, &PagesWindow::useAsCustomPages, this, [this](const QString& text) {
+        TextCustom->setText(text);
+        OptionRange[size_t(SplitMode::CustomPages)]->setChecked(true);
+    });
+    connect(window, &PagesWindow::passwordNeeded, this,
+            [this, window] { askPagesPassword(window); });
+    window->show();
+}
+
+void SplitPanel::askPagesPassword(PagesWindow* window)
+{
+    // Asked as "&Browse" asks, so the split later uses the same password.
+    if (m_job.running())
+        return;
+    QPointer<PagesWindow> alive(window);
+    QString textFile = TextFile->text();
+    m_job.useSource(window->path(), textFile);
+    TextFile->setText(textFile);
+    Q_EMIT jobFinished();
+    if (!alive)
+        return;
+    if (m_session.SourcePasswordFile.compare(alive->path(), Qt::CaseInsensitive) == 0 &&
+        !m_session.SourcePassword.isEmpty())
+        alive->reload(m_session.SourcePassword);
+    else
+        alive->close();
 }
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include "split/SplitJob.h"
 
+#include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -17,6 +19,7 @@ namespace paginor {
 
 class FileDropTarget;
 class Interaction;
+class PagesWindow;
 class PDFLibrary;
 class SplitSummaryView;
 struct Session;
@@ -51,6 +54,7 @@ public:
     QLabel* Label5 = nullptr; // "to"
     QLineEdit* TextTo = nullptr;
     QLineEdit* TextCustom = nullptr;
+    QPushButton* CmdPages = nullptr; // "Pa&ges...", right of TextCustom
     QLineEdit* TextLevel = nullptr;
     QLabel* Label2 = nullptr; // "File name:"
     QLineEdit* TextFile = nullptr;
@@ -68,6 +72,14 @@ public Q_SLOTS:
     // Takes `path` as the source the way "&Browse" takes the file its dialog returns: into
     // TextFile, then the password check and prompt. Ignored while jobRunning().
     void openSource(const QString& path);
+    // "Pa&ges...": the page window of the source in TextFile, raised when it is already open.
+    // Without an existing source it says "Please select the source file". A protected source
+    // opens with the password already given; when that is missing, the window asks for it.
+    void CmdPages_Click();
+
+public:
+    // The open page window of `path`, or null.
+    PagesWindow* pagesWindow(const QString& path) const;
 
 Q_SIGNALS:
     // "&Exit" was pressed.
@@ -83,7 +95,12 @@ private:
     void showOptions(const SplitOptions& options);
     QLineEdit* box(OptionField field) const;
 
+    void askPagesPassword(PagesWindow* window);
+
     SplitJob m_job;
+    Session& m_session;
+    Interaction& m_ui;
+    QHash<QString, QPointer<PagesWindow>> m_pages; // one window per source
     SplitSummaryView* m_summary = nullptr;
     FileDropTarget* m_drop = nullptr;
 };
