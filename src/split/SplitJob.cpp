@@ -217,8 +217,7 @@ QString SplitJob::chooseOutput(const QString& source, SplitMode mode)
     for (;;) {
         const QString output = m_dialogs.ChooseOutputPdf();
         // Replacing the source with a part of itself would lose it.
-        if (output.isEmpty() || mode == SplitMode::EveryN || mode == SplitMode::Bookmarks ||
-            !sameFile(output, source))
+        if (output.isEmpty() || writesParts(mode) || !sameFile(output, source))
             return output;
         m_ui.message(QString::fromLatin1(kMsgCanNotOverwrite), Interaction::Icon::Critical, kError);
     }
@@ -254,7 +253,7 @@ void SplitJob::produce(SplitRequest& request, const QString& source, const QStri
                                bookmarkPartFileName(output, int(i + 1), found[i].title));
     } else {
         const QStringList lists = BuildPageLists(request.options, pageTotal);
-        if (!lists.isEmpty() && request.options.mode != SplitMode::EveryN) {
+        if (!lists.isEmpty() && !writesParts(request.options.mode)) {
             m_ui.runWhileYielding([&] { writePart(lists.first(), output, request); });
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "jobs/Interaction.h"
 #include "jobs/Messages.h"
+#include "split/AfterPages.h"
 #include "split/NumberText.h"
 
 #include <cmath>
@@ -66,6 +67,13 @@ ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui)
             return {false, OptionField::TextLevel};
         }
         break;
+    case SplitMode::AfterPages:
+        if (!cutPages(options.TextAfter)) {
+            ui.message(QString::fromLatin1(kMsgInputPageNumber), Interaction::Icon::Exclamation,
+                       QStringLiteral("Error"));
+            return {false, OptionField::TextAfter};
+        }
+        break;
     case SplitMode::OddPages:
     case SplitMode::EvenPages:
         break;
@@ -97,6 +105,8 @@ QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal)
         return {everyOther(2, pageTotal)};
     case SplitMode::CustomPages:
         return {options.TextCustom.trimmed()};
+    case SplitMode::AfterPages:
+        return afterPageLists(options.TextAfter, pageTotal);
     case SplitMode::Bookmarks:
         break;
     }

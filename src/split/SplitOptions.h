@@ -17,7 +17,15 @@ enum class SplitMode
     EvenPages,   // one file: 2,4,6,...
     CustomPages, // one file: the user's page list
     Bookmarks,   // one file per bookmark of the level in TextLevel
+    AfterPages,  // one file per run of pages between the cuts after the pages in TextAfter
 };
+
+// True for the modes that write a file per part, named after the chosen output.
+inline bool writesParts(SplitMode mode)
+{
+    return mode == SplitMode::EveryN || mode == SplitMode::Bookmarks ||
+           mode == SplitMode::AfterPages;
+}
 
 // The option boxes that can receive the focus.
 enum class OptionField
@@ -28,6 +36,7 @@ enum class OptionField
     TextTo,
     TextCustom,
     TextLevel,
+    TextAfter,
 };
 
 // What the option panel holds: the selected mode and the texts of its four boxes. The
@@ -40,6 +49,7 @@ struct SplitOptions
     QString TextTo = QStringLiteral("10");
     QString TextCustom = QStringLiteral("1,3,10-25,30-47");
     QString TextLevel = QStringLiteral("1");
+    QString TextAfter = QStringLiteral("5,12,40");
 };
 
 struct ValidationResult
@@ -56,15 +66,17 @@ struct ValidationResult
 // - CustomPages and TextCustom is empty or blank ("Please input the page number", focus
 //   TextCustom);
 // - Bookmarks and TextLevel, rewritten like TextEvery, is no level from 1 on (the same message
-//   as TextEvery, focus TextLevel).
+//   as TextEvery, focus TextLevel);
+// - AfterPages and TextAfter names no page, or has an item that is no page number
+//   ("Please input the page number", focus TextAfter).
 ValidationResult ValidateSplitInputs(SplitOptions& options, Interaction& ui);
 
 // The page-list texts of the output files for a source of `pageTotal` pages, in order; one per
 // file. EveryN gives "1-n", "(n+1)-(2n)", ... while the start is at most pageTotal, the last
 // end not cut back; PageRange "from-to" as the boxes hold them; Odd/EvenPages every such page
 // up to pageTotal, each followed by ","; CustomPages the box's text without surrounding
-// blanks; Bookmarks nothing, its parts come from the source's outline. Expects options that
-// passed ValidateSplitInputs.
+// blanks; Bookmarks nothing, its parts come from the source's outline; AfterPages the runs
+// between the cuts (see afterPageLists). Expects options that passed ValidateSplitInputs.
 QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal);
 
 // The pages-per-file count of TextEvery, or 0 when it is not a usable count.

@@ -1,8 +1,8 @@
 #include "split/SplitSummary.h"
 
 #include "engine/PageList.h"
-#include "jobs/NoUserInteraction.h"
 #include "jobs/Messages.h"
+#include "jobs/NoUserInteraction.h"
 #include "split/BookmarkParts.h"
 #include "split/SplitJob.h"
 
@@ -143,7 +143,7 @@ SplitPlan planSplit(const SplitOptions& options, const SourceCount& source)
             return plan;
         }
         // The single file's leftovers are told apart; a part's show in its own description.
-        if (checked.mode != SplitMode::EveryN)
+        if (!writesParts(checked.mode))
             for (const PageSpan& span : read.pastEnd)
                 plan.pastEnd << spanText(span.first, span.last);
         if (read.pages.empty())
@@ -187,7 +187,7 @@ QString summaryText(const SplitPlan& plan)
         return text + remarkText(plan);
     if (plan.parts.empty()) {
         text += QString::fromLatin1(kWritesNoFileText);
-    } else if (plan.mode == SplitMode::EveryN || plan.mode == SplitMode::Bookmarks) {
+    } else if (writesParts(plan.mode)) {
         const size_t files = plan.parts.size();
         text += QStringLiteral("Writes %1 %2: ")
                     .arg(files)
@@ -208,7 +208,7 @@ QString plannedPath(const SplitPlan& plan, size_t index, const QString& chosenPa
 {
     if (index >= plan.parts.size())
         return chosenPath;
-    if (plan.mode == SplitMode::EveryN)
+    if (plan.mode == SplitMode::EveryN || plan.mode == SplitMode::AfterPages)
         return SplitJob::partFileName(chosenPath, plan.parts[index].pageList);
     if (plan.mode == SplitMode::Bookmarks)
         return bookmarkPartFileName(chosenPath, int(index + 1), plan.parts[index].title);

@@ -50,9 +50,13 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
 
     Frame1 = named(new QGroupBox(tr("Split Options")), "Frame1");
     OptionRangeGroup = new QButtonGroup(this);
-    const char* captions[] = {
-        "Every",           "Save page range: from", "Save odd pages",
-        "Save even pages", "Save custom pages:",    "Split at bookmarks of level"};
+    const char* captions[] = {"Every",
+                              "Save page range: from",
+                              "Save odd pages",
+                              "Save even pages",
+                              "Save custom pages:",
+                              "Split at bookmarks of level",
+                              "Split after pages"};
     for (int i = 0; i < int(OptionRange.size()); ++i) {
         OptionRange[i] = new QRadioButton(tr(captions[i]));
         OptionRange[i]->setObjectName(QStringLiteral("OptionRange_%1").arg(i));
@@ -68,6 +72,7 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     TextCustom = named(new QLineEdit(QStringLiteral("1,3,10-25,30-47")), "TextCustom");
     CmdPages = named(new QPushButton(tr("Pa&ges...")), "CmdPages");
     TextLevel = numberBox("TextLevel", "1");
+    TextAfter = named(new QLineEdit(QStringLiteral("5,12,40")), "TextAfter");
 
     auto* options = new QGridLayout(Frame1);
     options->setHorizontalSpacing(8);
@@ -90,6 +95,8 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
     options->addLayout(customRow, 4, 1, 1, 4);
     options->addWidget(OptionRange[5], 5, 0);
     options->addWidget(TextLevel, 5, 1);
+    options->addWidget(OptionRange[6], 6, 0);
+    options->addWidget(TextAfter, 6, 1, 1, 4);
     options->setColumnStretch(4, 1);
 
     CmdSplit = named(new QPushButton(tr("&Split")), "CmdSplit");
@@ -138,7 +145,7 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, Interaction& ui, QW
             showOptions(*shown);
     });
 
-    for (QLineEdit* edit : {TextEvery, TextFrom, TextTo, TextCustom, TextLevel}) {
+    for (QLineEdit* edit : {TextEvery, TextFrom, TextTo, TextCustom, TextLevel, TextAfter}) {
         // Composed input would slip past the keystroke filter.
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         edit->installEventFilter(this);
@@ -185,6 +192,7 @@ SplitOptions SplitPanel::options() const
     o.TextTo = TextTo->text();
     o.TextCustom = TextCustom->text();
     o.TextLevel = TextLevel->text();
+    o.TextAfter = TextAfter->text();
     return o;
 }
 
@@ -213,6 +221,8 @@ QLineEdit* SplitPanel::box(OptionField field) const
         return TextCustom;
     case OptionField::TextLevel:
         return TextLevel;
+    case OptionField::TextAfter:
+        return TextAfter;
     case OptionField::None:
         break;
     }
@@ -267,11 +277,15 @@ void SplitPanel::CmdPages_Click()
                                  ? m_session.SourcePassword
                                  : QString();
     auto* window = new PagesWindow(source, password, PagesWindow::Purpose::Split, this);
-    window->showTexts(TextCustom->text(), QString());
+    window->showTexts(TextCustom->text(), TextAfter->text());
     m_pages.insert(source, window);
     connect(window, &PagesWindow::useAsCustomPages, this, [this](const QString& text) {
         TextCustom->setText(text);
         OptionRange[size_t(SplitMode::CustomPages)]->setChecked(true);
+    });
+    connect(window, &PagesWindow::useAsSplitPoints, this, [this](const QString& text) {
+        TextAfter->setText(text);
+        OptionRange[size_t(SplitMode::AfterPages)]->setChecked(true);
     });
     connect(window, &PagesWindow::passwordNeeded, this,
             [this, window] { askPagesPassword(window); });
@@ -303,7 +317,7 @@ namespace {
 // Shift+Insert, which pastes) pass; typed characters must be allowed ones; key combinations
 // that produce control codes (Ctrl+V pastes, Ctrl+X cuts, Ctrl+Z undoes) are dropped, except
 // the two that leave the text alone, copy and select all.
-bool keyAllowed(const QKeyEvent* key, bool custom)
+bool keyAllowed(const QKeyEvent* key, const QString& punctuation)
 {
     const bool combined = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
     // Backspace with Ctrl or Alt is no plain Backspace: it deletes a word or undoes.
@@ -322,7 +336,7 @@ bool keyAllowed(const QKeyEvent* key, bool custom)
         return true;
     for (QChar c : text) {
         const bool digit = c >= u'0' && c <= u'9';
-        if (!digit && !(custom && (c == u',' || c == u'-')))
+        if (!digit && !punctuation.contains(c))
             return false;
     }
     return true;
@@ -334,12 +348,17 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     const bool option = edit && (edit == TextEvery || edit == TextFrom || edit == TextTo ||
-                                 edit == TextCustom || edit == TextLevel);
+                                 edit == TextCustom || edit == TextLevel || edit == TextAfter);
+    // The list boxes keep their caret on focus; the number boxes select their text.
+    const bool list = edit == TextCustom || edit == TextAfter;
     if (!option)
         return QWidget::eventFilter(watched, event);
 
     if (event->type() == QEvent::KeyPress) {
-        if (!keyAllowed(static_cast<QKeyEvent*>(event), edit == TextCustom)) {
+        const QString punctuation = edit == TextCustom  ? QStringLiteral(",-")
+                                    : edit == TextAfter ? QStringLiteral(",")
+                                                        : QString();
+        if (!keyAllowed(static_cast<QKeyEvent*>(event), punctuation)) {
             event->accept();
             return true;
         }
@@ -351,11 +370,12 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
         const SplitMode mode = edit == TextEvery                    ? SplitMode::EveryN
                                : edit == TextFrom || edit == TextTo ? SplitMode::PageRange
                                : edit == TextLevel                  ? SplitMode::Bookmarks
+                               : edit == TextAfter                  ? SplitMode::AfterPages
                                                                     : SplitMode::CustomPages;
         OptionRange[size_t(mode)]->setChecked(true);
         // The line edit selects everything when Tab or a shortcut brings the focus; the custom
         // box keeps its caret where it was instead.
-        if (edit == TextCustom && !edit->hasSelectedText() &&
+        if (list && !edit->hasSelectedText() &&
             (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
              reason == Qt::ShortcutFocusReason)) {
             const int caret = edit->cursorPosition();
@@ -365,7 +385,7 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         // After the click that brought the focus has placed the caret.
-        if (edit != TextCustom)
+        if (!list)
             QTimer::singleShot(0, edit, [edit] {
                 if (edit->hasFocus())
                     edit->selectAll();

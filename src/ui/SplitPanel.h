@@ -24,7 +24,7 @@ class PDFLibrary;
 class SplitSummaryView;
 struct Session;
 
-// The split panel `PicCleavo`: the source file, the six split modes and the split button.
+// The split panel `PicCleavo`: the source file, the seven split modes and the split button.
 // It uses the window's one engine, session texts and interaction; it owns none of them.
 class SplitPanel : public QWidget
 {
@@ -46,8 +46,8 @@ public:
 
     // The controls, named as the window's designer named them (also their objectName).
     QGroupBox* Frame1 = nullptr; // "Split Options"
-    std::array<QRadioButton*, 6> OptionRange{};
-    QButtonGroup* OptionRangeGroup = nullptr; // ids 0 to 5, the split mode
+    std::array<QRadioButton*, 7> OptionRange{};
+    QButtonGroup* OptionRangeGroup = nullptr; // ids 0 to 6, the split mode
     QLineEdit* TextEvery = nullptr;
     QLabel* Label3 = nullptr; // "pages per file"
     QLineEdit* TextFrom = nullptr;
@@ -56,7 +56,8 @@ public:
     QLineEdit* TextCustom = nullptr;
     QPushButton* CmdPages = nullptr; // "Pa&ges...", right of TextCustom
     QLineEdit* TextLevel = nullptr;
-    QLabel* Label2 = nullptr; // "File name:"
+    QLineEdit* TextAfter = nullptr; // "Split after pages"
+    QLabel* Label2 = nullptr;       // "File name:"
     QLineEdit* TextFile = nullptr;
     QPushButton* CmdBrowse = nullptr;
     QPushButton* CmdSplit = nullptr;

@@ -35,14 +35,13 @@ TEST(PageChoiceTest, ClicksChooseAsInAFileManager)
         Click how;
         const char* after;
     } steps[] = {
-        {4, Click::Shift, "5"},    // no anchor yet: a plain click
-        {9, Click::Shift, "5-10"}, // from the anchor
-        {2, Click::Shift, "3-5"},  // backwards, replacing
-        {7, Click::Ctrl, "3-5,8"}, // adds, and moves the anchor
-        {4, Click::Ctrl, "3,4,8"}, // removes
+        {4, Click::Shift, "5"},         // no anchor yet: a plain click
+        {9, Click::Shift, "5-10"},      // from the anchor
+        {2, Click::Shift, "3-5"},       // backwards, replacing
+        {7, Click::Ctrl, "3-5,8"},      // adds, and moves the anchor
+        {4, Click::Ctrl, "3,4,8"},      // removes
         {10, Click::ShiftCtrl, "3-11"}, // from the anchor the Ctrl click left
-        {15, Click::Plain, "16"},
-        {15, Click::Ctrl, ""},
+        {15, Click::Plain, "16"},       {15, Click::Ctrl, ""},
         {25, Click::Plain, ""}, // outside the document: ignored
     };
     for (const auto& s : steps) {
