@@ -89,8 +89,8 @@ CommandLine parseSplit(const QStringList& args)
             continue;
         }
         if (modeSeen)
-            return refuse(QStringLiteral(
-                "give exactly one of --every, --range, --odd, --even, --pages, --bookmarks"));
+            return refuse(QStringLiteral("give exactly one of --every, --range, --odd, --even, "
+                                         "--pages, --bookmarks, --after"));
         modeSeen = true;
         SplitOptions& o = line.options;
         if (word == QLatin1String("--every") && takeValues(args, i, 1, values)) {
@@ -111,13 +111,16 @@ CommandLine parseSplit(const QStringList& args)
                    isLevel(values.at(0))) {
             o.mode = SplitMode::Bookmarks;
             o.TextLevel = values.at(0);
+        } else if (word == QLatin1String("--after") && takeValues(args, i, 1, values)) {
+            o.mode = SplitMode::AfterPages;
+            o.TextAfter = values.at(0);
         } else {
             return refuse(QStringLiteral("unknown option or missing value: %1").arg(word));
         }
     }
     if (!modeSeen)
         return refuse(QStringLiteral(
-            "split needs one of --every, --range, --odd, --even, --pages, --bookmarks"));
+            "split needs one of --every, --range, --odd, --even, --pages, --bookmarks, --after"));
     if (positional.size() != 2)
         return refuse(QStringLiteral("split needs SOURCE and OUTPUT"));
     // The source goes in as typed, so the job trims and checks it as it would a typed path.
@@ -167,6 +170,19 @@ CommandLine parseMerge(const QStringList& args)
             line.passwords << values.at(0);
             continue;
         }
+        if (!optionsEnded && word == QLatin1String("--pages")) {
+            // The input's number, not its name, so any file name works.
+            QStringList values;
+            if (!takeValues(args, i, 1, values))
+                return refuse(QStringLiteral("--pages takes N=LIST"));
+            const int eq = values.at(0).indexOf(u'=');
+            bool isNumber = false;
+            const int n = values.at(0).left(eq).toInt(&isNumber);
+            if (eq < 1 || !isNumber || n < 1 || line.inputPages.contains(n))
+                return refuse(QStringLiteral("--pages takes N=LIST, once per input N"));
+            line.inputPages.insert(n, values.at(0).mid(eq + 1));
+            continue;
+        }
         bool known = false;
         if (!optionsEnded &&
             takeBookmarks(
@@ -185,6 +201,10 @@ CommandLine parseMerge(const QStringList& args)
     line.output = absolute(positional.takeFirst());
     for (const QString& input : positional)
         line.inputs << absolute(input);
+    if (!line.inputPages.isEmpty() && line.inputPages.lastKey() > line.inputs.size())
+        return refuse(QStringLiteral("--pages names input %1, but there are %2")
+                          .arg(line.inputPages.lastKey())
+                          .arg(line.inputs.size()));
     return line;
 }
 
@@ -224,6 +244,7 @@ QString usageText()
         "  paginor-cli split --even          SOURCE OUTPUT\n"
         "  paginor-cli split --pages LIST    SOURCE OUTPUT\n"
         "  paginor-cli split --bookmarks LEVEL SOURCE OUTPUT\n"
+        "  paginor-cli split --after LIST    SOURCE OUTPUT\n"
         "  paginor-cli merge OUTPUT INPUT INPUT [INPUT ...]\n"
         "  paginor-cli outline SOURCE\n"
         "  paginor-cli --help | --version\n"
@@ -238,10 +259,14 @@ QString usageText()
         "--bookmarks= is per-file (an entry for each input above its own bookmarks, the\n"
         "default), keep (the inputs' own bookmarks only) or none; split takes --bookmarks=none.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
+        "With --after LIST (\"5,12,40\") one part per run between the pages cut after, named\n"
+        "as with --every: \"OUTPUT-name Page 1-5.pdf\", ... \"OUTPUT-name Page 41-50.pdf\".\n"
         "With --bookmarks LEVEL one part per bookmark of that level (1 = the top), written as\n"
         "\"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
         "level, page number (- when it leads nowhere) and title, separated by tabs; it takes\n"
         "--password PW as split does.\n"
+        "merge --pages 2=1-3,5 takes only those pages of the second INPUT (repeatable, one per\n"
+        "INPUT); bookmarks, links and named destinations follow the pages taken.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"
         "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 }

@@ -3,6 +3,7 @@
 #include "engine/BookmarkMode.h"
 #include "split/SplitOptions.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,9 @@ struct CommandLine
 
     // --bookmarks=MODE: merge per-file (default), keep or none; split none.
     BookmarkMode bookmarks = BookmarkMode::PerFile;
+
+    // merge: --pages N=LIST, the page list of input N (from 1), by input.
+    QMap<int, QString> inputPages;
 
     // split and merge: the output file; merge: the inputs in order.
     QString output;

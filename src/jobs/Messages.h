@@ -49,6 +49,10 @@ inline const char* const kMsgCheckDiskAndFolder =
 inline const char* const kMsgCanNotMerge = "Can not merge file: ";
 inline const char* const kMsgMergeCheckOne = "Please make sure it is NOT encrypted or damaged.";
 inline const char* const kMsgMergeCheckTwo = "Please make sure they are NOT encrypted or damaged.";
+// A row's page list that stops a merge before anything is written: kMsgCanNotMerge, the row's
+// position and path, a line break, then one of these and the list's bad item or the list.
+inline const char* const kMsgRowPagesNotValid = "This page list is not valid: ";
+inline const char* const kMsgRowPagesSelectNothing = "This page list names no page of the file: ";
 
 // The window.
 inline const char* const kMsgEngineUnavailable =

@@ -2,6 +2,7 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
+#include "engine/PageList.h"
 #include "jobs/FileDialogs.h"
 #include "jobs/Interaction.h"
 #include "jobs/Messages.h"
@@ -57,6 +58,11 @@ MergeResult MergeJob::CmdMerge_Click()
         return outcome;
     }
 
+    if (!pageListsHold(nullptr)) {
+        outcome.kind = MergeResult::Kind::BadPageList;
+        return outcome;
+    }
+
     FileDialogs dialogs(m_session, m_ui);
     QString output = dialogs.ChooseOutputPdf();
     while (IsListedFile(output)) {
@@ -75,7 +81,43 @@ MergeResult MergeJob::CmdMerge_Click()
         outcome.output = output;
         return outcome;
     }
-    return joinWhileBusy(m_engine, m_ui, m_list.fullPaths(), output, passwords);
+    if (!pageListsHold(&passwords)) {
+        outcome.kind = MergeResult::Kind::BadPageList;
+        outcome.output = output;
+        return outcome;
+    }
+    return joinWhileBusy(m_engine, m_ui, m_list.fullPaths(), output, passwords, m_list.pageLists());
+}
+
+bool MergeJob::pageListsHold(const QStringList* passwords)
+{
+    for (int i = 0; i < m_list.rowCount(); ++i) {
+        const QString list = m_list.row(i).pageList;
+        if (list.trimmed().isEmpty())
+            continue;
+        // Without the file's page count only the form is checked.
+        int32_t pageTotal = INT32_MAX;
+        if (passwords) {
+            const int32_t probe = m_engine.ProbeOpen(m_list.fullPath(i), passwords->value(i));
+            bool counted = false;
+            pageTotal = m_engine.ProbeInfo(probe, 20).toInt(&counted);
+            m_engine.ProbeClose(probe);
+            if (!counted)
+                continue; // an unreadable file fails in the merge, with its own message
+        }
+        const PageListResult read = parsePageList(list.toStdString(), pageTotal);
+        if (read.error == EngineError::None)
+            continue;
+        const QString why =
+            read.error == EngineError::BadPageList
+                ? QString::fromLatin1(kMsgRowPagesNotValid) + QString::fromStdString(read.badItem)
+                : QString::fromLatin1(kMsgRowPagesSelectNothing) + list.trimmed();
+        m_ui.message(QString::fromLatin1(kMsgCanNotMerge) + MergeList::NumberText(i + 1) +
+                         QStringLiteral(" - ") + m_list.fullPath(i) + kCrLf + why,
+                     Interaction::Icon::Exclamation, QStringLiteral("Error"));
+        return false;
+    }
+    return true;
 }
 
 bool MergeJob::IsListedFile(const QString& path) const
@@ -96,14 +138,16 @@ bool MergeJob::IsListedFile(const QString& path) const
 }
 
 MergeResult MergeJob::merge(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
-                            const QString& output, const QStringList& passwords)
+                            const QString& output, const QStringList& passwords,
+                            const QStringList& pageLists)
 {
     BusyScope busy(ui);
-    return joinWhileBusy(engine, ui, paths, output, passwords);
+    return joinWhileBusy(engine, ui, paths, output, passwords, pageLists);
 }
 
 MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, Interaction& ui, const QStringList& paths,
-                                    const QString& output, const QStringList& passwords)
+                                    const QString& output, const QStringList& passwords,
+                                    const QStringList& pageLists)
 {
     MergeResult outcome;
     outcome.output = output;
@@ -112,7 +156,8 @@ MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, Interaction& ui, const Q
     engine.NewPathList(kListName);
     bool unlocked = false;
     for (int i = 0; i < n; ++i) {
-        engine.AppendToPathList(kListName, paths.at(i), passwords.value(i));
+        engine.AppendToPathList(kListName, paths.at(i), passwords.value(i),
+                                pageLists.value(i).trimmed());
         unlocked = unlocked || !passwords.value(i).isEmpty();
     }
     ui.setProgress(70);

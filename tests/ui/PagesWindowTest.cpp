@@ -6,6 +6,8 @@
 #include "support/FakeInteraction.h"
 #include "support/OutlineFactory.h"
 #include "support/PdfFactory.h"
+#include "ui/MergePanel.h"
+#include "ui/MergeRowPages.h"
 #include "ui/PageGrid.h"
 #include "ui/SplitPanel.h"
 
@@ -115,6 +117,7 @@ TEST(PagesWindowTest, LoopingOutlineShowsAtTheSideAndLeadsToItsPage)
     window->resize(320, 360); // one page a row, so each bookmark scrolls
     QApplication::processEvents();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->bookmarks->topLevelItemCount() > 0; }));
+    QApplication::processEvents(); // the side list has taken its room
     EXPECT_TRUE(window->bookmarks->isVisible());
     QTreeWidgetItem* last = nullptr;
     for (QTreeWidgetItemIterator it(window->bookmarks); *it; ++it)
@@ -243,6 +246,10 @@ TEST(PagesWindowTest, SplitPanelOpensOneWindowPerSourceAndTakesItsChoice)
     window->useCustom->click();
     EXPECT_EQ(panel.TextCustom->text(), "2,3,7");
     EXPECT_EQ(panel.OptionRangeGroup->checkedId(), 4);
+    window->choice().toggleCut(2); // beside the cut after page 5 that the box held
+    window->useCuts->click();
+    EXPECT_EQ(panel.TextAfter->text(), "3,5");
+    EXPECT_EQ(panel.OptionRangeGroup->checkedId(), 6);
 }
 
 TEST(PagesWindowTest, WindowAsksForAMissingPasswordThroughTheSeam)
@@ -267,4 +274,47 @@ TEST(PagesWindowTest, WindowAsksForAMissingPasswordThroughTheSeam)
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->facts().pageCount == 3; }));
     EXPECT_EQ(ui.callsOf("input").size(), 1u);
     EXPECT_EQ(session.SourcePassword, "open");
+}
+
+TEST(PagesWindowTest, MergeRowsShowTheirFirstPageAndTakeAPageList)
+{
+    TempDir dir;
+    PdfSpec spec;
+    spec.pages = 4;
+    paginor::test::makePdf(dir.path("a.pdf"), spec);
+    paginor::test::makePdf(dir.path("b.pdf"), spec);
+
+    PDFLibrary engine;
+    Session session;
+    FakeInteraction ui;
+    MergePanel panel(engine, session, ui);
+    panel.show();
+    panel.addPaths({dir.path("a.pdf"), dir.path("b.pdf")});
+    QTreeWidget* list = panel.LvPDF;
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !list->topLevelItem(1)->icon(0).isNull(); }));
+    EXPECT_EQ(list->headerItem()->text(4), "Pages");
+    EXPECT_EQ(panel.rowPages()->pictures().result(dir.path("b.pdf"))->pageCount, 4);
+
+    // Edited in place, in the "Pages" column only.
+    list->editItem(list->topLevelItem(1), 4);
+    auto* editor = list->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "2-3x,1");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the delegate commits from the event loop
+    EXPECT_EQ(panel.list().row(1).pageList, "2-3,1");
+
+    // The page window of a row hands its choice back to that row, wherever it has moved.
+    PagesWindow* window = panel.rowPages()->openWindow(1);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->loaded(); }));
+    EXPECT_EQ(window->choice().customText(), "1-3");
+    panel.list().setCurrentRow(1);
+    panel.list().MoveSelectedUp();
+    window->choice().click(3, PageChoice::Click::Plain);
+    window->useRow->click();
+    EXPECT_EQ(panel.list().row(0).pageList, "4");
+    EXPECT_EQ(list->topLevelItem(0)->text(4), "4");
+    EXPECT_EQ(panel.list().row(1).pageList, "");
 }

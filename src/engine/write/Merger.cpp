@@ -1,5 +1,6 @@
 #include "engine/write/Merger.h"
 
+#include "engine/PageList.h"
 #include "engine/SourceDocument.h"
 #include "engine/write/DirectWriter.h"
 #include "engine/write/OutputBuilder.h"
@@ -125,6 +126,17 @@ private:
         throw EngineFailure(inputError(e), e.what(), m_inputs[i].path);
     }
 
+    // The pages input i gives: its page list read against its page count, or all of them.
+    std::vector<int32_t> pagesOf(size_t i, const SourceDocument& source) const
+    {
+        if (m_inputs[i].pageList.empty())
+            return allPages(source);
+        PageListResult read = parsePageList(m_inputs[i].pageList, source.pageCount());
+        if (read.error != EngineError::None)
+            throw EngineFailure(read.error, "page list", m_inputs[i].path);
+        return std::move(read.pages);
+    }
+
     void report(int done, int total)
     {
         if (m_progress)
@@ -176,7 +188,13 @@ private:
                 failAt(i, e);
             }
             refill();
-            const auto pages = allPages(*source);
+            std::vector<int32_t> pages;
+            try {
+                pages = pagesOf(i, *source);
+            } catch (const std::exception& e) {
+                settle();
+                failAt(i, e);
+            }
             if (!DirectWriter::suits(*source, pages)) {
                 settle();
                 throw NeedsFullCopy();
@@ -223,7 +241,7 @@ private:
             auto source = open(i, i >= budget);
             try {
                 source->stayOpen(true);
-                builder.addPages(*source, allPages(*source));
+                builder.addPages(*source, pagesOf(i, *source));
                 source->stayOpen(false);
             } catch (const std::exception& e) {
                 failAt(i, e);
