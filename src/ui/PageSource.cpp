@@ -1,5 +1,6 @@
 #include "ui/PageSource.h"
 
+#include <QPainter>
 #include <QPdfDocument>
 #include <QPdfDocumentRenderOptions>
 #include <algorithm>
@@ -82,7 +83,14 @@ QImage renderThumbnail(PageSource& source, int32_t page, QSize box)
     size.scale(box, Qt::KeepAspectRatio);
     const QSize pixels(std::max(1, int(std::lround(size.width()))),
                        std::max(1, int(std::lround(size.height()))));
-    return source.render(page, pixels);
+    QImage image = source.render(page, pixels);
+    if (image.isNull() || !image.hasAlphaChannel())
+        return image;
+    // Qt PDF leaves what the page does not paint transparent; a page is paper.
+    QImage paper(image.size(), QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter(&paper).drawImage(0, 0, image);
+    return paper;
 }
 
 } // namespace paginor

@@ -37,7 +37,7 @@ public:
     virtual QSizeF pageSize(int32_t page) = 0;
     // The file's own label of the page ("xii", "A-3"); "" when it gives none.
     virtual QString pageLabel(int32_t page) = 0;
-    // The page drawn at exactly `size` pixels on white; a null image when it cannot be drawn.
+    // The page drawn at exactly `size` pixels; a null image when it cannot be drawn.
     virtual QImage render(int32_t page, QSize size) = 0;
 };
 
@@ -51,8 +51,8 @@ constexpr int32_t kMaxShownPages = 1'000'000;
 // Loads `path` into `source` and reads what the window needs to lay the pages out.
 DocumentFacts readFacts(PageSource& source, const QString& path, const QString& password);
 
-// Draws `page` as large as fits in `box` pixels keeping its proportions; a null image when
-// the page cannot be drawn.
+// Draws `page` on white paper, as large as fits in `box` pixels keeping its proportions; a
+// null image when the page cannot be drawn.
 QImage renderThumbnail(PageSource& source, int32_t page, QSize box);
 
 } // namespace paginor

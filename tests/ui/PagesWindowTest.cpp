@@ -104,6 +104,14 @@ TEST(PagesWindowTest, DrawsTheFileWithItsLabels)
     EXPECT_EQ(window->grid->label(3), "2");
     EXPECT_GT(window->grid->cache().bytes(), 0);
 
+    // A picture is the page on paper, within its box: what the page leaves blank is white.
+    const auto source = makeQtPdfSource();
+    ASSERT_EQ(readFacts(*source, file, QString()).status, DocumentFacts::Status::Ready);
+    const QImage picture = renderThumbnail(*source, 0, QSize(60, 100));
+    EXPECT_EQ(picture.size(), QSize(60, 78)); // a Letter page keeps its shape
+    EXPECT_FALSE(picture.hasAlphaChannel());
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(Qt::white));
+
     // Zooming draws the pages again at the new width.
     window->zoom->setValue(200);
     EXPECT_EQ(window->grid->thumbnailWidth(), 200);
