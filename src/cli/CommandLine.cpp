@@ -18,6 +18,7 @@ const QString kRange = QStringLiteral("range");
 const QString kOdd = QStringLiteral("odd");
 const QString kEven = QStringLiteral("even");
 const QString kPages = QStringLiteral("pages");
+const QString kAfter = QStringLiteral("after");
 const QString kDecrypt = QStringLiteral("decrypt");
 const QString kAttachments = QStringLiteral("attachments");
 const QString kStructure = QStringLiteral("structure");
@@ -120,6 +121,24 @@ bool keepPolicy(const QCommandLineParser& parser, const QString& option, bool& k
     return true;
 }
 
+// merge's --pages N=LIST, by input number; false with `why` set for a value that names no
+// input number from 1, or an input named twice. The input's number, not its name, so any file
+// name works.
+bool inputPageLists(const QCommandLineParser& parser, QMap<int, QString>& lists, QString& why)
+{
+    for (const QString& value : parser.values(kPages)) {
+        const qsizetype eq = value.indexOf(u'=');
+        bool isNumber = false;
+        const int n = eq < 1 ? 0 : value.left(eq).toInt(&isNumber);
+        if (!isNumber || n < 1 || lists.contains(n)) {
+            why = QStringLiteral("--pages takes N=LIST, once per input N, not %1").arg(value);
+            return false;
+        }
+        lists.insert(n, value.mid(eq + 1));
+    }
+    return true;
+}
+
 CommandLine parseSplit(QStringList words)
 {
     CommandLine line;
@@ -136,8 +155,8 @@ CommandLine parseSplit(QStringList words)
                      valued(kAtBookmarks, QStringLiteral("LEVEL")),
                      valued(kEvery, QStringLiteral("N")), valued(kRange, QStringLiteral("FROM")),
                      QCommandLineOption(kOdd), QCommandLineOption(kEven),
-                     valued(kPages, QStringLiteral("LIST")), QCommandLineOption(kDecrypt),
-                     valued(kAttachments, QStringLiteral("KEEP")),
+                     valued(kPages, QStringLiteral("LIST")), valued(kAfter, QStringLiteral("LIST")),
+                     QCommandLineOption(kDecrypt), valued(kAttachments, QStringLiteral("KEEP")),
                      valued(kStructure, QStringLiteral("KEEP"))},
                     words, why))
         return refuse(why);
@@ -168,18 +187,18 @@ CommandLine parseSplit(QStringList words)
         if (!isLevel(level))
             return refuse(
                 QStringLiteral("--at-bookmarks takes a level (1 = the top), not %1").arg(level));
-    const QStringList modeNames{kEvery, kRange, kOdd, kEven, kPages};
+    const QStringList modeNames{kEvery, kRange, kOdd, kEven, kPages, kAfter};
     const QStringList seen = parser.optionNames();
     const qsizetype modes =
         levels.size() + std::count_if(seen.begin(), seen.end(), [&](const QString& name) {
             return modeNames.contains(name);
         });
     if (modes > 1)
-        return refuse(QStringLiteral(
-            "give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks"));
+        return refuse(QStringLiteral("give exactly one of --every, --range, --odd, --even, "
+                                     "--pages, --at-bookmarks, --after"));
     if (modes == 0)
-        return refuse(QStringLiteral(
-            "split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks"));
+        return refuse(QStringLiteral("split needs one of --every, --range, --odd, --even, "
+                                     "--pages, --at-bookmarks, --after"));
 
     SplitOptions& o = line.options;
     if (parser.isSet(kEvery)) {
@@ -196,6 +215,9 @@ CommandLine parseSplit(QStringList words)
     } else if (parser.isSet(kPages)) {
         o.mode = SplitMode::CustomPages;
         o.TextCustom = parser.value(kPages);
+    } else if (parser.isSet(kAfter)) {
+        o.mode = SplitMode::AfterPages;
+        o.TextAfter = parser.value(kAfter);
     } else {
         o.mode = SplitMode::Bookmarks;
         o.TextLevel = levels.first();
@@ -240,15 +262,17 @@ CommandLine parseMerge(const QStringList& words)
     line.command = CommandLine::Command::Merge;
     QCommandLineParser parser;
     QString why;
-    if (!parseWords(parser,
-                    {valued(kPassword, QStringLiteral("PW")),
-                     valued(kBookmarks, QStringLiteral("MODE")),
-                     valued(kAttachments, QStringLiteral("KEEP")),
-                     valued(kStructure, QStringLiteral("KEEP"))},
-                    words, why))
+    if (!parseWords(
+            parser,
+            {valued(kPassword, QStringLiteral("PW")), valued(kBookmarks, QStringLiteral("MODE")),
+             valued(kAttachments, QStringLiteral("KEEP")),
+             valued(kStructure, QStringLiteral("KEEP")), valued(kPages, QStringLiteral("N=LIST"))},
+            words, why))
         return refuse(why);
     if (!keepPolicy(parser, kAttachments, line.keepAttachments, why) ||
         !keepPolicy(parser, kStructure, line.structure, why))
+        return refuse(why);
+    if (!inputPageLists(parser, line.inputPages, why))
         return refuse(why);
     line.passwords = parser.values(kPassword);
     for (const QString& mode : parser.values(kBookmarks))
@@ -263,6 +287,10 @@ CommandLine parseMerge(const QStringList& words)
     line.output = absolute(positional.takeFirst());
     for (const QString& input : positional)
         line.inputs << absolute(input);
+    if (!line.inputPages.isEmpty() && line.inputPages.lastKey() > line.inputs.size())
+        return refuse(QStringLiteral("--pages names input %1, but there are %2")
+                          .arg(line.inputPages.lastKey())
+                          .arg(line.inputs.size()));
     return line;
 }
 
@@ -303,6 +331,7 @@ QString usageText()
         "  paginor-cli split --even          SOURCE OUTPUT\n"
         "  paginor-cli split --pages LIST    SOURCE OUTPUT\n"
         "  paginor-cli split --at-bookmarks LEVEL SOURCE OUTPUT\n"
+        "  paginor-cli split --after LIST    SOURCE OUTPUT\n"
         "  paginor-cli merge OUTPUT INPUT INPUT [INPUT ...]\n"
         "  paginor-cli outline SOURCE\n"
         "  paginor-cli --help | --version\n"
@@ -325,10 +354,14 @@ QString usageText()
         "order) trimmed to each output's pages and joined in a merge; --structure=drop on split\n"
         "or merge leaves it out. A damaged tree is repaired or dropped with a warning.\n"
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
+        "With --after LIST (\"5,12,40\") one part per run between the pages cut after, named\n"
+        "as with --every: \"OUTPUT-name Page 1-5.pdf\", ... \"OUTPUT-name Page 41-50.pdf\".\n"
         "With --at-bookmarks LEVEL one part per bookmark of that level (1 = the top), written\n"
         "as \"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
         "level, page number (- when it leads nowhere) and title, separated by tabs; it takes\n"
         "--password PW as split does.\n"
+        "merge --pages 2=1-3,5 takes only those pages of the second INPUT (repeatable, one per\n"
+        "INPUT); bookmarks, links and named destinations follow the pages taken.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"
         "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 }

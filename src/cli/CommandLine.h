@@ -3,6 +3,7 @@
 #include "engine/BookmarkMode.h"
 #include "split/SplitOptions.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -44,6 +45,9 @@ struct CommandLine
     bool decrypt = false;
     // split and merge: --attachments=keep (default) or drop, for document-level attachments.
     bool keepAttachments = true;
+
+    // merge: --pages N=LIST, the page list of input N (from 1), by input.
+    QMap<int, QString> inputPages;
 
     // split and merge: the output file; merge: the inputs in order.
     QString output;

@@ -124,6 +124,8 @@ int runMerge(const CommandLine& line)
     MergeList list(session, ui);
     for (const QString& input : line.inputs)
         list.AddListRow(input);
+    for (auto it = line.inputPages.begin(); it != line.inputPages.end(); ++it)
+        list.setPageList(it.key() - 1, it.value());
     MergeJob job(engine, session, ui, list);
     job.setKnownPasswords(line.passwords);
     const MergeResult outcome = job.CmdMerge_Click();

@@ -65,7 +65,13 @@ struct PDFLibrary::Impl
     int32_t nextDocumentId = 1;
     std::unique_ptr<Document> current;
     SourceCache cache;
-    std::map<QString, std::vector<std::pair<QString, QString>>> lists; // (path, password)
+    struct ListEntry
+    {
+        QString path;
+        QString password;
+        QString pageList;
+    };
+    std::map<QString, std::vector<ListEntry>> lists;
     std::map<int32_t, Probe> probes;
     int32_t nextProbe = 1;
     ProgressHandler progress;
@@ -269,9 +275,9 @@ void PDFLibrary::NewPathList(const QString& listName)
 }
 
 bool PDFLibrary::AppendToPathList(const QString& listName, const QString& path,
-                                  const QString& password)
+                                  const QString& password, const QString& pageList)
 {
-    m->lists[listName].emplace_back(path, password);
+    m->lists[listName].push_back({path, password, pageList});
     return true;
 }
 
@@ -281,8 +287,8 @@ int32_t PDFLibrary::MergePathList(const QString& listName, const QString& output
     if (list == m->lists.end())
         return m->failed(EngineError::UnknownList), 0;
     std::vector<MergeInput> inputs;
-    for (const auto& [path, password] : list->second)
-        inputs.push_back({localPath(path), password});
+    for (const Impl::ListEntry& entry : list->second)
+        inputs.push_back({localPath(entry.path), entry.password, entry.pageList.toStdString()});
     MergeOutcome outcome;
     // Whatever else escapes the merge (qpdf finishing the output, memory) is a failure too,
     // with no input to blame.
@@ -307,7 +313,7 @@ QString PDFLibrary::PathListEntry(const QString& listName, int32_t index)
         return m->failed(EngineError::UnknownList), QString();
     if (index < 1 || size_t(index) > list->second.size())
         return m->failed(EngineError::BadArgument), QString();
-    return list->second[size_t(index) - 1].first;
+    return list->second[size_t(index) - 1].path;
 }
 
 int32_t PDFLibrary::ProbeOpen(const QString& path, const QString& password)

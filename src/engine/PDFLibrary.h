@@ -85,18 +85,20 @@ public:
     void NewPathList(const QString& listName);
 
     // Appends a path to the named list, creating the list if needed. The entry opens with
-    // `password` ("" = none) when the list is merged; it is held in memory only.
+    // `password` ("" = none) when the list is merged; it is held in memory only. It gives the
+    // pages of `pageList` (read as PickPages reads one; "" = every page).
     bool AppendToPathList(const QString& listName, const QString& path,
-                          const QString& password = QString());
+                          const QString& password = QString(), const QString& pageList = QString());
 
     // Joins the listed files in order into one PDF at `outputPath`. Returns how many entries,
     // from the first, were joined before one failed; the list length means success. Each
     // file opens with its entry's password; with "" owner-password-only files join and others
     // fail at their index. The output is never encrypted. It is written only when all were
-    // joined: on failure nothing new appears at `outputPath`. When the output itself cannot
-    // be written, returns 0 with WriteFailed; any other failure without an input to blame
-    // returns 0 with its code. An empty list returns 0 with EmptySelection. Works for
-    // thousands of inputs whatever the open-file limit. Progress reports (inputs done, total).
+    // joined: on failure nothing new appears at `outputPath`. An entry whose page list is
+    // malformed or selects nothing fails at its index with BadPageList or EmptySelection. When the
+    // output itself cannot be written, returns 0 with WriteFailed; any other failure without an
+    // input to blame returns 0 with its code. An empty list returns 0 with EmptySelection. Works
+    // for thousands of inputs whatever the open-file limit. Progress reports (inputs done, total).
     int32_t MergePathList(const QString& listName, const QString& outputPath);
 
     // Returns the path stored at `index` (from 1) of the named list, or "" when out of range.

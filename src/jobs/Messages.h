@@ -62,6 +62,10 @@ inline const char* const kMsgRowUnsupported =
 // "&Merge" refuses a list holding such a row: kMsgCanNotMerge with the row's number and path,
 // then on their own lines the reason and this.
 inline const char* const kMsgRemoveRow = "Please remove it from the list.";
+// A row's page list that stops a merge before anything is written: kMsgCanNotMerge, the row's
+// position and path, a line break, then one of these and the list's bad item or the list.
+inline const char* const kMsgRowPagesNotValid = "This page list is not valid: ";
+inline const char* const kMsgRowPagesSelectNothing = "This page list names no page of the file: ";
 
 // The window.
 inline const char* const kMsgEngineUnavailable =

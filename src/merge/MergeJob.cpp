@@ -2,6 +2,7 @@
 
 #include "engine/EngineError.h"
 #include "engine/PDFLibrary.h"
+#include "engine/PageList.h"
 #include "jobs/BusyGuard.h"
 #include "jobs/FileDialogs.h"
 #include "jobs/Messages.h"
@@ -43,6 +44,11 @@ MergeResult MergeJob::CmdMerge_Click()
         return outcome;
     }
 
+    if (!pageListsHold(nullptr)) {
+        outcome.kind = MergeResult::Kind::BadPageList;
+        return outcome;
+    }
+
     FileDialogs dialogs(m_session, m_seam.questions);
     QString output = dialogs.ChooseOutputPdf();
     while (IsListedFile(output)) {
@@ -61,7 +67,45 @@ MergeResult MergeJob::CmdMerge_Click()
         outcome.output = output;
         return outcome;
     }
-    return joinWhileBusy(m_engine, m_seam, m_list.fullPaths(), output, passwords);
+    if (!pageListsHold(&passwords)) {
+        outcome.kind = MergeResult::Kind::BadPageList;
+        outcome.output = output;
+        return outcome;
+    }
+    return joinWhileBusy(m_engine, m_seam, m_list.fullPaths(), output, passwords,
+                         m_list.pageLists());
+}
+
+bool MergeJob::pageListsHold(const QStringList* passwords)
+{
+    for (int i = 0; i < m_list.rowCount(); ++i) {
+        const QString list = m_list.row(i).pageList;
+        if (list.trimmed().isEmpty())
+            continue;
+        // Without the file's page count only the form is checked.
+        int32_t pageTotal = INT32_MAX;
+        if (passwords) {
+            const int32_t probe = m_engine.ProbeOpen(m_list.fullPath(i), passwords->value(i));
+            bool counted = false;
+            pageTotal = m_engine.ProbeInfo(probe, 20).toInt(&counted);
+            m_engine.ProbeClose(probe);
+            if (!counted)
+                continue; // an unreadable file fails in the merge, with its own message
+        }
+        const PageListResult read = parsePageList(list.toStdString(), pageTotal);
+        if (read.error == EngineError::None)
+            continue;
+        const QString why =
+            read.error == EngineError::BadPageList
+                ? QString::fromLatin1(kMsgRowPagesNotValid) + QString::fromStdString(read.badItem)
+                : QString::fromLatin1(kMsgRowPagesSelectNothing) + list.trimmed();
+        m_seam.questions.message(QString::fromLatin1(kMsgCanNotMerge) +
+                                     MergeList::NumberText(i + 1) + QStringLiteral(" - ") +
+                                     m_list.fullPath(i) + kCrLf + why,
+                                 UserQuestions::Icon::Exclamation, QStringLiteral("Error"));
+        return false;
+    }
+    return true;
 }
 
 bool MergeJob::IsListedFile(const QString& path) const
@@ -82,14 +126,16 @@ bool MergeJob::IsListedFile(const QString& path) const
 }
 
 MergeResult MergeJob::merge(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
-                            const QString& output, const QStringList& passwords)
+                            const QString& output, const QStringList& passwords,
+                            const QStringList& pageLists)
 {
     BusyGuard busy(seam.feedback, QString(), 1);
-    return joinWhileBusy(engine, seam, paths, output, passwords);
+    return joinWhileBusy(engine, seam, paths, output, passwords, pageLists);
 }
 
 MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
-                                    const QString& output, const QStringList& passwords)
+                                    const QString& output, const QStringList& passwords,
+                                    const QStringList& pageLists)
 {
     MergeResult outcome;
     outcome.output = output;
@@ -98,7 +144,8 @@ MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStr
     engine.NewPathList(kListName);
     bool unlocked = false;
     for (int i = 0; i < n; ++i) {
-        engine.AppendToPathList(kListName, paths.at(i), passwords.value(i));
+        engine.AppendToPathList(kListName, paths.at(i), passwords.value(i),
+                                pageLists.value(i).trimmed());
         unlocked = unlocked || !passwords.value(i).isEmpty();
     }
     seam.feedback.setProgress(70);

@@ -22,6 +22,7 @@ struct MergeResult
         Cancelled,   // the save dialog or a password prompt was cancelled; nothing was written
         Merged,      // the output was written
         Failed,      // a file could not be joined; nothing new is at the output path
+        BadPageList, // a row's page list is malformed or names no page; nothing was written
     };
     Kind kind = Kind::Cancelled;
     int joined = 0; // entries joined before the first failure; the row count on success
@@ -37,10 +38,12 @@ public:
 
     // The whole command. With fewer than two rows it says so and runs the add dialog instead.
     // A row whose early check found it unusable (RowCheck) is named with its reason, and
-    // nothing is asked; rows not checked yet are not waited for. Otherwise it asks for the
-    // output path, refusing any listed file until another path or
-    // Cancel is given, settles each row's password (RowPasswords; asking the user for those it
-    // does not know), then joins the rows as merge() does.
+    // nothing is asked; rows not checked yet are not waited for. A row's malformed page list
+    // stops it next, with a message naming the row. Otherwise it asks for the output path,
+    // refusing any listed file until another path or Cancel is given, settles each row's
+    // password (RowPasswords; asking the user for those it does not know), stops at a row whose
+    // page list names none of its pages, then joins the rows, each giving the pages of its
+    // list, as merge() does.
     MergeResult CmdMerge_Click();
 
     // Passwords tried on every protected row before the user is asked.
@@ -54,12 +57,14 @@ public:
     // and reports success, the first file that failed, or an output that could not be
     // written (kMsgCanNotWritePdf, without blaming any input). Path i opens with `passwords` i
     // (missing or "" = none); the output is not encrypted, and when any input needed a password
-    // the success message says so. The engine's list "TmpList" holds `paths` afterwards. The
+    // the success message says so. Path i gives the pages of `pageLists` i (missing or "" =
+    // every page). The engine's list "TmpList" holds `paths` afterwards. The
     // output appears only when every file was joined; an existing file there is replaced then
     // and left intact otherwise. The window, the benchmark and the
     // command line all merge through this.
     static MergeResult merge(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
-                             const QString& output, const QStringList& passwords = {});
+                             const QString& output, const QStringList& passwords = {},
+                             const QStringList& pageLists = {});
 
     // The failure message when `joined` of the files in "TmpList" were joined.
     static QString failureText(PDFLibrary& engine, int joined);
@@ -73,7 +78,11 @@ public:
 private:
     // merge() once the busy state has been entered.
     static MergeResult joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
-                                     const QString& output, const QStringList& passwords);
+                                     const QString& output, const QStringList& passwords,
+                                     const QStringList& pageLists);
+    // False, after saying which row, when a row's page list is malformed or, with the rows'
+    // `passwords`, names none of its file's pages.
+    bool pageListsHold(const QStringList* passwords);
 
     PDFLibrary& m_engine;
     Session& m_session;

@@ -78,6 +78,7 @@ void MergeList::AddListRow(const QString& fullPath)
     row.fileName = GetFileName(fullPath);
     row.path = GetFolderName(fullPath);
     row.sizeText = SizeText(info.isFile() ? info.size() : 0);
+    row.key = ++m_lastKey;
     m_rows.push_back(row);
     const int index = rowCount() - 1;
     // Appending moves no other row, so only the new one needs a number.
@@ -265,11 +266,37 @@ bool MergeList::moveCurrent(int step)
     std::swap(a.sizeText, b.sizeText);
     std::swap(a.check, b.check);
     std::swap(a.lock, b.lock);
+    std::swap(a.pageList, b.pageList);
+    std::swap(a.key, b.key);
     // Each file keeps its own selection, so a selected neighbour does not lose it.
     std::swap(a.selected, b.selected);
     m_current = q;
     Q_EMIT rowsChanged(std::min(p, q), std::max(p, q));
     return true;
+}
+
+void MergeList::setPageList(int index, const QString& pageList)
+{
+    if (index < 0 || index >= rowCount() || m_rows[index].pageList == pageList)
+        return;
+    m_rows[index].pageList = pageList;
+    Q_EMIT rowsChanged(index, index);
+}
+
+int MergeList::rowOfKey(int key) const
+{
+    for (int i = 0; i < rowCount(); ++i)
+        if (m_rows[i].key == key)
+            return i;
+    return -1;
+}
+
+QStringList MergeList::pageLists() const
+{
+    QStringList lists;
+    for (const MergeRow& row : m_rows)
+        lists << row.pageList;
+    return lists;
 }
 
 bool MergeList::moveRows(const QVector<int>& rows, int before)

@@ -23,9 +23,11 @@ struct MergeRow
     QString fileName; // "File Name"
     QString path;     // "Path": the folder without a trailing separator ("" for "/a.pdf")
     QString sizeText; // "File Size": "1,234 KB"
+    QString pageList; // "Pages": the pages this file gives, as a page list; "" = every page
     bool selected = false;
     RowCheck check; // moves with the file
     RowLock lock;   // moves with the file
+    int key = 0;    // tells the row from others of the same file wherever it moves; from 1
 };
 
 // The ordered list of PDFs to join, in merge order. It is what the merge panel shows: the
@@ -78,6 +80,13 @@ public:
     void setCurrentRow(int index);
     int currentRow() const { return m_current; }
     QVector<int> selectedRows() const;
+
+    // Sets the page list of row `index` ("" = every page); signals rowsChanged when it changed.
+    void setPageList(int index, const QString& pageList);
+    // The page lists of all rows, in order.
+    QStringList pageLists() const;
+    // The position of the row with this key, or -1 when it is gone.
+    int rowOfKey(int key) const;
 
     // Records what the password test of row `index` found; signals lockChanged when the row's
     // lock symbol appears or goes.
@@ -136,6 +145,7 @@ private:
     JobSeam m_seam;
     QVector<MergeRow> m_rows;
     int m_current = -1;
+    int m_lastKey = 0;
 };
 
 } // namespace paginor

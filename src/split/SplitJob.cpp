@@ -194,8 +194,7 @@ QString SplitJob::chooseOutput(const QString& source, SplitMode mode)
     for (;;) {
         const QString output = m_dialogs.ChooseOutputPdf();
         // Replacing the source with a part of itself would lose it.
-        if (output.isEmpty() || mode == SplitMode::EveryN || mode == SplitMode::Bookmarks ||
-            !sameFile(output, source))
+        if (output.isEmpty() || writesParts(mode) || !sameFile(output, source))
             return output;
         m_ask.message(QString::fromLatin1(kMsgCanNotOverwrite), UserQuestions::Icon::Critical,
                       kError);
@@ -232,7 +231,7 @@ void SplitJob::produce(SplitRequest& request, const CheckedOptions& options, con
                                bookmarkPartFileName(output, int(i + 1), found[i].title));
     } else {
         const QStringList lists = options.pageLists(pageTotal);
-        if (!lists.isEmpty() && options.mode != SplitMode::EveryN) {
+        if (!lists.isEmpty() && !writesParts(options.mode)) {
             m_feedback.runWhileYielding([&] { writePart(lists.first(), output, request); });
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "jobs/Messages.h"
 #include "jobs/UserQuestions.h"
+#include "split/AfterPages.h"
 #include "split/NumberText.h"
 
 #include <cmath>
@@ -57,6 +58,9 @@ CheckedOptions readSplitOptions(const SplitOptions& options)
     case SplitMode::Bookmarks:
         checked.level = pagesPerFile(options.TextLevel); // the same whole number from 1 on
         break;
+    case SplitMode::AfterPages:
+        checked.cuts = cutPages(options.TextAfter).value_or(std::vector<int32_t>{});
+        break;
     case SplitMode::OddPages:
     case SplitMode::EvenPages:
         break;
@@ -80,6 +84,7 @@ ValidationResult checkSplitOptions(SplitOptions& options)
     case SplitMode::CustomPages:
     case SplitMode::OddPages:
     case SplitMode::EvenPages:
+    case SplitMode::AfterPages:
         break;
     }
     ValidationResult result;
@@ -91,6 +96,8 @@ ValidationResult checkSplitOptions(SplitOptions& options)
         return refuse(kMsgInputPageNumber, OptionField::TextCustom);
     if (checked.mode == SplitMode::Bookmarks && checked.level == 0)
         return refuse(kMsgInvalidNumber, OptionField::TextLevel);
+    if (checked.mode == SplitMode::AfterPages && checked.cuts.empty())
+        return refuse(kMsgInputPageNumber, OptionField::TextAfter);
     return result;
 }
 
@@ -125,6 +132,8 @@ QStringList CheckedOptions::pageLists(int32_t pageTotal) const
         return {everyOther(1, pageTotal)};
     case SplitMode::EvenPages:
         return {everyOther(2, pageTotal)};
+    case SplitMode::AfterPages:
+        return afterPageLists(cuts, pageTotal);
     case SplitMode::Bookmarks:
         break;
     }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 namespace paginor {
 
@@ -17,7 +18,15 @@ enum class SplitMode
     EvenPages,   // one file: 2,4,6,...
     CustomPages, // one file: the user's page list
     Bookmarks,   // one file per bookmark of the level in TextLevel
+    AfterPages,  // one file per run of pages between the cuts after the pages in TextAfter
 };
+
+// True for the modes that write a file per part, named after the chosen output.
+inline bool writesParts(SplitMode mode)
+{
+    return mode == SplitMode::EveryN || mode == SplitMode::Bookmarks ||
+           mode == SplitMode::AfterPages;
+}
 
 // The option boxes that can receive the focus.
 enum class OptionField
@@ -28,6 +37,7 @@ enum class OptionField
     TextTo,
     TextCustom,
     TextLevel,
+    TextAfter,
 };
 
 // What the option panel holds: the selected mode and the texts of its four boxes. The
@@ -40,6 +50,7 @@ struct SplitOptions
     QString TextTo = QStringLiteral("10");
     QString TextCustom = QStringLiteral("1,3,10-25,30-47");
     QString TextLevel = QStringLiteral("1");
+    QString TextAfter = QStringLiteral("5,12,40");
 };
 
 // The options of the selected mode once read: the mode, its numbers and its page list. The
@@ -47,15 +58,16 @@ struct SplitOptions
 struct CheckedOptions
 {
     SplitMode mode = SplitMode::PageRange;
-    int32_t pagesPerFile = 0; // EveryN: the pages of each file, 0 when not a usable count
-    int32_t level = 0;        // Bookmarks: the outline level, 0 when not a usable level
-    QString pageList;         // PageRange: "from-to"; CustomPages: the list, blanks trimmed
+    int32_t pagesPerFile = 0;  // EveryN: the pages of each file, 0 when not a usable count
+    int32_t level = 0;         // Bookmarks: the outline level, 0 when not a usable level
+    QString pageList;          // PageRange: "from-to"; CustomPages: the list, blanks trimmed
+    std::vector<int32_t> cuts; // AfterPages: the pages cut after, ascending; empty when not valid
 
     // The page-list texts of the output files for a source of `pageTotal` pages, in order; one
     // per file. EveryN gives "1-n", "(n+1)-(2n)", ... while the start is at most pageTotal, the
     // last end not cut back; PageRange and CustomPages their pageList; Odd/EvenPages every such
     // page up to pageTotal, each followed by ","; Bookmarks nothing, its parts come from the
-    // source's outline.
+    // source's outline; AfterPages the runs between the cuts (see afterPageLists).
     QStringList pageLists(int32_t pageTotal) const;
 };
 
@@ -78,7 +90,9 @@ CheckedOptions readSplitOptions(const SplitOptions& options);
 // - CustomPages and TextCustom is empty or blank ("Please input the page number", focus
 //   TextCustom);
 // - Bookmarks and TextLevel is no level from 1 on (the same message as TextEvery, focus
-//   TextLevel).
+//   TextLevel);
+// - AfterPages and TextAfter names no page, or has an item that is no page number
+//   ("Please input the page number", focus TextAfter).
 ValidationResult checkSplitOptions(SplitOptions& options);
 
 // checkSplitOptions, showing its message through `ui` (exclamation, "Error") when it stops.

@@ -131,7 +131,7 @@ SplitPlan planSplit(const SplitOptions& options, const SourceCount& source)
             return plan;
         }
         // The single file's leftovers are told apart; a part's show in its own description.
-        if (checked.mode != SplitMode::EveryN)
+        if (!writesParts(checked.mode))
             for (const PageSpan& span : read.pastEnd) {
                 plan.pastEnd << spanText(span.first, span.last);
                 // "40-5" of 36 pages names pages that exist, yet selects none of them.
@@ -181,7 +181,7 @@ QString summaryText(const SplitPlan& plan)
         return text + remarkText(plan);
     if (plan.parts.empty()) {
         text += QString::fromLatin1(kWritesNoFileText);
-    } else if (plan.mode == SplitMode::EveryN || plan.mode == SplitMode::Bookmarks) {
+    } else if (writesParts(plan.mode)) {
         const size_t files = plan.parts.size();
         text += QStringLiteral("Writes %1 %2: ")
                     .arg(files)
@@ -202,7 +202,7 @@ QString plannedPath(const SplitPlan& plan, size_t index, const QString& chosenPa
 {
     if (index >= plan.parts.size())
         return chosenPath;
-    if (plan.mode == SplitMode::EveryN)
+    if (plan.mode == SplitMode::EveryN || plan.mode == SplitMode::AfterPages)
         return SplitJob::partFileName(chosenPath, plan.parts[index].pageList);
     if (plan.mode == SplitMode::Bookmarks)
         return bookmarkPartFileName(chosenPath, int(index + 1), plan.parts[index].title);

@@ -11,6 +11,13 @@
 
 namespace paginor {
 
+bool MergeListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (index.column() != 4)
+        return false;
+    return QTreeWidget::edit(index, trigger, event);
+}
+
 namespace {
 
 // Rows dragged within the list: "<view address>:<row>,<row>,...". The address keeps another

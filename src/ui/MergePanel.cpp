@@ -4,6 +4,7 @@
 #include "merge/DroppedFiles.h"
 #include "ui/LockIcon.h"
 #include "ui/MergeListView.h"
+#include "ui/MergeRowPages.h"
 
 #include <QEventLoop>
 #include <QHBoxLayout>
@@ -43,11 +44,12 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     auto* view = new MergeListView;
     LvPDF = view;
     LvPDF->setObjectName(QStringLiteral("LvPDF"));
-    LvPDF->setColumnCount(4);
-    LvPDF->setHeaderLabels({tr("No."), tr("File Name"), tr("Path"), tr("File Size")});
+    LvPDF->setColumnCount(5);
+    LvPDF->setHeaderLabels({tr("No."), tr("File Name"), tr("Path"), tr("File Size"), tr("Pages")});
     const int widths[] = {1058, 3122, 7726, 2293};
     for (int c = 0; c < 4; ++c)
         LvPDF->setColumnWidth(c, hundredthsMmToPixels(widths[c]));
+    LvPDF->setColumnWidth(MergeRowPages::kPagesColumn, 110);
     LvPDF->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     LvPDF->header()->setStretchLastSection(false);
     // The designed widths add up to a little more than the list's inner width; the folder
@@ -60,6 +62,7 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     LvPDF->setSelectionMode(QAbstractItemView::ExtendedSelection);
     LvPDF->setSelectionBehavior(QAbstractItemView::SelectRows);
     LvPDF->setMinimumSize(hundredthsMmToPixels(14367) - 40, 200);
+    m_pages = new MergeRowPages(m_list, LvPDF);
 
     CmdAdd = button(tr("&Add"), "CmdAdd");
     CmdRemove = button(tr("&Remove"), "CmdRemove");
@@ -212,6 +215,8 @@ void MergePanel::showAppended()
     for (int i = m_shown; i < m_list.rowCount(); ++i)
         items << newItem(i);
     LvPDF->addTopLevelItems(items);
+    for (int i = m_shown; i < m_list.rowCount(); ++i)
+        m_pages->showRow(i, LvPDF->topLevelItem(i));
     m_shown = m_list.rowCount();
 }
 
@@ -227,6 +232,7 @@ void MergePanel::showRows(int first, int last)
         item->setText(3, row.sizeText);
         showMark(item, i);
         item->setSelected(row.selected);
+        m_pages->showRow(i, item);
     }
     const int current = m_list.currentRow();
     if (current >= first && current <= last)

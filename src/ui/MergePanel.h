@@ -16,6 +16,7 @@ class QTreeWidgetItem;
 namespace paginor {
 
 class MergeListView;
+class MergeRowPages;
 class PDFLibrary;
 struct Session;
 
@@ -37,13 +38,16 @@ public:
     // The list the panel shows.
     MergeList& list() { return m_list; }
 
+    // The first-page pictures, the "Pages" column and the rows' page windows.
+    MergeRowPages* rowPages() const { return m_pages; }
+
     // LvPDF as the view that takes drops.
     MergeListView* listView() const;
     // Decides whether drops are taken now (by default: while no merge runs here).
     void setDropsAllowed(std::function<bool()> allowed);
 
     // The controls, named as the window's designer named them (also their objectName).
-    QTreeWidget* LvPDF = nullptr; // columns "No.", "File Name", "Path", "File Size"
+    QTreeWidget* LvPDF = nullptr; // columns "No.", "File Name", "Path", "File Size", "Pages"
     QPushButton* CmdAdd = nullptr;
     QPushButton* CmdRemove = nullptr;
     QPushButton* CmdUp = nullptr;
@@ -97,6 +101,7 @@ private:
     QTimer m_appendTimer; // batches appended rows while many files are added
     JobSeam m_seam;
     MergeFileChecker m_checker;
+    MergeRowPages* m_pages = nullptr;
 };
 
 } // namespace paginor

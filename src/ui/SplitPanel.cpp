@@ -1,7 +1,10 @@
 #include "ui/SplitPanel.h"
 #include "ui/SplitSummaryView.h"
 
+#include "jobs/Messages.h"
+#include "jobs/Session.h"
 #include "ui/FileDropTarget.h"
+#include "ui/PagesWindow.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -35,7 +38,7 @@ QLineEdit* numberBox(const char* name, const char* text)
 } // namespace
 
 SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidget* parent)
-    : QWidget(parent), m_job(engine, session, seam)
+    : QWidget(parent), m_job(engine, session, seam), m_session(session), m_ask(seam.questions)
 {
     setObjectName(QStringLiteral("PicCleavo"));
 
@@ -46,9 +49,13 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
 
     Frame1 = named(new QGroupBox(tr("Split Options")), "Frame1");
     OptionRangeGroup = new QButtonGroup(this);
-    const char* captions[] = {
-        "Every",           "Save page range: from", "Save odd pages",
-        "Save even pages", "Save custom pages:",    "Split at bookmarks of level"};
+    const char* captions[] = {"Every",
+                              "Save page range: from",
+                              "Save odd pages",
+                              "Save even pages",
+                              "Save custom pages:",
+                              "Split at bookmarks of level",
+                              "Split after pages"};
     for (int i = 0; i < int(OptionRange.size()); ++i) {
         OptionRange[i] = new QRadioButton(tr(captions[i]));
         OptionRange[i]->setObjectName(QStringLiteral("OptionRange_%1").arg(i));
@@ -62,7 +69,9 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     Label5 = named(new QLabel(tr("to")), "Label5");
     TextTo = numberBox("TextTo", "10");
     TextCustom = named(new QLineEdit(QStringLiteral("1,3,10-25,30-47")), "TextCustom");
+    CmdPages = named(new QPushButton(tr("Pa&ges...")), "CmdPages");
     TextLevel = numberBox("TextLevel", "1");
+    TextAfter = named(new QLineEdit(QStringLiteral("5,12,40")), "TextAfter");
 
     auto* options = new QGridLayout(Frame1);
     options->setHorizontalSpacing(8);
@@ -77,9 +86,16 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     options->addWidget(OptionRange[2], 2, 0, 1, 5);
     options->addWidget(OptionRange[3], 3, 0, 1, 5);
     options->addWidget(OptionRange[4], 4, 0);
-    options->addWidget(TextCustom, 4, 1, 1, 4);
+    // The box gives up the room the button takes, so nothing else moves.
+    auto* customRow = new QHBoxLayout;
+    customRow->setSpacing(6);
+    customRow->addWidget(TextCustom, 1);
+    customRow->addWidget(CmdPages);
+    options->addLayout(customRow, 4, 1, 1, 4);
     options->addWidget(OptionRange[5], 5, 0);
     options->addWidget(TextLevel, 5, 1);
+    options->addWidget(OptionRange[6], 6, 0);
+    options->addWidget(TextAfter, 6, 1, 1, 4);
     options->setColumnStretch(4, 1);
 
     CmdSplit = named(new QPushButton(tr("&Split")), "CmdSplit");
@@ -120,6 +136,7 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     connect(CmdBrowse, &QPushButton::clicked, this, &SplitPanel::CmdBrowse_Click);
     connect(CmdSplit, &QPushButton::clicked, this, &SplitPanel::CmdSplit_Click);
     connect(CmdExit, &QPushButton::clicked, this, &SplitPanel::exitClicked);
+    connect(CmdPages, &QPushButton::clicked, this, &SplitPanel::CmdPages_Click);
 
     // What the job rewrites shows before it asks anything, not only once it has ended.
     m_job.setInputsShown([this](const QString& file, const SplitOptions* shown) {
@@ -129,7 +146,7 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
             showOptions(*shown);
     });
 
-    for (QLineEdit* edit : {TextEvery, TextFrom, TextTo, TextCustom, TextLevel}) {
+    for (QLineEdit* edit : {TextEvery, TextFrom, TextTo, TextCustom, TextLevel, TextAfter}) {
         // Composed input would slip past the keystroke filter.
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         edit->installEventFilter(this);
@@ -176,6 +193,7 @@ SplitOptions SplitPanel::options() const
     o.TextTo = TextTo->text();
     o.TextCustom = TextCustom->text();
     o.TextLevel = TextLevel->text();
+    o.TextAfter = TextAfter->text();
     return o;
 }
 
@@ -204,6 +222,8 @@ QLineEdit* SplitPanel::box(OptionField field) const
         return TextCustom;
     case OptionField::TextLevel:
         return TextLevel;
+    case OptionField::TextAfter:
+        return TextAfter;
     case OptionField::None:
         break;
     }
@@ -235,13 +255,70 @@ void SplitPanel::CmdSplit_Click()
     Q_EMIT jobFinished();
 }
 
+PagesWindow* SplitPanel::pagesWindow(const QString& path) const
+{
+    return m_pages.value(path).data();
+}
+
+void SplitPanel::CmdPages_Click()
+{
+    const QString source = TextFile->text().trimmed();
+    if (!SplitJob::isSource(source)) {
+        m_ask.message(QString::fromLatin1(kMsgSelectSource), UserQuestions::Icon::Critical,
+                      QStringLiteral("Error"));
+        return;
+    }
+    if (PagesWindow* open = pagesWindow(source)) {
+        open->showNormal();
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    const QString password = m_session.SourcePasswordFile.compare(source, Qt::CaseInsensitive) == 0
+                                 ? m_session.SourcePassword
+                                 : QString();
+    auto* window = new PagesWindow(source, password, PagesWindow::Purpose::Split, this);
+    window->showTexts(TextCustom->text(), TextAfter->text());
+    m_pages.insert(source, window);
+    connect(window, &PagesWindow::useAsCustomPages, this, [this](const QString& text) {
+        TextCustom->setText(text);
+        OptionRange[size_t(SplitMode::CustomPages)]->setChecked(true);
+    });
+    connect(window, &PagesWindow::useAsSplitPoints, this, [this](const QString& text) {
+        TextAfter->setText(text);
+        OptionRange[size_t(SplitMode::AfterPages)]->setChecked(true);
+    });
+    connect(window, &PagesWindow::passwordNeeded, this,
+            [this, window] { askPagesPassword(window); });
+    window->show();
+}
+
+void SplitPanel::askPagesPassword(PagesWindow* window)
+{
+    // Asked as "&Browse" asks, so the split later uses the same password.
+    if (m_job.running())
+        return;
+    QPointer<PagesWindow> alive(window);
+    QString textFile = TextFile->text();
+    m_job.useSource(window->path(), textFile);
+    TextFile->setText(textFile);
+    Q_EMIT jobFinished();
+    if (!alive)
+        return;
+    if (m_session.SourcePasswordFile.compare(alive->path(), Qt::CaseInsensitive) == 0 &&
+        !m_session.SourcePassword.isEmpty())
+        alive->reload(m_session.SourcePassword);
+    else
+        alive->close();
+}
+
 namespace {
 
 // Whether a key press may reach an option box. Keys that type nothing (arrows, Delete,
 // Shift+Insert, which pastes) pass; typed characters must be allowed ones; key combinations
 // that produce control codes (Ctrl+V pastes, Ctrl+X cuts, Ctrl+Z undoes) are dropped, except
 // the two that leave the text alone, copy and select all.
-bool keyAllowed(const QKeyEvent* key, bool custom)
+bool keyAllowed(const QKeyEvent* key, const QString& punctuation)
 {
     const bool combined = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
     // Backspace with Ctrl or Alt is no plain Backspace: it deletes a word or undoes.
@@ -260,7 +337,7 @@ bool keyAllowed(const QKeyEvent* key, bool custom)
         return true;
     for (QChar c : text) {
         const bool digit = c >= u'0' && c <= u'9';
-        if (!digit && !(custom && (c == u',' || c == u'-')))
+        if (!digit && !punctuation.contains(c))
             return false;
     }
     return true;
@@ -272,12 +349,17 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     const bool option = edit && (edit == TextEvery || edit == TextFrom || edit == TextTo ||
-                                 edit == TextCustom || edit == TextLevel);
+                                 edit == TextCustom || edit == TextLevel || edit == TextAfter);
+    // The list boxes keep their caret on focus; the number boxes select their text.
+    const bool list = edit == TextCustom || edit == TextAfter;
     if (!option)
         return QWidget::eventFilter(watched, event);
 
     if (event->type() == QEvent::KeyPress) {
-        if (!keyAllowed(static_cast<QKeyEvent*>(event), edit == TextCustom)) {
+        const QString punctuation = edit == TextCustom  ? QStringLiteral(",-")
+                                    : edit == TextAfter ? QStringLiteral(",")
+                                                        : QString();
+        if (!keyAllowed(static_cast<QKeyEvent*>(event), punctuation)) {
             event->accept();
             return true;
         }
@@ -289,11 +371,12 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
         const SplitMode mode = edit == TextEvery                    ? SplitMode::EveryN
                                : edit == TextFrom || edit == TextTo ? SplitMode::PageRange
                                : edit == TextLevel                  ? SplitMode::Bookmarks
+                               : edit == TextAfter                  ? SplitMode::AfterPages
                                                                     : SplitMode::CustomPages;
         OptionRange[size_t(mode)]->setChecked(true);
         // The line edit selects everything when Tab or a shortcut brings the focus; the custom
         // box keeps its caret where it was instead.
-        if (edit == TextCustom && !edit->hasSelectedText() &&
+        if (list && !edit->hasSelectedText() &&
             (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
              reason == Qt::ShortcutFocusReason)) {
             const int caret = edit->cursorPosition();
@@ -303,7 +386,7 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         // After the click that brought the focus has placed the caret.
-        if (edit != TextCustom)
+        if (!list)
             QTimer::singleShot(0, edit, [edit] {
                 if (edit->hasFocus())
                     edit->selectAll();

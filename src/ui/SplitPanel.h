@@ -2,6 +2,8 @@
 
 #include "split/SplitJob.h"
 
+#include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -16,11 +18,12 @@ class QRadioButton;
 namespace paginor {
 
 class FileDropTarget;
+class PagesWindow;
 class PDFLibrary;
 class SplitSummaryView;
 struct Session;
 
-// The split panel `PicCleavo`: the source file, the six split modes and the split button.
+// The split panel `PicCleavo`: the source file, the seven split modes and the split button.
 // It uses the window's one engine, session texts and interaction; it owns none of them.
 class SplitPanel : public QWidget
 {
@@ -42,16 +45,18 @@ public:
 
     // The controls, named as the window's designer named them (also their objectName).
     QGroupBox* Frame1 = nullptr; // "Split Options"
-    std::array<QRadioButton*, 6> OptionRange{};
-    QButtonGroup* OptionRangeGroup = nullptr; // ids 0 to 5, the split mode
+    std::array<QRadioButton*, 7> OptionRange{};
+    QButtonGroup* OptionRangeGroup = nullptr; // ids 0 to 6, the split mode
     QLineEdit* TextEvery = nullptr;
     QLabel* Label3 = nullptr; // "pages per file"
     QLineEdit* TextFrom = nullptr;
     QLabel* Label5 = nullptr; // "to"
     QLineEdit* TextTo = nullptr;
     QLineEdit* TextCustom = nullptr;
+    QPushButton* CmdPages = nullptr; // "Pa&ges...", right of TextCustom
     QLineEdit* TextLevel = nullptr;
-    QLabel* Label2 = nullptr; // "File name:"
+    QLineEdit* TextAfter = nullptr; // "Split after pages"
+    QLabel* Label2 = nullptr;       // "File name:"
     QLineEdit* TextFile = nullptr;
     QPushButton* CmdBrowse = nullptr;
     QPushButton* CmdSplit = nullptr;
@@ -67,6 +72,14 @@ public Q_SLOTS:
     // Takes `path` as the source the way "&Browse" takes the file its dialog returns: into
     // TextFile, then the password check and prompt. Ignored while jobRunning().
     void openSource(const QString& path);
+    // "Pa&ges...": the page window of the source in TextFile, raised when it is already open.
+    // Without an existing source it says "Please select the source file". A protected source
+    // opens with the password already given; when that is missing, the window asks for it.
+    void CmdPages_Click();
+
+public:
+    // The open page window of `path`, or null.
+    PagesWindow* pagesWindow(const QString& path) const;
 
 Q_SIGNALS:
     // "&Exit" was pressed.
@@ -82,7 +95,12 @@ private:
     void showOptions(const SplitOptions& options);
     QLineEdit* box(OptionField field) const;
 
+    void askPagesPassword(PagesWindow* window);
+
     SplitJob m_job;
+    Session& m_session;
+    UserQuestions& m_ask;
+    QHash<QString, QPointer<PagesWindow>> m_pages; // one window per source
     SplitSummaryView* m_summary = nullptr;
     FileDropTarget* m_drop = nullptr;
 };

@@ -30,8 +30,8 @@ SplitSummaryView::SplitSummaryView(SplitPanel& panel, const Session& session)
     connect(&panel, &SplitPanel::jobFinished, this, &SplitSummaryView::sourceChosen);
     connect(panel.OptionRangeGroup, &QButtonGroup::idToggled, &m_pause,
             qOverload<>(&QTimer::start));
-    for (QLineEdit* box :
-         {panel.TextEvery, panel.TextFrom, panel.TextTo, panel.TextCustom, panel.TextLevel})
+    for (QLineEdit* box : {panel.TextEvery, panel.TextFrom, panel.TextTo, panel.TextCustom,
+                           panel.TextLevel, panel.TextAfter})
         connect(box, &QLineEdit::textChanged, &m_pause, qOverload<>(&QTimer::start));
 }
 

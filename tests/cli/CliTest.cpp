@@ -78,7 +78,7 @@ TEST_F(CliTest, SplitFormsWriteTheChosenPages)
     }
 }
 
-TEST_F(CliTest, SplitEveryNamesThePartsAfterTheOutput)
+TEST_F(CliTest, SplitEveryAndAfterNameThePartsAfterTheOutput)
 {
     const CliRun r = cli({"split", "--every", "2", source, dir.path("Report.PDF")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
@@ -86,6 +86,12 @@ TEST_F(CliTest, SplitEveryNamesThePartsAfterTheOutput)
     EXPECT_EQ(pageContents(dir.path("Report Page 3-4.pdf")), pagesOf(pages, {3, 4}));
     EXPECT_EQ(pageContents(dir.path("Report Page 5-6.pdf")), pagesOf(pages, {5}));
     EXPECT_FALSE(QFile::exists(dir.path("Report.PDF")));
+
+    const CliRun after = cli({"split", "--after", "3,1", source, dir.path("Cut.pdf")});
+    ASSERT_EQ(after.status, 0) << after.err.toStdString();
+    EXPECT_EQ(pageContents(dir.path("Cut Page 1-1.pdf")), pagesOf(pages, {1}));
+    EXPECT_EQ(pageContents(dir.path("Cut Page 2-3.pdf")), pagesOf(pages, {2, 3}));
+    EXPECT_EQ(pageContents(dir.path("Cut Page 4-5.pdf")), pagesOf(pages, {4, 5}));
 }
 
 TEST_F(CliTest, OutlineListsWhatASplitAtBookmarksWrites)
@@ -173,6 +179,17 @@ TEST_F(CliTest, MergeJoinsInOrderAndReplacesAnExistingOutput)
     const std::vector<std::string> again = pageContents(other);
     expected.insert(expected.end(), again.begin(), again.end());
     EXPECT_EQ(pageContents(out), expected);
+
+    // Some pages of each input, by the input's number.
+    const CliRun some = cli({"merge", "--pages", "2=5,1-2", out, other, source, "--pages", "1=2"});
+    ASSERT_EQ(some.status, 0) << some.err.toStdString();
+    expected = {pageContents(other).at(1)};
+    for (int page : {5, 1, 2})
+        expected.push_back(pages.at(size_t(page - 1)));
+    EXPECT_EQ(pageContents(out), expected);
+    const CliRun bad = cli({"merge", "--pages", "2=1,x", out, other, source});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.err.contains("This page list is not valid: x")) << bad.err.toStdString();
 }
 
 // The titles of a file's top-level bookmarks, joined by spaces.
@@ -394,12 +411,12 @@ TEST(CliUsage, EachUsageErrorNamesItsProblemOnOneLine)
         {{"split", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: split needs one of --every, --range, --odd, --even, --pages, "
-         "--at-bookmarks"},
+         "--at-bookmarks, --after"},
         {{"split", "--odd", "a.pdf"}, 2, "paginor-cli: split needs SOURCE and OUTPUT"},
         {{"split", "--odd", "--even", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: give exactly one of --every, --range, --odd, --even, --pages, "
-         "--at-bookmarks"},
+         "--at-bookmarks, --after"},
         {{"split", "--every"}, 2, "paginor-cli: Missing value after '--every'."},
         {{"split", "--range", "5", "a.pdf", "b.pdf"},
          2,
@@ -424,6 +441,20 @@ TEST(CliUsage, EachUsageErrorNamesItsProblemOnOneLine)
         {{"merge", "--attachments=all", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: --attachments takes keep or drop, not all"},
+        {{"split", "--after"}, 2, "paginor-cli: Missing value after '--after'."},
+        {{"split", "--after", "3", "--every", "2", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: give exactly one of --every, --range, --odd, --even, --pages, "
+         "--at-bookmarks, --after"},
+        {{"merge", "--pages", "3=1", "o.pdf", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --pages names input 3, but there are 2"},
+        {{"merge", "--pages", "1", "o.pdf", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --pages takes N=LIST, once per input N, not 1"},
+        {{"merge", "--pages", "1=1", "--pages", "1=2", "o.pdf", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --pages takes N=LIST, once per input N, not 1=2"},
         {{"outline"}, 2, "paginor-cli: outline needs SOURCE"},
         {{"outline", "a.pdf", "b.pdf"}, 2, "paginor-cli: outline needs SOURCE"},
         // The keep policy with or without "=", and the old spelling of a split at bookmarks,

@@ -164,6 +164,41 @@ TEST(SplitOptions, PageLists)
     EXPECT_EQ(BuildPageLists(SplitOptions{}, 3), QStringList{"1-10"});
 }
 
+TEST(SplitOptions, SplitAfterPagesCutsAfterEachListedPage)
+{
+    const struct
+    {
+        const char* text;
+        int32_t total;
+        QStringList lists; // empty: refused
+    } cases[] = {
+        {"5,12,40", 50, {"1-5", "6-12", "13-40", "41-50"}},
+        {" 40,5 ,,12,5", 50, {"1-5", "6-12", "13-40", "41-50"}}, // any order, blanks, repeats
+        {"5,12,40", 12, {"1-5", "6-12"}},                        // cuts at or past the end
+        {"1", 1, {"1-1"}},
+        {"2147483647", 3, {"1-3"}},
+        {"", 9, {}},
+        {" , ", 9, {}},
+        {"0,4", 9, {}},
+        {"4-6", 9, {}},
+        {"+4", 9, {}},
+        {"2147483648", 9, {}},
+    };
+    for (const auto& c : cases) {
+        FakeInteraction ui;
+        SplitOptions o;
+        o.mode = SplitMode::AfterPages;
+        o.TextAfter = c.text;
+        const ValidationResult r = ValidateSplitInputs(o, ui);
+        EXPECT_EQ(r.goOn, !c.lists.isEmpty()) << c.text;
+        EXPECT_EQ(BuildPageLists(o, c.total), c.lists) << c.text;
+        if (!r.goOn) {
+            EXPECT_EQ(r.focus, OptionField::TextAfter);
+            EXPECT_EQ(ui.messageTexts(), QStringList{"Please input the page number"});
+        }
+    }
+}
+
 TEST(SplitOptions, CountingStopsBeforeLeavingThe32BitRange)
 {
     SplitOptions o;

@@ -48,7 +48,7 @@ struct Row
 {
     int pages; // which source
     SplitMode mode;
-    QString a; // TextEvery, TextFrom, TextCustom or TextLevel
+    QString a; // TextEvery, TextFrom, TextCustom, TextLevel or TextAfter
     QString b; // TextTo
     QString summary;
 };
@@ -61,6 +61,7 @@ SplitOptions optionsOf(const Row& r)
     o.TextFrom = r.a;
     o.TextCustom = r.a;
     o.TextLevel = r.a;
+    o.TextAfter = r.a;
     o.TextTo = r.b;
     return o;
 }
@@ -107,6 +108,9 @@ const std::vector<Row> kRows = {
      "7 pages. Writes 4 files: 01 Über _Grüße_, 02 Détails, " + dots + " 04."},
     {7, SplitMode::Bookmarks, "03", "", "7 pages. This PDF has no bookmarks at level 3."},
     {36, SplitMode::Bookmarks, "1", "", "36 pages. This PDF has no bookmarks at level 1."},
+    {36, SplitMode::AfterPages, "12,5,40", "",
+     "36 pages. Writes 3 files: Page 1-5, Page 6-12, Page 13-36."},
+    {36, SplitMode::AfterPages, "5-7", "", "36 pages. Please input the page number."},
 };
 
 } // namespace

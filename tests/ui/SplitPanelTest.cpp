@@ -62,6 +62,7 @@ TEST_F(SplitPanelTest, KeystrokeFilter)
     for (QLineEdit* box : {panel.TextEvery, panel.TextFrom, panel.TextTo, panel.TextLevel})
         EXPECT_EQ(typed(box, "1a .,-2;x9"), "129") << box->objectName().toStdString();
     EXPECT_EQ(typed(panel.TextCustom, "1a .,-2;x9 "), "1,-29");
+    EXPECT_EQ(typed(panel.TextAfter, "1a .,-2;x9 "), "1,29");
 
     // Backspace and the keys that type nothing still work.
     typed(panel.TextEvery, "123");
@@ -110,7 +111,11 @@ TEST_F(SplitPanelTest, FocusSelectsTheModeAndTheNumberText)
     EXPECT_EQ(mode(), 5);
     EXPECT_EQ(panel.TextLevel->selectedText(), "1");
 
-    // The custom box selects its mode only; the caret stays where the click put it.
+    // The list boxes select their mode only; the caret stays where the click put it.
+    QTest::mouseClick(panel.TextAfter, Qt::LeftButton, {}, QPoint(4, 4));
+    QApplication::processEvents();
+    EXPECT_EQ(mode(), 6);
+    EXPECT_FALSE(panel.TextAfter->hasSelectedText());
     QTest::mouseClick(panel.TextCustom, Qt::LeftButton, {}, QPoint(4, 4));
     QApplication::processEvents();
     EXPECT_EQ(mode(), 4);

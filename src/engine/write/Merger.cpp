@@ -1,5 +1,6 @@
 #include "engine/write/Merger.h"
 
+#include "engine/PageList.h"
 #include "engine/SourceDocument.h"
 #include "engine/write/DirectWriter.h"
 #include "engine/write/OutputBuilder.h"
@@ -131,6 +132,17 @@ private:
         }
     }
 
+    // The pages input i gives: its page list read against its page count, or all of them.
+    std::vector<int32_t> pagesOf(size_t i, const SourceDocument& source) const
+    {
+        if (m_inputs[i].pageList.empty())
+            return allPages(source);
+        PageListResult read = parsePageList(m_inputs[i].pageList, source.pageCount());
+        if (read.error != EngineError::None)
+            throw EngineFailure(read.error, "page list", m_inputs[i].path);
+        return std::move(read.pages);
+    }
+
     void report(int done, int total)
     {
         if (m_progress)
@@ -178,11 +190,17 @@ private:
     {
         m_budget = openFileBudget();
         m_sources.assign(m_inputs.size(), nullptr);
+        m_pages.assign(m_inputs.size(), {});
         std::vector<SegmentFacts> facts;
         int64_t kept = 0;
         inOrder([this](size_t i) { return open(i); },
                 [&](size_t i, std::shared_ptr<SourceDocument>& doc) {
-                    facts.push_back(segmentFacts(*doc, allPages(*doc)));
+                    try {
+                        m_pages[i] = pagesOf(i, *doc);
+                    } catch (const std::exception& e) {
+                        failAt(i, e);
+                    }
+                    facts.push_back(segmentFacts(*doc, m_pages[i]));
                     kept += doc->identity().size;
                     if (i < m_budget && kept <= kKeptBytes) {
                         doc->rest();
@@ -226,7 +244,7 @@ private:
                 [&](size_t i, std::shared_ptr<SourceDocument>& doc) {
                     try {
                         doc->stayOpen(true);
-                        writer.addSegment(*doc, allPages(*doc));
+                        writer.addSegment(*doc, m_pages[i]);
                         doc->stayOpen(false);
                         noteWarnings(*doc);
                     } catch (const std::exception& e) {
@@ -265,7 +283,7 @@ private:
             try {
                 opened = source(i);
                 opened->stayOpen(true);
-                builder.addPages(*opened, allPages(*opened));
+                builder.addPages(*opened, m_pages[i]);
                 opened->stayOpen(false);
                 noteWarnings(*opened);
             } catch (const std::exception& e) {
@@ -299,6 +317,8 @@ private:
     size_t m_budget = 0;
     // Inputs the survey opened and kept for the write; each is handed on once.
     std::vector<std::shared_ptr<SourceDocument>> m_sources;
+    // The pages each input gives, read by the survey.
+    std::vector<std::vector<int32_t>> m_pages;
 };
 
 } // namespace

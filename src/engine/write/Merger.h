@@ -18,19 +18,22 @@ struct MergeOutcome
     std::vector<std::string> warnings; // what the output left out of its inputs, and why
 };
 
-// One file to join and the password it opens with ("" = none).
+// One file to join, the password it opens with ("" = none) and the pages it gives, as a
+// page-list text read as PickPages reads one ("" = every page).
 struct MergeInput
 {
     std::string path;
     QString password;
+    std::string pageList;
 };
 
 // Joins `inputs` in order into one document written atomically at `output`. Each input is
 // opened with its own password; with "" files with only an owner password join like others.
-// Stops at the first input that fails to open or copy; the output is written only when all
-// were joined. A failed write reports the input it could not read, or 0 joined when no input
-// is to blame. Above the open-file budget, inputs are held open only while being read.
-// `progress` gets (done, total) on the calling thread.
+// Stops at the first input that fails to open or copy, or whose page list is malformed
+// (BadPageList) or selects nothing (EmptySelection); the output is written only when all were
+// joined. Bookmarks, links and named destinations follow the pages taken. A failed write reports
+// the input it could not read, or 0 joined when no input is to blame. Above the open-file budget,
+// inputs are held open only while being read. `progress` gets (done, total) on the calling thread.
 MergeOutcome mergeFiles(const std::vector<MergeInput>& inputs, const std::string& output,
                         const WriteOptions& writeOptions,
                         const std::function<void(int, int)>& progress);
