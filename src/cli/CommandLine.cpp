@@ -74,6 +74,10 @@ CommandLine parseSplit(const QStringList& args)
             line.dryRun = true;
             continue;
         }
+        if (word == QLatin1String("--compat")) {
+            line.compat = true;
+            continue;
+        }
         QStringList values;
         if (word == QLatin1String("--password")) {
             if (line.hasPassword || !takeValues(args, i, 1, values))
@@ -167,6 +171,10 @@ CommandLine parseMerge(const QStringList& args)
             line.passwords << values.at(0);
             continue;
         }
+        if (!optionsEnded && word == QLatin1String("--compat")) {
+            line.compat = true;
+            continue;
+        }
         bool known = false;
         if (!optionsEnded &&
             takeBookmarks(
@@ -242,6 +250,8 @@ QString usageText()
         "\"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
         "level, page number (- when it leads nowhere) and title, separated by tabs; it takes\n"
         "--password PW as split does.\n"
+        "split and merge take --compat to write without object streams, for readers older\n"
+        "than PDF 1.5; outputs are larger then.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"
         "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 }

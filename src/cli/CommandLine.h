@@ -37,6 +37,9 @@ struct CommandLine
     // --bookmarks=MODE: merge per-file (default), keep or none; split none.
     BookmarkMode bookmarks = BookmarkMode::PerFile;
 
+    // split and merge: --compat writes without object streams, for readers older than PDF 1.5.
+    bool compat = false;
+
     // split and merge: the output file; merge: the inputs in order.
     QString output;
     QStringList inputs;

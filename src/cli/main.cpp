@@ -31,6 +31,7 @@ int runSplit(const CommandLine& line)
         return dryRunSplit(line);
     PDFLibrary engine;
     engine.setBookmarkMode(line.bookmarks);
+    engine.setObjectStreams(!line.compat);
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password);
     SplitJob job(engine, session, ui);
@@ -92,6 +93,7 @@ int runMerge(const CommandLine& line)
 {
     PDFLibrary engine;
     engine.setBookmarkMode(line.bookmarks);
+    engine.setObjectStreams(!line.compat);
     Session session;
     TerminalInteraction ui(line.output, false, QString());
     // The engine counts the inputs joined, then the output written, as two halves of `total`.

@@ -68,6 +68,7 @@ struct PDFLibrary::Impl
     ProgressHandler progress;
     StreamOpener opener;
     BookmarkMode bookmarks = BookmarkMode::PerFile;
+    bool objectStreams = true;
 
     bool failed(EngineError code)
     {
@@ -96,6 +97,7 @@ struct PDFLibrary::Impl
         WriteOptions options;
         options.openStream = opener;
         options.bookmarks = bookmarks;
+        options.objectStreams = objectStreams;
         return options;
     }
 };
@@ -174,8 +176,8 @@ bool PDFLibrary::WriteToFile(const QString& path)
         const BookmarkMode bookmarks =
             m->bookmarks == BookmarkMode::None ? BookmarkMode::None : BookmarkMode::Keep;
         if (DirectWriter::suits(*doc.source, doc.pages)) {
-            writeAtomically(target, options, [&doc, bookmarks](std::FILE* file) {
-                DirectWriter writer(file, bookmarks);
+            writeAtomically(target, options, [&doc, bookmarks, &options](std::FILE* file) {
+                DirectWriter writer(file, bookmarks, options.objectStreams);
                 writer.addSegment(*doc.source, doc.pages);
                 writer.finish(doc.info);
             });
@@ -315,6 +317,11 @@ void PDFLibrary::setProgressHandler(ProgressHandler handler)
 void PDFLibrary::setBookmarkMode(BookmarkMode mode)
 {
     m->bookmarks = mode;
+}
+
+void PDFLibrary::setObjectStreams(bool on)
+{
+    m->objectStreams = on;
 }
 
 void PDFLibrary::setStreamOpener(StreamOpener opener)

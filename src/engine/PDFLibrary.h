@@ -112,6 +112,10 @@ public:
     // Links and named destinations are kept in every mode.
     void setBookmarkMode(BookmarkMode mode);
 
+    // Whether outputs pack their objects into object streams, the smaller layout (the
+    // default), or keep the classic layout that readers older than PDF 1.5 take.
+    void setObjectStreams(bool on);
+
     // Progress of a long operation: (done, total), called on the thread running it.
     using ProgressHandler = std::function<void(int done, int total)>;
     void setProgressHandler(ProgressHandler handler);

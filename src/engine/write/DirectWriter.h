@@ -2,6 +2,8 @@
 
 #include "engine/SourceDocument.h"
 #include "engine/structure/StructurePlan.h"
+#include "engine/write/DuplicateFinder.h"
+#include "engine/write/ObjectOutput.h"
 
 #include <qpdf/QPDFObjGen.hh>
 
@@ -19,11 +21,19 @@ namespace paginor {
 // links, bookmarks and named destinations follow what StructurePlan decides. Pages are written
 // segment by segment, so a merge holds one source at a time.
 //
+// An object is written after the objects it refers to, so that one identical to an object
+// already written (a font or image every input of a merge carries) is not written again but
+// refers to that copy; DuplicateFinder tells which objects may be shared. Stored data with no
+// filter is compressed; nothing else is re-encoded.
+//
 // It does not rebuild interactive forms or duplicate pages; suits() tells when it applies.
 class DirectWriter
 {
 public:
-    explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep);
+    // With `objectStreams`, objects that are not streams go into object streams listed by a
+    // cross-reference stream; without, the file has a classic table, for old readers.
+    explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep,
+                          bool objectStreams = true);
 
     // Whether `indices` of `source` can be written this way: no form fields, no page twice.
     static bool suits(SourceDocument& source, const std::vector<int32_t>& indices);
@@ -37,12 +47,11 @@ public:
     void finish(const std::map<std::string, QString>& info);
 
     int32_t pageCount() const { return int32_t(m_pageNumbers.size()); }
+    // What was written once for several uses so far.
+    const DuplicateFinder::Saved& duplicates() const { return m_duplicates.saved(); }
 
 private:
-    int allocate();
-    void emit(const char* data, size_t size);
-    void emit(const std::string& text) { emit(text.data(), text.size()); }
-    void beginObject(int number);
+    int allocate() { return m_out.allocate(); }
     void reference(QPDFObjectHandle h, std::string& out);
     bool valueToWrite(QPDFObjectHandle& h);
     void enqueue(QPDFObjGen og, QPDFObjectHandle value, std::string& out, std::string dest = {});
@@ -52,19 +61,25 @@ private:
     void serializeArray(QPDFObjectHandle h, std::string& out);
     void serializeDict(QPDFObjectHandle h, std::string& out, bool stream, bool page,
                        const std::string& dest = {});
-    void writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest = {});
+    int writeObject(int number, QPDFObjectHandle h, bool page, const std::string& dest = {},
+                    QPDFObjGen og = {});
+    int writeStream(int number, QPDFObjectHandle h, std::string& dict);
 
-    std::FILE* m_file;
-    int64_t m_offset = 0;
-    std::vector<int64_t> m_offsets{0}; // by object number; 0 is the free head
+    ObjectOutput m_out;
+    DuplicateFinder m_duplicates;
+    // Objects are written depth first, each with its own text buffer, down to this depth;
+    // deeper ones are queued and written after their page, under numbers given at once.
+    static constexpr int kMaxDepth = 48;
+    int m_depth = 0;
+    std::vector<std::string> m_buffers;
     std::vector<int> m_pageNumbers;
     std::vector<QPDFObjectHandle> m_labels;
     bool m_anyLabels = false; // labels are written when any source has them
     PdfVersion m_version;
-    std::string m_buffer;
 
     SourceDocument* m_source = nullptr;
-    // Per segment: the source's objects already numbered, and those still to write.
+    // Per segment: the source's objects already numbered (0 while being written), and those
+    // still to write.
     std::map<QPDFObjGen, int> m_numbers;
     std::map<QPDFObjGen, int> m_pages;
     struct Pending

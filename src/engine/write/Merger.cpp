@@ -136,7 +136,7 @@ private:
     // and at most helperCount() + 2 inputs are open (one of them being freed).
     void stream(std::FILE* file)
     {
-        DirectWriter writer(file, m_options.bookmarks);
+        DirectWriter writer(file, m_options.bookmarks, m_options.objectStreams);
         const int n = int(m_inputs.size());
         std::deque<std::future<std::shared_ptr<SourceDocument>>> ahead;
         size_t queued = 0;
