@@ -32,6 +32,9 @@ struct PdfSpec
     int uriLinks = 0;
     bool objectStreams = false; // objects packed in object streams, as most producers write
     bool uncompressed = false;  // no stream compressed, so tests can edit the bytes
+    // The font carries an embedded program (a stream), the same in every file made so.
+    bool fontProgram = false;
+    bool strayObject = false; // the catalog refers to an object ("stray") that no page uses
 };
 
 // Writes a PDF made to `recipe` at `path` (replacing any file there).

@@ -1,5 +1,7 @@
 #include "engine/write/OutputBuilder.h"
 
+#include "engine/write/SharedObjects.h"
+
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
 #include <set>
@@ -61,6 +63,7 @@ void OutputBuilder::finish()
     addStructure();
     if (m_anyLabels)
         copyLabels();
+    shareIdenticalObjects(*m_out);
 }
 
 namespace {

@@ -30,8 +30,8 @@ public:
     // Document-information entries by key ("/Creator"), written as text strings.
     void setInfo(const std::map<std::string, QString>& entries);
 
-    // Completes links, bookmarks, named destinations and page labels once all pages are in.
-    // Call once, before writing.
+    // Completes links, bookmarks, named destinations and page labels once all pages are in,
+    // and points the uses of identical objects at one copy. Call once, before writing.
     void finish();
 
     QPDF& pdf() { return *m_out; }
