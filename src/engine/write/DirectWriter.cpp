@@ -293,8 +293,8 @@ int DirectWriter::writeStream(int number, QPDFObjectHandle h, std::string& dict)
     size_t size = bytes->getSize();
     std::string deflated;
     auto d = h.getDict();
-    if (size >= 64 && d.getKey("/Filter").isNull() && !d.hasKey("/DecodeParms") &&
-        !d.getKey("/Type").isNameAndEquals("/Metadata")) {
+    if (size >= 64 && size < (size_t(1) << 28) && d.getKey("/Filter").isNull() &&
+        !d.hasKey("/DecodeParms") && !d.getKey("/Type").isNameAndEquals("/Metadata")) {
         deflated = deflateBytes(begin, size);
         if (deflated.size() + 20 < size) {
             dict += " /Filter /FlateDecode";

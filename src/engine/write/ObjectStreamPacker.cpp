@@ -1,18 +1,21 @@
 #include "engine/write/ObjectStreamPacker.h"
 
-#include <qpdf/Pl_Buffer.hh>
-#include <qpdf/Pl_Flate.hh>
+#include <QByteArray>
+#include <new>
 
 namespace paginor {
 
 std::string deflateBytes(const char* data, size_t size)
 {
-    Pl_Buffer out("deflated");
-    Pl_Flate flate("deflate", &out, Pl_Flate::a_deflate);
-    flate.write(reinterpret_cast<const unsigned char*>(data), size);
-    flate.finish();
-    auto buffer = out.getBufferSharedPointer();
-    return std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());
+    // qCompress writes a zlib stream after four bytes of its own (the decoded size). qpdf's
+    // deflating pipeline has only one level for the whole process.
+    static const char kEmpty[] = "\x78\x01\x03\x00\x00\x00\x00\x01";
+    if (size == 0)
+        return std::string(kEmpty, sizeof kEmpty - 1);
+    const QByteArray packed = qCompress(reinterpret_cast<const uchar*>(data), qsizetype(size), 2);
+    if (packed.size() <= 4)
+        throw std::bad_alloc(); // qCompress's only failure
+    return std::string(packed.constData() + 4, size_t(packed.size()) - 4);
 }
 
 void ObjectStreamPacker::add(int number, const std::string& body)

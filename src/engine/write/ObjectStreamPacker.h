@@ -6,7 +6,8 @@
 
 namespace paginor {
 
-// Flate-compresses `size` bytes at `data` with zlib's usual level.
+// Flate-compresses `size` bytes at `data`, at a level that favours speed: on object text it
+// gives a few percent more than the usual level in about half the time.
 std::string deflateBytes(const char* data, size_t size);
 
 // Collects objects that are not streams into object streams: each batch becomes one
