@@ -4,8 +4,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <random>
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace paginor {
 
@@ -25,6 +29,17 @@ constexpr char kHeader[] = "%PDF-1.3\n%\xbf\xf7\xa2\xfe\n";
 ObjectOutput::ObjectOutput(std::FILE* file, bool objectStreams)
     : m_file(file), m_objectStreams(objectStreams)
 {
+#ifdef __GLIBC__
+    // Each deflate call takes and frees some 256 KB of state; glibc would hand that back to
+    // the system at every free and fault it in again at the next call, which made a split
+    // into single pages spend more time in the kernel than in writing. These are the values
+    // its own adaptive thresholds settle at after the first large free.
+    static std::once_flag tuned;
+    std::call_once(tuned, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    });
+#endif
     emit(kHeader, sizeof kHeader - 1);
 }
 
