@@ -21,6 +21,7 @@ const QString kPages = QStringLiteral("pages");
 const QString kDecrypt = QStringLiteral("decrypt");
 const QString kAttachments = QStringLiteral("attachments");
 const QString kStructure = QStringLiteral("structure");
+const QString kCompat = QStringLiteral("compat");
 
 QString absolute(const QString& path)
 {
@@ -138,13 +139,14 @@ CommandLine parseSplit(QStringList words)
                      QCommandLineOption(kOdd), QCommandLineOption(kEven),
                      valued(kPages, QStringLiteral("LIST")), QCommandLineOption(kDecrypt),
                      valued(kAttachments, QStringLiteral("KEEP")),
-                     valued(kStructure, QStringLiteral("KEEP"))},
+                     valued(kStructure, QStringLiteral("KEEP")), QCommandLineOption(kCompat)},
                     words, why))
         return refuse(why);
     if (!keepPolicy(parser, kAttachments, line.keepAttachments, why) ||
         !keepPolicy(parser, kStructure, line.structure, why))
         return refuse(why);
     line.decrypt = parser.isSet(kDecrypt);
+    line.compat = parser.isSet(kCompat);
 
     const QStringList passwords = parser.values(kPassword);
     if (passwords.size() > 1)
@@ -244,13 +246,14 @@ CommandLine parseMerge(const QStringList& words)
                     {valued(kPassword, QStringLiteral("PW")),
                      valued(kBookmarks, QStringLiteral("MODE")),
                      valued(kAttachments, QStringLiteral("KEEP")),
-                     valued(kStructure, QStringLiteral("KEEP"))},
+                     valued(kStructure, QStringLiteral("KEEP")), QCommandLineOption(kCompat)},
                     words, why))
         return refuse(why);
     if (!keepPolicy(parser, kAttachments, line.keepAttachments, why) ||
         !keepPolicy(parser, kStructure, line.structure, why))
         return refuse(why);
     line.passwords = parser.values(kPassword);
+    line.compat = parser.isSet(kCompat);
     for (const QString& mode : parser.values(kBookmarks))
         if (!bookmarkPolicy(
                 mode, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
@@ -329,6 +332,8 @@ QString usageText()
         "as \"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
         "level, page number (- when it leads nowhere) and title, separated by tabs; it takes\n"
         "--password PW as split does.\n"
+        "split and merge take --compat to write without object streams, for readers older\n"
+        "than PDF 1.5; outputs are larger then.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"
         "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 }

@@ -45,6 +45,9 @@ struct CommandLine
     // split and merge: --attachments=keep (default) or drop, for document-level attachments.
     bool keepAttachments = true;
 
+    // split and merge: --compat writes without object streams, for readers older than PDF 1.5.
+    bool compat = false;
+
     // split and merge: the output file; merge: the inputs in order.
     QString output;
     QStringList inputs;
