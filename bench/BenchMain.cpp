@@ -4,9 +4,11 @@
 //   paginor-bench split every N SOURCE OUTPUT | split range FROM-TO SOURCE OUTPUT
 //   paginor-bench split bookmarks LEVEL SOURCE OUTPUT | parts LEVEL SOURCE
 //   paginor-bench list COUNT INPUT...
+//   paginor-bench dupes INPUT...
 // merge prints "joined N of M" and exits 0 when every input was joined; list adds the inputs
 // (all of one folder) over and over as one multi-selection until COUNT rows are listed, and
-// prints the time that took.
+// prints the time that took; dupes merges the inputs into a scratch file and prints what was
+// written once for several uses, "objects=N bytes=M".
 #include "QuietInteraction.h"
 #include "SplitBench.h"
 #include "engine/PDFLibrary.h"
@@ -76,6 +78,8 @@ int main(int argc, char** argv)
         return runList(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "split") == 0)
         return runSplitBench(argc, argv);
+    if (argc >= 2 && std::strcmp(argv[1], "dupes") == 0)
+        return runDuplicateBench(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "parts") == 0)
         return runPartsBench(argc, argv);
     std::fprintf(stderr, "usage: paginor-bench merge OUTPUT INPUT...\n");

@@ -9,3 +9,6 @@ int runSplitBench(int argc, char** argv);
 // paginor-bench parts LEVEL SOURCE
 // Prints the page range of each part a split at bookmarks of LEVEL makes, one a line.
 int runPartsBench(int argc, char** argv);
+
+// paginor-bench dupes INPUT...
+int runDuplicateBench(int argc, char** argv);

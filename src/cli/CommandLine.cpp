@@ -22,6 +22,7 @@ const QString kAfter = QStringLiteral("after");
 const QString kDecrypt = QStringLiteral("decrypt");
 const QString kAttachments = QStringLiteral("attachments");
 const QString kStructure = QStringLiteral("structure");
+const QString kCompat = QStringLiteral("compat");
 
 QString absolute(const QString& path)
 {
@@ -157,13 +158,14 @@ CommandLine parseSplit(QStringList words)
                      QCommandLineOption(kOdd), QCommandLineOption(kEven),
                      valued(kPages, QStringLiteral("LIST")), valued(kAfter, QStringLiteral("LIST")),
                      QCommandLineOption(kDecrypt), valued(kAttachments, QStringLiteral("KEEP")),
-                     valued(kStructure, QStringLiteral("KEEP"))},
+                     valued(kStructure, QStringLiteral("KEEP")), QCommandLineOption(kCompat)},
                     words, why))
         return refuse(why);
     if (!keepPolicy(parser, kAttachments, line.keepAttachments, why) ||
         !keepPolicy(parser, kStructure, line.structure, why))
         return refuse(why);
     line.decrypt = parser.isSet(kDecrypt);
+    line.compat = parser.isSet(kCompat);
 
     const QStringList passwords = parser.values(kPassword);
     if (passwords.size() > 1)
@@ -262,12 +264,13 @@ CommandLine parseMerge(const QStringList& words)
     line.command = CommandLine::Command::Merge;
     QCommandLineParser parser;
     QString why;
-    if (!parseWords(
-            parser,
-            {valued(kPassword, QStringLiteral("PW")), valued(kBookmarks, QStringLiteral("MODE")),
-             valued(kAttachments, QStringLiteral("KEEP")),
-             valued(kStructure, QStringLiteral("KEEP")), valued(kPages, QStringLiteral("N=LIST"))},
-            words, why))
+    if (!parseWords(parser,
+                    {valued(kPassword, QStringLiteral("PW")),
+                     valued(kBookmarks, QStringLiteral("MODE")),
+                     valued(kAttachments, QStringLiteral("KEEP")),
+                     valued(kStructure, QStringLiteral("KEEP")),
+                     valued(kPages, QStringLiteral("N=LIST")), QCommandLineOption(kCompat)},
+                    words, why))
         return refuse(why);
     if (!keepPolicy(parser, kAttachments, line.keepAttachments, why) ||
         !keepPolicy(parser, kStructure, line.structure, why))
@@ -275,6 +278,7 @@ CommandLine parseMerge(const QStringList& words)
     if (!inputPageLists(parser, line.inputPages, why))
         return refuse(why);
     line.passwords = parser.values(kPassword);
+    line.compat = parser.isSet(kCompat);
     for (const QString& mode : parser.values(kBookmarks))
         if (!bookmarkPolicy(
                 mode, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
@@ -362,6 +366,8 @@ QString usageText()
         "--password PW as split does.\n"
         "merge --pages 2=1-3,5 takes only those pages of the second INPUT (repeatable, one per\n"
         "INPUT); bookmarks, links and named destinations follow the pages taken.\n"
+        "split and merge take --compat to write without object streams, for readers older\n"
+        "than PDF 1.5; outputs are larger then.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"
         "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 }

@@ -48,6 +48,8 @@ struct CommandLine
 
     // merge: --pages N=LIST, the page list of input N (from 1), by input.
     QMap<int, QString> inputPages;
+    // split and merge: --compat writes without object streams, for readers older than PDF 1.5.
+    bool compat = false;
 
     // split and merge: the output file; merge: the inputs in order.
     QString output;

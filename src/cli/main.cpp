@@ -42,6 +42,7 @@ int runSplit(const CommandLine& line)
     engine.setKeepEncryption(!line.decrypt);
     engine.setKeepAttachments(line.keepAttachments);
     engine.setStructureKept(line.structure);
+    engine.setObjectStreams(!line.compat);
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password);
     SplitJob job(engine, session, ui);
@@ -106,6 +107,7 @@ int runMerge(const CommandLine& line)
     engine.setBookmarkMode(line.bookmarks);
     engine.setKeepAttachments(line.keepAttachments);
     engine.setStructureKept(line.structure);
+    engine.setObjectStreams(!line.compat);
     Session session;
     TerminalInteraction ui(line.output, false, QString());
     // The engine counts the inputs joined, then the output written, as two halves of `total`.

@@ -90,6 +90,7 @@ struct PDFLibrary::Impl
                 warnings.push_back(text);
         }
     }
+    bool objectStreams = true;
 
     bool failed(EngineError code)
     {
@@ -120,6 +121,7 @@ struct PDFLibrary::Impl
         options.bookmarks = bookmarks;
         options.keepAttachments = keepAttachments;
         options.tags = tags;
+        options.objectStreams = objectStreams;
         return options;
     }
 };
@@ -202,7 +204,7 @@ bool PDFLibrary::WriteToFile(const QString& path)
         if (!encrypt &&
             chooseWriter({segmentFacts(*doc.source, doc.pages)}) == WriterKind::Direct) {
             writeAtomically(target, options, [&doc, bookmarks, &options, this](std::FILE* file) {
-                DirectWriter writer(file, bookmarks, m->tags);
+                DirectWriter writer(file, bookmarks, m->tags, options.objectStreams);
                 writer.keepAttachments(options.keepAttachments);
                 writer.addSegment(*doc.source, doc.pages);
                 writer.finish(doc.info);
@@ -375,6 +377,11 @@ void PDFLibrary::setKeepAttachments(bool keep)
 bool PDFLibrary::dropsProtection() const
 {
     return m->current && !m->keepEncryption && m->current->source->pdf().isEncrypted();
+}
+
+void PDFLibrary::setObjectStreams(bool on)
+{
+    m->objectStreams = on;
 }
 
 void PDFLibrary::setStreamOpener(StreamOpener opener)

@@ -135,6 +135,9 @@ public:
     // Whether outputs keep the logical structure (tagged PDF) of their sources: true, the
     // default, trims it to each output's pages and joins it in a merge; false drops it.
     void setStructureKept(bool keep);
+    // Whether outputs pack their objects into object streams, the smaller layout (the
+    // default), or keep the classic layout that readers older than PDF 1.5 take.
+    void setObjectStreams(bool on);
 
     // Progress of a long operation: (done, total), called on the thread running it.
     using ProgressHandler = std::function<void(int done, int total)>;

@@ -66,6 +66,7 @@ TEST_F(CliTest, SplitFormsWriteTheChosenPages)
         {{"--odd"}, {1, 3, 5}},
         {{"--even"}, {2, 4}},
         {{"--pages", "5,1-2,2"}, {5, 1, 2, 2}},
+        {{"--compat", "--odd"}, {1, 3, 5}},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -75,6 +76,9 @@ TEST_F(CliTest, SplitFormsWriteTheChosenPages)
         EXPECT_EQ(r.out.trimmed(), "PDF file has been successfully splitted.");
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
         EXPECT_EQ(pageContents(out), pagesOf(pages, c.expected)) << c.mode.join(' ').toStdString();
+        // Object streams unless --compat asks for the classic layout.
+        EXPECT_EQ(fileBytes(out).find("/ObjStm") != std::string::npos,
+                  !c.mode.contains("--compat"));
     }
 }
 
@@ -171,8 +175,9 @@ TEST_F(CliTest, MergeJoinsInOrderAndReplacesAnExistingOutput)
     junk.write("old");
     junk.close();
 
-    const CliRun r = cli({"merge", out, other, source, other});
+    const CliRun r = cli({"merge", "--compat", out, other, source, other});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(fileBytes(out).find("/ObjStm"), std::string::npos);
     EXPECT_EQ(r.out.trimmed(), "PDF file has been successfully merged.");
     std::vector<std::string> expected = pageContents(other);
     expected.insert(expected.end(), pages.begin(), pages.end());

@@ -36,10 +36,22 @@ std::string pageText(const PdfSpec& recipe, int k)
     return recipe.marker.toStdString() + " page " + std::to_string(k);
 }
 
-QPDFObjectHandle makeFont(QPDF& pdf)
+QPDFObjectHandle makeFont(QPDF& pdf, bool program)
 {
-    return pdf.makeIndirectObject(
+    auto font = pdf.makeIndirectObject(
         parse("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>"));
+    if (program) {
+        std::string bytes(3000, '\0');
+        for (size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = char(i * 7 % 256);
+        auto descriptor = pdf.makeIndirectObject(
+            parse("<< /Type /FontDescriptor /FontName /Helvetica /Flags 32 "
+                  "/FontBBox [0 0 1000 1000] /ItalicAngle 0 /Ascent 700 /Descent -200 "
+                  "/CapHeight 700 /StemV 80 >>"));
+        descriptor.replaceKey("/FontFile3", newStream(pdf, bytes));
+        font.replaceKey("/FontDescriptor", descriptor);
+    }
+    return font;
 }
 
 // An image of a few kilobytes, distinct per page: large enough that copying every page's one
@@ -139,7 +151,7 @@ void makePdf(const QString& path, const PdfSpec& recipe)
     QPDF pdf;
     pdf.emptyPDF();
     QPDFPageDocumentHelper dh(pdf);
-    auto font = makeFont(pdf);
+    auto font = makeFont(pdf, recipe.fontProgram);
 
     QPDFObjectHandle shared;
     if (recipe.sharedResources) {
@@ -227,6 +239,8 @@ void makePdf(const QString& path, const PdfSpec& recipe)
 
     if (recipe.extras)
         addExtras(pdf, recipe, layers);
+    if (recipe.strayObject)
+        pdf.getRoot().replaceKey("/Stray", pdf.makeIndirectObject(parse("<< /Stray (stray) >>")));
     if (recipe.pageLabels)
         pdf.getRoot().replaceKey("/PageLabels",
                                  parse("<< /Nums [0 << /S /r >> 2 << /S /D /St 1 >>] >>"));

@@ -38,6 +38,9 @@ struct PdfSpec
     // group, /Order [L1 [L2] L3 ...]) and the attachment "invoice.xml" ("<marker> invoice"),
     // also the catalog's associated file.
     bool extras = false;
+    // The font carries an embedded program (a stream), the same in every file made so.
+    bool fontProgram = false;
+    bool strayObject = false; // the catalog refers to an object ("stray") that no page uses
 };
 
 // Writes a PDF made to `recipe` at `path` (replacing any file there).

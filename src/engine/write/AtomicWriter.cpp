@@ -39,7 +39,8 @@ std::string nameOf(const std::string& path)
 }
 
 // Creates the temporary file with O_EXCL and mode 0666, so the umask gives a new file the
-// usual permissions, unlike mkstemp's 0600.
+// usual permissions, unlike mkstemp's 0600. It is opened for reading too: a writer confirms
+// a duplicate against what it wrote before.
 int createTemp(const std::string& target, std::string& tempPath)
 {
     std::random_device seed;
@@ -48,7 +49,7 @@ int createTemp(const std::string& target, std::string& tempPath)
         char suffix[24];
         std::snprintf(suffix, sizeof suffix, "%012llx", (unsigned long long)(random() >> 16));
         tempPath = folderOf(target) + "/." + nameOf(target) + "." + suffix + ".part";
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(tempPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -180,6 +181,7 @@ void writeWithQpdf(QPDF& pdf, std::FILE* file, const WriteOptions& options)
     QPDFWriter writer(pdf);
     writer.setOutputFile("output", file, false);
     writer.setMinimumPDFVersion(options.minimumVersion, options.extensionLevel);
+    writer.setObjectStreamMode(options.objectStreams ? qpdf_o_generate : qpdf_o_disable);
     // Filtered stream data passes through as it is; only unfiltered data gets compressed.
     writer.setDecodeLevel(qpdf_dl_none);
     if (options.encryptLike)

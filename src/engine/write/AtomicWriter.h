@@ -24,6 +24,9 @@ struct WriteOptions
     std::function<void()> beforeCommit;
     std::string minimumVersion = "1.3";
     int extensionLevel = 0;
+    // Objects other than streams packed into object streams (the default); off writes the
+    // classic layout that old readers take.
+    bool objectStreams = true;
     // What a merge's output keeps of its inputs' bookmarks.
     BookmarkMode bookmarks = BookmarkMode::PerFile;
     // Whether outputs keep their sources' document-level attachments.

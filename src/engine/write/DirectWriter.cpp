@@ -6,9 +6,7 @@
 #include <qpdf/Pl_Buffer.hh>
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
-#include <cerrno>
 #include <cstring>
-#include <random>
 #include <set>
 
 namespace paginor {
@@ -18,37 +16,15 @@ namespace {
 constexpr int kCatalog = 1;
 constexpr int kPageTree = 2;
 
-class WriteError : public EngineFailure
-{
-public:
-    WriteError() : EngineFailure(EngineError::WriteFailed, std::strerror(errno)) {}
-};
-
 } // namespace
 
-DirectWriter::DirectWriter(std::FILE* file, BookmarkMode bookmarks, bool tags)
-    : m_file(file), m_plan(bookmarks, tags)
+DirectWriter::DirectWriter(std::FILE* file, BookmarkMode bookmarks, bool tags, bool objectStreams)
+    : m_out(file, objectStreams), m_buffers(kMaxDepth + 1), m_plan(bookmarks, tags)
 {
-    m_offsets.resize(3, 0); // the catalog and the page tree are written last
-    emit("%PDF-1.3\n%\xbf\xf7\xa2\xfe\n");
-}
-
-int DirectWriter::allocate()
-{
-    m_offsets.push_back(0);
-    return int(m_offsets.size()) - 1;
-}
-
-void DirectWriter::emit(const char* data, size_t size)
-{
-    if (size && std::fwrite(data, 1, size, m_file) != size)
-        throw WriteError();
-    m_offset += int64_t(size);
-}
-
-void DirectWriter::beginObject(int number)
-{
-    m_offsets[size_t(number)] = m_offset;
+    allocate(); // the catalog and the page tree, written last
+    allocate();
+    if (objectStreams)
+        m_version.raise("1.5", 0);
 }
 
 void DirectWriter::reference(QPDFObjectHandle h, std::string& out)
@@ -58,13 +34,25 @@ void DirectWriter::reference(QPDFObjectHandle h, std::string& out)
     if (page != m_pages.end())
         return appendReference(page->second, out);
     auto known = m_numbers.find(og);
-    if (known != m_numbers.end())
+    if (known != m_numbers.end()) {
+        // An object reached from within itself takes its number now.
+        if (known->second == 0)
+            known->second = allocate();
         return appendReference(known->second, out);
+    }
     if (!valueToWrite(h)) {
         out += "null";
         return;
     }
-    enqueue(og, h, out);
+    if (m_depth >= kMaxDepth)
+        return enqueue(og, h, out);
+    m_numbers.emplace(og, 0);
+    ++m_depth;
+    const int number =
+        writeObject(0, h, false, nullptr, m_plan.tags().objectKey(m_segment, og), og);
+    --m_depth;
+    m_numbers[og] = number;
+    appendReference(number, out);
 }
 
 // Sets `h` to the value to write for it, read apart from the document when it is used once;
@@ -231,41 +219,86 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         out += " >>";
 }
 
-void DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget,
-                               int structKey)
+// Writes `h` (the source's `og`) after everything it reaches that is not written yet, under
+// `number`, or, with `number` 0, under the number of an identical object already written or
+// a new one. Returns the number it is written under.
+int DirectWriter::writeObject(int number, QPDFObjectHandle h, bool page, const Retarget* retarget,
+                              int structKey, QPDFObjGen og)
 {
-    m_buffer.clear();
-    m_buffer += std::to_string(number);
-    m_buffer += " 0 obj\n";
+    std::string& text = m_buffers[size_t(m_depth)];
+    text.clear();
     if (h.isStream()) {
-        Pl_Buffer data("stream data");
-        if (!h.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
-            throw EngineFailure(EngineError::InputChanged,
-                                m_source->path() + ": unreadable stream data", m_source->path());
-        auto bytes = data.getBufferSharedPointer();
-        serializeDict(h.getDict(), m_buffer, true, false, {}, structKey);
-        m_buffer += " /Length ";
-        m_buffer += std::to_string(bytes->getSize());
-        m_buffer += " >>\nstream\n";
-        beginObject(number);
-        emit(m_buffer);
-        emit(reinterpret_cast<const char*>(bytes->getBuffer()), bytes->getSize());
-        emit("\nendstream\nendobj\n");
-        return;
+        serializeDict(h.getDict(), text, true, false, nullptr, structKey);
     } else if (h.isDictionary()) {
-        serializeDict(h, m_buffer, false, page, retarget, structKey);
-        m_buffer += "\nendobj\n";
+        serializeDict(h, text, false, page, retarget, structKey);
+    } else if (h.isArray()) {
+        serializeArray(h, text); // `h` is indirect: its value, not a reference to it
     } else {
-        // Scalars and arrays; `h` is indirect, so write its value, not a reference to it.
-        if (h.isArray()) {
-            serializeArray(h, m_buffer);
-        } else {
-            m_buffer += h.unparseResolved();
-        }
-        m_buffer += "\nendobj\n";
+        text += h.unparseResolved();
     }
-    beginObject(number);
-    emit(m_buffer);
+    // Reached from within itself while being written: its number is taken.
+    if (number == 0 && og.isIndirect())
+        number = m_numbers[og];
+    // What the structure tree refers to keeps its own copy, as do keyed objects.
+    const bool share = number == 0 && structKey < 0 && !tagged(og) &&
+                       DuplicateFinder::mayShare(h.isStream() ? h.getDict() : h);
+    if (h.isStream()) {
+        if (share)
+            return writeStream(0, h, text);
+        return writeStream(number ? number : allocate(), h, text);
+    }
+    if (share) {
+        if (const int same = m_duplicates.findPlain(text))
+            return same;
+        number = allocate();
+        m_duplicates.addPlain(text, number);
+    } else if (number == 0) {
+        number = allocate();
+    }
+    m_out.writePlain(number, text);
+    return number;
+}
+
+bool DirectWriter::tagged(QPDFObjGen og) const
+{
+    return og.isIndirect() && m_segmentTagObjects.count(og) > 0;
+}
+
+// Writes the stream `h` whose dictionary text is `dict`; with `number` 0 it may share an
+// identical stream's number. Stored data without a filter is compressed on the way.
+int DirectWriter::writeStream(int number, QPDFObjectHandle h, std::string& dict)
+{
+    Pl_Buffer data("stream data");
+    if (!h.pipeStreamData(&data, nullptr, 0, qpdf_dl_none, true, false))
+        throw EngineFailure(EngineError::InputChanged,
+                            m_source->path() + ": unreadable stream data", m_source->path());
+    auto bytes = data.getBufferSharedPointer();
+    const char* begin = reinterpret_cast<const char*>(bytes->getBuffer());
+    size_t size = bytes->getSize();
+    std::string deflated;
+    auto d = h.getDict();
+    if (size >= 64 && size < (size_t(1) << 28) && d.getKey("/Filter").isNull() &&
+        !d.hasKey("/DecodeParms") && !d.getKey("/Type").isNameAndEquals("/Metadata")) {
+        deflated = deflateBytes(begin, size);
+        if (deflated.size() + 20 < size) {
+            dict += " /Filter /FlateDecode";
+            begin = deflated.data();
+            size = deflated.size();
+        }
+    }
+    const auto readBack = [this](int64_t offset, size_t n, std::string& out) {
+        return m_out.readBack(offset, n, out);
+    };
+    const bool share = number == 0;
+    if (share) {
+        if (const int same = m_duplicates.findStream(dict, begin, size, readBack))
+            return same;
+        number = allocate();
+    }
+    const int64_t offset = m_out.writeStream(number, dict, begin, size);
+    if (share)
+        m_duplicates.addStream(dict, size, number, offset);
+    return number;
 }
 
 void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>& indices)
@@ -289,6 +322,8 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
     const auto at = int32_t(m_pageNumbers.size() - indices.size());
     appendLabels(source, indices, at, m_labels);
     m_segment = m_plan.addSegment(source, indices, at);
+    const auto tagObjects = m_plan.tags().objects(m_segment);
+    m_segmentTagObjects = std::set<QPDFObjGen>(tagObjects.begin(), tagObjects.end());
     m_anyLabels = m_anyLabels || source.hasPageLabels();
 
     const auto& tags = m_plan.tags();
@@ -297,7 +332,7 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
         // Everything this page reaches, before the next page: one pass over the file's area.
         writeQueued();
     }
-    for (QPDFObjGen og : tags.objects(m_segment)) {
+    for (QPDFObjGen og : tagObjects) {
         auto found = m_numbers.find(og);
         if (found != m_numbers.end())
             m_tagObjects.emplace(std::make_pair(m_segment, og), found->second);
@@ -312,7 +347,7 @@ void DirectWriter::writeQueued()
         auto next = std::move(m_queue.back());
         m_queue.pop_back();
         writeObject(next.number, next.value, false, &next.retarget,
-                    m_plan.tags().objectKey(m_segment, next.og));
+                    m_plan.tags().objectKey(m_segment, next.og), next.og);
     }
 }
 
@@ -333,21 +368,19 @@ ExtrasEmitter DirectWriter::extrasEmitter()
 
 void DirectWriter::finish(const std::map<std::string, QString>& info)
 {
-    std::string text;
-    beginObject(kPageTree);
-    text = "2 0 obj\n<< /Type /Pages /Count " + std::to_string(m_pageNumbers.size()) + " /Kids [";
+    std::string text =
+        "<< /Type /Pages /Count " + std::to_string(m_pageNumbers.size()) + " /Kids [";
     for (int n : m_pageNumbers)
         text += std::to_string(n) + " 0 R ";
-    text += "] >>\nendobj\n";
-    emit(text);
+    text += "] >>";
+    m_out.writePlain(kPageTree, text);
     std::string structure = writeStructure();
     if (const std::string files = m_extras.embeddedFiles(); !files.empty())
         structure = withNamesEntry(structure, "/EmbeddedFiles", files);
     for (const auto& [key, value] : m_extras.catalogEntries())
         structure += " " + key + " " + value;
 
-    beginObject(kCatalog);
-    text = "1 0 obj\n<< /Type /Catalog /Pages 2 0 R" + structure;
+    text = "<< /Type /Catalog /Pages 2 0 R" + structure;
     if (m_anyLabels) {
         text += " /PageLabels << /Nums [";
         for (auto& label : m_labels)
@@ -357,60 +390,29 @@ void DirectWriter::finish(const std::map<std::string, QString>& info)
     if (m_version.extension > 0)
         text += " /Extensions << /ADBE << /BaseVersion /" + m_version.text + " /ExtensionLevel " +
                 std::to_string(m_version.extension) + " >> >>";
-    text += " >>\nendobj\n";
-    emit(text);
+    text += " >>";
+    m_out.writePlain(kCatalog, text);
 
-    int infoNumber = 0;
+    std::string trailer = " /Root 1 0 R";
     if (const auto entries = m_extras.info(info); !entries.empty()) {
-        infoNumber = allocate();
-        beginObject(infoNumber);
-        text = std::to_string(infoNumber) + " 0 obj\n<<";
+        const int infoNumber = allocate();
+        text = "<<";
         for (const auto& [key, value] : entries)
             text += " " + key + " " + value;
-        text += " >>\nendobj\n";
-        emit(text);
+        text += " >>";
+        m_out.writePlain(infoNumber, text);
+        trailer += " /Info " + std::to_string(infoNumber) + " 0 R";
     }
-
-    const int64_t xref = m_offset;
-    text = "xref\n0 " + std::to_string(m_offsets.size()) + "\n0000000000 65535 f \n";
-    char line[32];
-    for (size_t i = 1; i < m_offsets.size(); ++i) {
-        std::snprintf(line, sizeof line, "%010lld 00000 n \n", (long long)m_offsets[i]);
-        text += line;
-    }
-    std::random_device random;
-    std::string id;
-    for (int i = 0; i < 16; ++i) {
-        std::snprintf(line, sizeof line, "%02x", random() & 0xff);
-        id += line;
-    }
-    text += "trailer\n<< /Size " + std::to_string(m_offsets.size()) + " /Root 1 0 R";
-    if (infoNumber)
-        text += " /Info " + std::to_string(infoNumber) + " 0 R";
-    text += " /ID [<" + id + "><" + id + ">] >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
-    emit(text);
-
     // The header names the highest input version, known only now.
-    if (m_version.text != "1.3" && m_version.text.size() == 3) {
-        if (std::fflush(m_file) != 0 || std::fseek(m_file, 5, SEEK_SET) != 0 ||
-            std::fwrite(m_version.text.data(), 1, 3, m_file) != 3 ||
-            std::fseek(m_file, 0, SEEK_END) != 0)
-            throw WriteError();
-    }
+    m_out.finish(trailer, m_version.text);
 }
 
 // Writes the structure tree, the outline and the named-destination tree; returns the catalog's
 // entries for them.
 std::string DirectWriter::writeStructure()
 {
-    std::string text;
-    auto write = [this, &text](int number, const std::string& body) {
-        text = std::to_string(number);
-        text += " 0 obj\n";
-        text += body;
-        text += "\nendobj\n";
-        beginObject(number);
-        emit(text);
+    auto write = [this](int number, const std::string& body) {
+        m_out.writePlain(number, body);
     };
     auto pageNumber = [this](int32_t outPage) {
         return m_pageNumbers.at(size_t(outPage));

@@ -220,7 +220,7 @@ private:
     // indexed on helper threads meanwhile; each document is used by one thread at a time.
     void stream(std::FILE* file)
     {
-        DirectWriter writer(file, m_options.bookmarks, m_options.tags);
+        DirectWriter writer(file, m_options.bookmarks, m_options.tags, m_options.objectStreams);
         writer.keepAttachments(m_options.keepAttachments);
         const int n = int(m_inputs.size());
         // Freeing a parsed document costs about as much as writing it: a helper does it

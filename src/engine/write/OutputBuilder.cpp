@@ -1,5 +1,7 @@
 #include "engine/write/OutputBuilder.h"
 
+#include "engine/write/SharedObjects.h"
+
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
 #include <set>
@@ -85,6 +87,7 @@ void OutputBuilder::finish()
     if (m_anyLabels)
         copyLabels();
     addExtras();
+    shareIdenticalObjects(*m_out);
 }
 
 void OutputBuilder::addExtras()

@@ -36,8 +36,8 @@ public:
     // Whether document-level attachments are kept (the default); call before addPages.
     void keepAttachments(bool keep) { m_extras.keepAttachments(keep); }
 
-    // Completes links, bookmarks, named destinations and page labels once all pages are in.
-    // Call once, before writing.
+    // Completes links, bookmarks, named destinations and page labels once all pages are in,
+    // and points the uses of identical objects at one copy. Call once, before writing.
     void finish();
 
     QPDF& pdf() { return *m_out; }
