@@ -99,7 +99,9 @@ void addGraph(const QString& path, Place place)
                                                        {"/A", uriAction(graph)}}))}));
         break;
     }
-    QPDFWriter writer(pdf, (name + ".tmp").constData());
+    // The writer keeps the name until it writes, so it must outlive the writer.
+    const QByteArray temporary = name + ".tmp";
+    QPDFWriter writer(pdf, temporary.constData());
     writer.write();
     QFile::remove(path);
     QFile::rename(path + ".tmp", path);
