@@ -122,6 +122,21 @@ bool keepPolicy(const QCommandLineParser& parser, const QString& option, bool& k
     return true;
 }
 
+// What both split and merge take about the output they write.
+QList<QCommandLineOption> outputOptions()
+{
+    return {valued(kAttachments, QStringLiteral("KEEP")),
+            valued(kStructure, QStringLiteral("KEEP")), QCommandLineOption(kCompat)};
+}
+
+// Reads outputOptions() into `line`; false with `why` set for a value they do not take.
+bool readOutputOptions(const QCommandLineParser& parser, CommandLine& line, QString& why)
+{
+    line.compat = parser.isSet(kCompat);
+    return keepPolicy(parser, kAttachments, line.keepAttachments, why) &&
+           keepPolicy(parser, kStructure, line.structure, why);
+}
+
 // merge's --pages N=LIST, by input number; false with `why` set for a value that names no
 // input number from 1, or an input named twice. The input's number, not its name, so any file
 // name works.
@@ -151,21 +166,19 @@ CommandLine parseSplit(QStringList words)
     QCommandLineParser parser;
     QString why;
     if (!parseWords(parser,
-                    {valued(kPassword, QStringLiteral("PW")), QCommandLineOption(kDryRun),
-                     valued(kBookmarks, QStringLiteral("MODE")),
-                     valued(kAtBookmarks, QStringLiteral("LEVEL")),
-                     valued(kEvery, QStringLiteral("N")), valued(kRange, QStringLiteral("FROM")),
-                     QCommandLineOption(kOdd), QCommandLineOption(kEven),
-                     valued(kPages, QStringLiteral("LIST")), valued(kAfter, QStringLiteral("LIST")),
-                     QCommandLineOption(kDecrypt), valued(kAttachments, QStringLiteral("KEEP")),
-                     valued(kStructure, QStringLiteral("KEEP")), QCommandLineOption(kCompat)},
-                    words, why))
-        return refuse(why);
-    if (!keepPolicy(parser, kAttachments, line.keepAttachments, why) ||
-        !keepPolicy(parser, kStructure, line.structure, why))
+                    QList<QCommandLineOption>{
+                        valued(kPassword, QStringLiteral("PW")), QCommandLineOption(kDryRun),
+                        valued(kBookmarks, QStringLiteral("MODE")),
+                        valued(kAtBookmarks, QStringLiteral("LEVEL")),
+                        valued(kEvery, QStringLiteral("N")), valued(kRange, QStringLiteral("FROM")),
+                        QCommandLineOption(kOdd), QCommandLineOption(kEven),
+                        valued(kPages, QStringLiteral("LIST")),
+                        valued(kAfter, QStringLiteral("LIST")), QCommandLineOption(kDecrypt)} +
+                        outputOptions(),
+                    words, why) ||
+        !readOutputOptions(parser, line, why))
         return refuse(why);
     line.decrypt = parser.isSet(kDecrypt);
-    line.compat = parser.isSet(kCompat);
 
     const QStringList passwords = parser.values(kPassword);
     if (passwords.size() > 1)
@@ -265,20 +278,14 @@ CommandLine parseMerge(const QStringList& words)
     QCommandLineParser parser;
     QString why;
     if (!parseWords(parser,
-                    {valued(kPassword, QStringLiteral("PW")),
-                     valued(kBookmarks, QStringLiteral("MODE")),
-                     valued(kAttachments, QStringLiteral("KEEP")),
-                     valued(kStructure, QStringLiteral("KEEP")),
-                     valued(kPages, QStringLiteral("N=LIST")), QCommandLineOption(kCompat)},
-                    words, why))
-        return refuse(why);
-    if (!keepPolicy(parser, kAttachments, line.keepAttachments, why) ||
-        !keepPolicy(parser, kStructure, line.structure, why))
-        return refuse(why);
-    if (!inputPageLists(parser, line.inputPages, why))
+                    QList<QCommandLineOption>{valued(kPassword, QStringLiteral("PW")),
+                                              valued(kBookmarks, QStringLiteral("MODE")),
+                                              valued(kPages, QStringLiteral("N=LIST"))} +
+                        outputOptions(),
+                    words, why) ||
+        !readOutputOptions(parser, line, why) || !inputPageLists(parser, line.inputPages, why))
         return refuse(why);
     line.passwords = parser.values(kPassword);
-    line.compat = parser.isSet(kCompat);
     for (const QString& mode : parser.values(kBookmarks))
         if (!bookmarkPolicy(
                 mode, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
