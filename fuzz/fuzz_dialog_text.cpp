@@ -2,8 +2,8 @@
 // an arbitrary buffer handed to the splitter, and a list of names that goes through the
 // dialog's own buffer building, where every chosen PDF must come back as its row, in order.
 #include "SilentInteraction.h"
-#include "merge/MergeList.h"
 #include "jobs/Session.h"
+#include "merge/MergeList.h"
 
 #include <QDir>
 #include <cstddef>

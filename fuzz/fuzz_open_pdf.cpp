@@ -1,39 +1,21 @@
 // Opens an arbitrary byte string as a PDF and does with it what the password check, a split
 // and a merge do. Nothing may crash, hang, leak or run out of memory.
+#include "FuzzInput.h"
 #include "engine/PDFLibrary.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
 
 using paginor::PDFLibrary;
 
-namespace {
-
-const QTemporaryDir& workDir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-void writeInput(const QString& path, const uint8_t* data, size_t size)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        abort();
-    if (f.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
-        abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString in = workDir().filePath("in.pdf");
-    const QString out = workDir().filePath("out.pdf");
-    writeInput(in, data, size);
+    const QString in = writeFuzzInput(data, size);
+    const QString out = QFileInfo(in).dir().filePath(QStringLiteral("out.pdf"));
     QFile::remove(out);
 
     // A fresh engine per input keeps runs independent of each other.

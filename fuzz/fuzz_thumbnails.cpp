@@ -2,6 +2,7 @@
 // its pages and draws some of them as thumbnails with their labels, with and without a
 // password, and the engine reads its outline for the side. Nothing may crash, hang, leak or
 // run out of memory.
+#include "FuzzInput.h"
 #include "engine/PDFLibrary.h"
 #include "ui/PageSource.h"
 
@@ -14,29 +15,9 @@
 
 using namespace paginor;
 
-namespace {
-
-const QTemporaryDir& workDir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-void writeInput(const QString& path, const uint8_t* data, size_t size)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        abort();
-    if (f.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
-        abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString in = workDir().filePath("in.pdf");
-    writeInput(in, data, size);
+    const QString in = writeFuzzInput(data, size);
 
     for (const QString& password : {QString(), QStringLiteral("user")}) {
         const std::unique_ptr<PageSource> source = makeQtPdfSource();
