@@ -39,9 +39,9 @@ std::string orderText(QPDFObjectHandle item)
 }
 
 // The marker of an attached file's content ("A invoice" -> "A").
-std::string attached(QPDFObjectHandle spec)
+std::string attached(QPDFObjectHandle file)
 {
-    auto data = spec.getKey("/EF").getKey("/F");
+    auto data = file.getKey("/EF").getKey("/F");
     if (!data.isStream())
         return "?";
     auto bytes = data.getStreamData();

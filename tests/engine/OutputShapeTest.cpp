@@ -24,9 +24,9 @@ struct Shape
 
 PdfSpec recipe(const QString& marker, void (*adjust)(PdfSpec&))
 {
-    PdfSpec spec = plain(3, marker);
-    adjust(spec);
-    return spec;
+    PdfSpec input = plain(3, marker);
+    adjust(input);
+    return input;
 }
 
 void withProgram(PdfSpec& s)

@@ -134,14 +134,14 @@ void addExtras(QPDF& pdf, const PdfSpec& recipe, std::vector<QPDFObjectHandle> l
 
     auto data = newStream(pdf, m + " invoice");
     data.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/EmbeddedFile"));
-    auto spec = pdf.makeIndirectObject(
+    auto file = pdf.makeIndirectObject(
         parse("<< /Type /Filespec /F (invoice.xml) /UF (invoice.xml) /AFRelationship /Data >>"));
-    spec.replaceKey("/EF", QPDFObjectHandle::newDictionary());
-    spec.getKey("/EF").replaceKey("/F", data);
+    file.replaceKey("/EF", QPDFObjectHandle::newDictionary());
+    file.getKey("/EF").replaceKey("/F", data);
     auto names = parse("<< /EmbeddedFiles << /Names [(invoice.xml)] >> >>");
-    names.getKey("/EmbeddedFiles").getKey("/Names").appendItem(spec);
+    names.getKey("/EmbeddedFiles").getKey("/Names").appendItem(file);
     root.replaceKey("/Names", names);
-    root.replaceKey("/AF", spec.wrapInArray());
+    root.replaceKey("/AF", file.wrapInArray());
 }
 
 } // namespace

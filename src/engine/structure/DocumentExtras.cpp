@@ -75,8 +75,8 @@ DocumentExtras::DocumentExtras(QPDF& pdf)
             readAttachments(names.getKey("/EmbeddedFiles"));
     });
     guarded([&] {
-        for (auto& spec : groupsIn(root.getKey("/AF")))
-            m_associated.push_back(spec);
+        for (auto& file : groupsIn(root.getKey("/AF")))
+            m_associated.push_back(file);
     });
 }
 

@@ -51,11 +51,11 @@ struct OptionalContent
     bool empty() const { return groups.empty(); }
 };
 
-// A document-level attachment: its key in /Names /EmbeddedFiles and its file specification.
+// A document-level attachment: its key in /Names /EmbeddedFiles and its /Filespec dictionary.
 struct Attachment
 {
     std::string name; // the key's bytes
-    QPDFObjectHandle fileSpec;
+    QPDFObjectHandle fileEntry;
 };
 
 // What a document holds at its catalog and trailer beyond pages and navigation: information
@@ -76,7 +76,7 @@ public:
     const OptionalContent& optionalContent() const { return m_oc; }
     // /Names /EmbeddedFiles in key order.
     const std::vector<Attachment>& attachments() const { return m_attachments; }
-    // The catalog's associated files (/AF), indirect file specifications.
+    // The catalog's associated files (/AF), indirect /Filespec dictionaries.
     const std::vector<QPDFObjectHandle>& associatedFiles() const { return m_associated; }
 
 private:

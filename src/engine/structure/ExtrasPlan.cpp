@@ -202,10 +202,10 @@ void ExtrasPlan::addAttachments(SourceDocument& source, const ExtrasEmitter& emi
         std::string name = attachment.name;
         for (int n = 2; !m_usedNames.insert(name).second; ++n)
             name = numberedName(attachment.name, n);
-        m_attachments.emplace_back(name, valueText(attachment.fileSpec, emitter));
+        m_attachments.emplace_back(name, valueText(attachment.fileEntry, emitter));
     }
-    for (const auto& spec : extras.associatedFiles())
-        m_associated.push_back(emitter.reference(spec));
+    for (const auto& file : extras.associatedFiles())
+        m_associated.push_back(emitter.reference(file));
 }
 
 std::string ExtrasPlan::ocProperties() const
