@@ -57,6 +57,10 @@ bool isWriteError(const std::exception& e)
 // Inputs whose files add up to more than this are not all kept open between the survey and
 // the write.
 constexpr int64_t kKeptBytes = int64_t(256) << 20;
+// Nor more than this many: a kept document holds its cross-reference table and page tree, so
+// a long list of small files would double the memory of the merge. Opening one again costs
+// little next to writing it.
+constexpr size_t kKeptDocuments = 32;
 
 using Opening = std::future<std::shared_ptr<SourceDocument>>;
 
@@ -202,7 +206,7 @@ private:
                     }
                     facts.push_back(segmentFacts(*doc, m_pages[i]));
                     kept += doc->identity().size;
-                    if (i < m_budget && kept <= kKeptBytes) {
+                    if (i < std::min(m_budget, kKeptDocuments) && kept <= kKeptBytes) {
                         doc->rest();
                         m_sources[i] = std::move(doc);
                     }
