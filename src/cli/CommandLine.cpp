@@ -23,6 +23,8 @@ const QString kDecrypt = QStringLiteral("decrypt");
 const QString kAttachments = QStringLiteral("attachments");
 const QString kStructure = QStringLiteral("structure");
 const QString kCompat = QStringLiteral("compat");
+const QString kProgress = QStringLiteral("progress");
+const QString kNoProgress = QStringLiteral("no-progress");
 
 QString absolute(const QString& path)
 {
@@ -126,13 +128,22 @@ bool keepPolicy(const QCommandLineParser& parser, const QString& option, bool& k
 QList<QCommandLineOption> outputOptions()
 {
     return {valued(kAttachments, QStringLiteral("KEEP")),
-            valued(kStructure, QStringLiteral("KEEP")), QCommandLineOption(kCompat)};
+            valued(kStructure, QStringLiteral("KEEP")), QCommandLineOption(kCompat),
+            QCommandLineOption(kProgress), QCommandLineOption(kNoProgress)};
 }
 
 // Reads outputOptions() into `line`; false with `why` set for a value they do not take.
 bool readOutputOptions(const QCommandLineParser& parser, CommandLine& line, QString& why)
 {
     line.compat = parser.isSet(kCompat);
+    if (parser.isSet(kProgress) && parser.isSet(kNoProgress)) {
+        why = QStringLiteral("--progress and --no-progress cannot be given together");
+        return false;
+    }
+    if (parser.isSet(kProgress))
+        line.progress = ProgressMode::On;
+    else if (parser.isSet(kNoProgress))
+        line.progress = ProgressMode::Off;
     return keepPolicy(parser, kAttachments, line.keepAttachments, why) &&
            keepPolicy(parser, kStructure, line.structure, why);
 }
@@ -375,6 +386,8 @@ QString usageText()
         "INPUT); bookmarks, links and named destinations follow the pages taken.\n"
         "split and merge take --compat to write without object streams, for readers older\n"
         "than PDF 1.5; outputs are larger then.\n"
+        "On a terminal, a split or merge that runs over a second shows its progress on one\n"
+        "line of standard error; --progress shows it always, --no-progress never.\n"
         "An existing OUTPUT is replaced. An input file is never written over.\n"
         "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 }

@@ -9,6 +9,14 @@
 
 namespace paginor::cli {
 
+// Whether a job's progress line shows on standard error.
+enum class ProgressMode
+{
+    Auto, // on a terminal, once the job has run for a second
+    On,   // --progress: from the start, terminal or not
+    Off,  // --no-progress
+};
+
 // What the command line asks for, once its words are read.
 struct CommandLine
 {
@@ -50,6 +58,8 @@ struct CommandLine
     QMap<int, QString> inputPages;
     // split and merge: --compat writes without object streams, for readers older than PDF 1.5.
     bool compat = false;
+    // split and merge: --progress / --no-progress.
+    ProgressMode progress = ProgressMode::Auto;
 
     // split and merge: the output file; merge: the inputs in order.
     QString output;

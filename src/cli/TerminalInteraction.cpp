@@ -6,10 +6,18 @@
 
 namespace paginor::cli {
 
+namespace {
+
+// A job that ends sooner prints no progress: the line would only flicker.
+constexpr qint64 kQuietMs = 1000;
+
+} // namespace
+
 TerminalInteraction::TerminalInteraction(const QString& output, bool hasPassword,
-                                         const QString& password)
-    : m_output(output), m_hasPassword(hasPassword), m_password(password)
+                                         const QString& password, ProgressMode progress)
+    : m_output(output), m_hasPassword(hasPassword), m_password(password), m_progressMode(progress)
 {
+    m_running.start();
 }
 
 void TerminalInteraction::print(std::FILE* stream, const QString& text)
@@ -94,7 +102,10 @@ void TerminalInteraction::setStatus(const QString& text)
 
 void TerminalInteraction::progress(const QString& text)
 {
-    if (!isatty(STDERR_FILENO))
+    if (m_progressMode == ProgressMode::Off)
+        return;
+    if (m_progressMode == ProgressMode::Auto && !m_progressShown &&
+        (!isatty(STDERR_FILENO) || m_running.elapsed() < kQuietMs))
         return;
     if (text.isEmpty()) {
         if (m_progressShown)
@@ -107,7 +118,8 @@ void TerminalInteraction::progress(const QString& text)
     const QByteArray bytes = text.toLocal8Bit();
     std::fputc('\r', stderr);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fputs("\033[K", stderr);
+    if (isatty(STDERR_FILENO))
+        std::fputs("\033[K", stderr);
     std::fflush(stderr);
     m_progressShown = true;
 }

@@ -44,7 +44,7 @@ int runSplit(const CommandLine& line)
     engine.setStructureKept(line.structure);
     engine.setObjectStreams(!line.compat);
     Session session;
-    TerminalInteraction ui(line.output, line.hasPassword, line.password);
+    TerminalInteraction ui(line.output, line.hasPassword, line.password, line.progress);
     SplitJob job(engine, session, ui);
     SplitRequest request;
     request.TextFile = line.source;
@@ -109,7 +109,7 @@ int runMerge(const CommandLine& line)
     engine.setStructureKept(line.structure);
     engine.setObjectStreams(!line.compat);
     Session session;
-    TerminalInteraction ui(line.output, false, QString());
+    TerminalInteraction ui(line.output, false, QString(), line.progress);
     // The engine counts the inputs joined, then the output written, as two halves of `total`.
     engine.setProgressHandler([&ui, &line](int done, int total) {
         const int files = int(line.inputs.size());
