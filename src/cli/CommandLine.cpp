@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "cli/MergeLayoutOptions.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -292,9 +294,10 @@ CommandLine parseMerge(const QStringList& words)
                     QList<QCommandLineOption>{valued(kPassword, QStringLiteral("PW")),
                                               valued(kBookmarks, QStringLiteral("MODE")),
                                               valued(kPages, QStringLiteral("N=LIST"))} +
-                        outputOptions(),
+                        outputOptions() + mergeLayoutOptions(),
                     words, why) ||
-        !readOutputOptions(parser, line, why) || !inputPageLists(parser, line.inputPages, why))
+        !readOutputOptions(parser, line, why) || !inputPageLists(parser, line.inputPages, why) ||
+        !readMergeLayout(parser, line, why))
         return refuse(why);
     line.passwords = parser.values(kPassword);
     for (const QString& mode : parser.values(kBookmarks))
@@ -309,9 +312,10 @@ CommandLine parseMerge(const QStringList& words)
     line.output = absolute(positional.takeFirst());
     for (const QString& input : positional)
         line.inputs << absolute(input);
-    if (!line.inputPages.isEmpty() && line.inputPages.lastKey() > line.inputs.size())
-        return refuse(QStringLiteral("--pages names input %1, but there are %2")
-                          .arg(line.inputPages.lastKey())
+    if (const auto [n, option] = highestInputNamed(line); n > line.inputs.size())
+        return refuse(QStringLiteral("%1 names input %2, but there are %3")
+                          .arg(option)
+                          .arg(n)
                           .arg(line.inputs.size()));
     return line;
 }
@@ -384,6 +388,12 @@ QString usageText()
         "--password PW as split does.\n"
         "merge --pages 2=1-3,5 takes only those pages of the second INPUT (repeatable, one per\n"
         "INPUT); bookmarks, links and named destinations follow the pages taken.\n"
+        "merge --interleave takes one page of each INPUT in turn (A1 B1 A2 B2 ...); when one\n"
+        "runs out the others go on. --reverse N takes the pages of input N last to first,\n"
+        "after its --pages (repeatable). --pad-odd adds a blank page after each INPUT with an\n"
+        "odd page count, except the last. --rotate 2=90 turns the pages of the second INPUT\n"
+        "by 90 degrees (any multiple of 90; repeatable). --contents puts a contents page\n"
+        "first, a line and a link for each INPUT, under a \"Contents\" bookmark.\n"
         "split and merge take --compat to write without object streams, for readers older\n"
         "than PDF 1.5; outputs are larger then.\n"
         "On a terminal, a split or merge that runs over a second shows its progress on one\n"

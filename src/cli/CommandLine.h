@@ -56,6 +56,14 @@ struct CommandLine
 
     // merge: --pages N=LIST, the page list of input N (from 1), by input.
     QMap<int, QString> inputPages;
+    // merge: --rotate N=ANGLE, the turn of input N (a multiple of 90), by input; --reverse N,
+    // the inputs whose pages go last to first.
+    QMap<int, int> inputRotations;
+    QList<int> reversedInputs;
+    // merge: --interleave, --pad-odd and --contents.
+    bool interleave = false;
+    bool padOdd = false;
+    bool contents = false;
     // split and merge: --compat writes without object streams, for readers older than PDF 1.5.
     bool compat = false;
     // split and merge: --progress / --no-progress.

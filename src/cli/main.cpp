@@ -128,7 +128,16 @@ int runMerge(const CommandLine& line)
         list.AddListRow(input);
     for (auto it = line.inputPages.begin(); it != line.inputPages.end(); ++it)
         list.setPageList(it.key() - 1, it.value());
+    for (auto it = line.inputRotations.begin(); it != line.inputRotations.end(); ++it)
+        list.setRotation(it.key() - 1, it.value());
+    for (int n : line.reversedInputs)
+        list.setReverse(n - 1, true);
     MergeJob job(engine, session, ui, list);
+    MergeShape shape;
+    shape.interleave = line.interleave;
+    shape.padOdd = line.padOdd;
+    shape.contents = line.contents;
+    job.setShape(shape);
     job.setKnownPasswords(line.passwords);
     const MergeResult outcome = job.CmdMerge_Click();
     ui.progress(QString());

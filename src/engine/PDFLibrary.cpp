@@ -70,8 +70,11 @@ struct PDFLibrary::Impl
         QString path;
         QString password;
         QString pageList;
+        int rotate;
+        bool reverse;
     };
     std::map<QString, std::vector<ListEntry>> lists;
+    MergeShape shape;
     std::map<int32_t, Probe> probes;
     int32_t nextProbe = 1;
     ProgressHandler progress;
@@ -277,9 +280,10 @@ void PDFLibrary::NewPathList(const QString& listName)
 }
 
 bool PDFLibrary::AppendToPathList(const QString& listName, const QString& path,
-                                  const QString& password, const QString& pageList)
+                                  const QString& password, const QString& pageList, int rotate,
+                                  bool reverse)
 {
-    m->lists[listName].push_back({path, password, pageList});
+    m->lists[listName].push_back({path, password, pageList, rotate, reverse});
     return true;
 }
 
@@ -290,12 +294,14 @@ int32_t PDFLibrary::MergePathList(const QString& listName, const QString& output
         return m->failed(EngineError::UnknownList), 0;
     std::vector<MergeInput> inputs;
     for (const Impl::ListEntry& entry : list->second)
-        inputs.push_back({localPath(entry.path), entry.password, entry.pageList.toStdString()});
+        inputs.push_back({localPath(entry.path), entry.password, entry.pageList.toStdString(),
+                          entry.rotate, entry.reverse});
     MergeOutcome outcome;
     // Whatever else escapes the merge (qpdf finishing the output, memory) is a failure too,
     // with no input to blame.
     if (!m->guarded([&] {
-            outcome = mergeFiles(inputs, localPath(outputPath), m->writeOptions(), m->progress);
+            outcome =
+                mergeFiles(inputs, localPath(outputPath), m->writeOptions(), m->progress, m->shape);
             return true;
         }))
         return 0;
@@ -357,6 +363,11 @@ void PDFLibrary::setProgressHandler(ProgressHandler handler)
 void PDFLibrary::setStructureKept(bool keep)
 {
     m->tags = keep;
+}
+
+void PDFLibrary::setMergeShape(const MergeShape& shape)
+{
+    m->shape = shape;
 }
 
 void PDFLibrary::setBookmarkMode(BookmarkMode mode)

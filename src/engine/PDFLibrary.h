@@ -3,6 +3,7 @@
 #include "engine/BookmarkMode.h"
 #include "engine/EngineError.h"
 #include "engine/structure/BookmarkLevels.h"
+#include "engine/structure/PageOrder.h"
 
 #include <QString>
 #include <cstdint>
@@ -86,9 +87,11 @@ public:
 
     // Appends a path to the named list, creating the list if needed. The entry opens with
     // `password` ("" = none) when the list is merged; it is held in memory only. It gives the
-    // pages of `pageList` (read as PickPages reads one; "" = every page).
+    // pages of `pageList` (read as PickPages reads one; "" = every page), in reverse order with
+    // `reverse`, each turned by `rotate` degrees (a multiple of 90) beyond its own turn.
     bool AppendToPathList(const QString& listName, const QString& path,
-                          const QString& password = QString(), const QString& pageList = QString());
+                          const QString& password = QString(), const QString& pageList = QString(),
+                          int rotate = 0, bool reverse = false);
 
     // Joins the listed files in order into one PDF at `outputPath`. Returns how many entries,
     // from the first, were joined before one failed; the list length means success. Each
@@ -99,7 +102,13 @@ public:
     // output itself cannot be written, returns 0 with WriteFailed; any other failure without an
     // input to blame returns 0 with its code. An empty list returns 0 with EmptySelection. Works
     // for thousands of inputs whatever the open-file limit. Progress reports (inputs done, total).
+    // An entry whose turn is not a multiple of 90 fails at its index with BadArgument. The
+    // pages are laid out as setMergeShape last said.
     int32_t MergePathList(const QString& listName, const QString& outputPath);
+
+    // How merges lay pages out: interleaved, odd inputs padded, contents pages first. The
+    // default joins the inputs one after another.
+    void setMergeShape(const MergeShape& shape);
 
     // Returns the path stored at `index` (from 1) of the named list, or "" when out of range.
     QString PathListEntry(const QString& listName, int32_t index);

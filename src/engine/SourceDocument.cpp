@@ -108,13 +108,14 @@ QPDFObjectHandle plainLabel(QPDFObjectHandle label)
 }
 
 void appendLabels(SourceDocument& source, const std::vector<int32_t>& indices, int32_t at,
-                  std::vector<QPDFObjectHandle>& nums)
+                  std::vector<QPDFObjectHandle>& nums, int32_t unlabelledFirst)
 {
     if (indices.empty())
         return;
     if (!source.hasPageLabels()) {
         nums.push_back(QPDFObjectHandle::newInteger(at));
-        nums.push_back(QPDFObjectHandle::parse("<< /S /D /St 1 >>"));
+        nums.push_back(
+            QPDFObjectHandle::parse("<< /S /D /St " + std::to_string(unlabelledFirst) + " >>"));
         return;
     }
     auto& labels = source.labelHelper();

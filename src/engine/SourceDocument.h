@@ -42,9 +42,10 @@ QPDFObjectHandle plainLabel(QPDFObjectHandle label);
 
 class SourceDocument;
 // Appends to `nums` the page-label entries of the source pages `indices` placed at output
-// pages from `at` on, as plain values. A source without labels numbers its pages from 1.
+// pages from `at` on, as plain values. A source without labels numbers its pages from
+// `unlabelledFirst`.
 void appendLabels(SourceDocument& source, const std::vector<int32_t>& indices, int32_t at,
-                  std::vector<QPDFObjectHandle>& nums);
+                  std::vector<QPDFObjectHandle>& nums, int32_t unlabelledFirst = 1);
 
 // A parsed input file with everything worth doing once per file: the page-tree walk, the
 // form helper, the check whether pages share resources. Outputs copy pages from it; its

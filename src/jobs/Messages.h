@@ -67,6 +67,9 @@ inline const char* const kMsgRemoveRow = "Please remove it from the list.";
 inline const char* const kMsgRowPagesNotValid = "This page list is not valid: ";
 inline const char* const kMsgRowPagesSelectNothing = "This page list names no page of the file: ";
 
+// The heading of a merge's contents page, and its bookmark.
+inline const char* const kMsgContentsTitle = "Contents";
+
 // The window.
 inline const char* const kMsgEngineUnavailable =
     "The PDF engine could not be started, so splitting and merging are not available.\n"

@@ -22,6 +22,19 @@ struct FileDialogRequest
     QString defaultSuffix; // appended to a typed name without extension; "" = none
 };
 
+// The choices of the "Merge options" window.
+struct MergeChoices
+{
+    bool interleave = false; // one page of each file in turn
+    bool padOdd = false;     // a blank page after each file with an odd page count
+    bool contents = false;   // a contents page first
+
+    bool operator==(const MergeChoices& o) const
+    {
+        return interleave == o.interleave && padOdd == o.padOdd && contents == o.contents;
+    }
+};
+
 // What a job (password check, split, merge) asks of the person in front of it: it tells them
 // something and waits, or asks for a text or a file. The window answers with real dialogs, the
 // terminal from its command line, tests from a script. Each call waits for its answer; all are
@@ -61,6 +74,15 @@ public:
     // Shows a file dialog. Returns the chosen full paths with native separators, all in one
     // folder; an empty list means the user cancelled or the dialog failed.
     virtual QStringList fileDialog(const FileDialogRequest& request) = 0;
+
+    // Shows the modal "Merge options" window holding `choices`. Returns false on Cancel
+    // (`choices` unchanged), true on OK with `choices` holding the answer. Where no window can
+    // be shown (a terminal), it answers Cancel.
+    virtual bool mergeOptions(MergeChoices& choices)
+    {
+        (void)choices;
+        return false;
+    }
 };
 
 } // namespace paginor

@@ -72,8 +72,14 @@ MergeResult MergeJob::CmdMerge_Click()
         outcome.output = output;
         return outcome;
     }
+    MergeLayout layout;
+    layout.shape = m_shape;
+    for (int i = 0; i < m_list.rowCount(); ++i) {
+        layout.rotations << m_list.row(i).rotation;
+        layout.reverses << m_list.row(i).reverse;
+    }
     return joinWhileBusy(m_engine, m_seam, m_list.fullPaths(), output, passwords,
-                         m_list.pageLists());
+                         m_list.pageLists(), layout);
 }
 
 bool MergeJob::pageListsHold(const QStringList* passwords)
@@ -127,16 +133,19 @@ bool MergeJob::IsListedFile(const QString& path) const
 
 MergeResult MergeJob::merge(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
                             const QString& output, const QStringList& passwords,
-                            const QStringList& pageLists)
+                            const QStringList& pageLists, const MergeLayout& layout)
 {
     BusyGuard busy(seam.feedback, QString(), 1);
-    return joinWhileBusy(engine, seam, paths, output, passwords, pageLists);
+    return joinWhileBusy(engine, seam, paths, output, passwords, pageLists, layout);
 }
 
 MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
                                     const QString& output, const QStringList& passwords,
-                                    const QStringList& pageLists)
+                                    const QStringList& pageLists, const MergeLayout& layout)
 {
+    MergeShape shape = layout.shape;
+    shape.contentsTitle = QString::fromLatin1(kMsgContentsTitle).toStdString();
+    engine.setMergeShape(shape);
     MergeResult outcome;
     outcome.output = output;
 
@@ -145,7 +154,8 @@ MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStr
     bool unlocked = false;
     for (int i = 0; i < n; ++i) {
         engine.AppendToPathList(kListName, paths.at(i), passwords.value(i),
-                                pageLists.value(i).trimmed());
+                                pageLists.value(i).trimmed(), layout.rotations.value(i),
+                                layout.reverses.value(i));
         unlocked = unlocked || !passwords.value(i).isEmpty();
     }
     seam.feedback.setProgress(70);

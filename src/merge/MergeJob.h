@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/structure/PageOrder.h"
 #include "jobs/JobSeam.h"
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <cstdint>
 
 namespace paginor {
@@ -29,6 +31,15 @@ struct MergeResult
     QString output; // the chosen output path ("" unless one was chosen)
 };
 
+// How a merge lays its rows' pages out: the shape of the whole, and each row's turn and order
+// (missing = 0 and in order).
+struct MergeLayout
+{
+    MergeShape shape;
+    QVector<int> rotations;
+    QVector<bool> reverses;
+};
+
 // The "&Merge" command: joins the merge list's files, in list order, into one new file that
 // the user names. It reaches the user only through its JobSeam and leaves the list unchanged.
 class MergeJob
@@ -46,6 +57,11 @@ public:
     // list, as merge() does.
     MergeResult CmdMerge_Click();
 
+    // How the rows' pages are laid out: interleaved, padded, with contents pages. Each row's
+    // turn and order come from the row itself.
+    void setShape(const MergeShape& shape) { m_shape = shape; }
+    const MergeShape& shape() const { return m_shape; }
+
     // Passwords tried on every protected row before the user is asked.
     void setKnownPasswords(const QStringList& passwords) { m_knownPasswords = passwords; }
 
@@ -58,13 +74,14 @@ public:
     // written (kMsgCanNotWritePdf, without blaming any input). Path i opens with `passwords` i
     // (missing or "" = none); the output is not encrypted, and when any input needed a password
     // the success message says so. Path i gives the pages of `pageLists` i (missing or "" =
-    // every page). The engine's list "TmpList" holds `paths` afterwards. The
-    // output appears only when every file was joined; an existing file there is replaced then
-    // and left intact otherwise. The window, the benchmark and the
-    // command line all merge through this.
+    // every page), turned and ordered as `layout` says, the whole laid out in its shape (the
+    // contents heading is always kMsgContentsTitle). The engine's list "TmpList" holds `paths`
+    // afterwards. The output appears only when every file was joined; an existing file there is
+    // replaced then and left intact otherwise. The window, the benchmark and the command line all
+    // merge through this.
     static MergeResult merge(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
                              const QString& output, const QStringList& passwords = {},
-                             const QStringList& pageLists = {});
+                             const QStringList& pageLists = {}, const MergeLayout& layout = {});
 
     // The failure message when `joined` of the files in "TmpList" were joined.
     static QString failureText(PDFLibrary& engine, int joined);
@@ -79,7 +96,7 @@ private:
     // merge() once the busy state has been entered.
     static MergeResult joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStringList& paths,
                                      const QString& output, const QStringList& passwords,
-                                     const QStringList& pageLists);
+                                     const QStringList& pageLists, const MergeLayout& layout);
     // False, after saying which row, when a row's page list is malformed or, with the rows'
     // `passwords`, names none of its file's pages.
     bool pageListsHold(const QStringList* passwords);
@@ -89,6 +106,7 @@ private:
     JobSeam m_seam;
     MergeList& m_list;
     QStringList m_knownPasswords;
+    MergeShape m_shape;
 };
 
 } // namespace paginor

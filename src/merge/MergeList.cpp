@@ -283,6 +283,26 @@ void MergeList::setPageList(int index, const QString& pageList)
     Q_EMIT rowsChanged(index, index);
 }
 
+bool MergeList::setRotation(int index, int degrees)
+{
+    if (index < 0 || index >= rowCount() || degrees % 90 != 0)
+        return false;
+    const int turn = (degrees % 360 + 360) % 360;
+    if (m_rows[index].rotation != turn) {
+        m_rows[index].rotation = turn;
+        Q_EMIT rowsChanged(index, index);
+    }
+    return true;
+}
+
+void MergeList::setReverse(int index, bool reverse)
+{
+    if (index < 0 || index >= rowCount() || m_rows[index].reverse == reverse)
+        return;
+    m_rows[index].reverse = reverse;
+    Q_EMIT rowsChanged(index, index);
+}
+
 int MergeList::rowOfKey(int key) const
 {
     for (int i = 0; i < rowCount(); ++i)

@@ -19,11 +19,13 @@ struct Session;
 // path is not kept; it is rebuilt from `path` and `fileName`.
 struct MergeRow
 {
-    QString number;   // "No.": the position as "001", ..., "999", "1000"
-    QString fileName; // "File Name"
-    QString path;     // "Path": the folder without a trailing separator ("" for "/a.pdf")
-    QString sizeText; // "File Size": "1,234 KB"
-    QString pageList; // "Pages": the pages this file gives, as a page list; "" = every page
+    QString number;       // "No.": the position as "001", ..., "999", "1000"
+    QString fileName;     // "File Name"
+    QString path;         // "Path": the folder without a trailing separator ("" for "/a.pdf")
+    QString sizeText;     // "File Size": "1,234 KB"
+    QString pageList;     // "Pages": the pages this file gives, as a page list; "" = every page
+    int rotation = 0;     // 0, 90, 180 or 270: added to each page's own turn
+    bool reverse = false; // its pages taken last to first, after the page list
     bool selected = false;
     RowCheck check; // moves with the file
     RowLock lock;   // moves with the file
@@ -85,6 +87,13 @@ public:
     void setPageList(int index, const QString& pageList);
     // The page lists of all rows, in order.
     QStringList pageLists() const;
+    // Sets row `index`'s turn; any multiple of 90 is kept as 0, 90, 180 or 270. Returns false,
+    // changing nothing, for another angle or a row that does not exist. Signals rowsChanged
+    // when it changed.
+    bool setRotation(int index, int degrees);
+    // Sets whether row `index` gives its pages in reverse order; signals rowsChanged when it
+    // changed.
+    void setReverse(int index, bool reverse);
     // The position of the row with this key, or -1 when it is gone.
     int rowOfKey(int key) const;
 

@@ -2,8 +2,10 @@
 
 #include "jobs/JobSeam.h"
 #include "merge/DroppedFiles.h"
+#include "settings/SettingsStore.h"
 #include "ui/LockIcon.h"
 #include "ui/MergeListView.h"
+#include "ui/MergeRowMenu.h"
 #include "ui/MergeRowPages.h"
 
 #include <QEventLoop>
@@ -32,6 +34,32 @@ QPushButton* button(const QString& caption, const char* name)
     b->setMinimumWidth(80);
     b->setAutoDefault(true); // Enter presses the focused button, as Space does
     return b;
+}
+
+// The settings that remember the merge options window's choices.
+const char* const kInterleaveSetting = "MergeInterleave";
+const char* const kPadOddSetting = "MergePadOdd";
+const char* const kContentsSetting = "MergeContents";
+
+MergeChoices rememberedChoices()
+{
+    auto on = [](const char* name) {
+        return ReadSetting(QString::fromLatin1(name)) == "1";
+    };
+    MergeChoices choices;
+    choices.interleave = on(kInterleaveSetting);
+    choices.padOdd = on(kPadOddSetting);
+    choices.contents = on(kContentsSetting);
+    return choices;
+}
+
+MergeShape shapeOf(const MergeChoices& choices)
+{
+    MergeShape shape;
+    shape.interleave = choices.interleave;
+    shape.padOdd = choices.padOdd;
+    shape.contents = choices.contents;
+    return shape;
 }
 
 } // namespace
@@ -63,11 +91,14 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     LvPDF->setSelectionBehavior(QAbstractItemView::SelectRows);
     LvPDF->setMinimumSize(hundredthsMmToPixels(14367) - 40, 200);
     m_pages = new MergeRowPages(m_list, LvPDF);
+    m_menu = new MergeRowMenu(m_list, LvPDF);
+    m_job.setShape(shapeOf(rememberedChoices()));
 
     CmdAdd = button(tr("&Add"), "CmdAdd");
     CmdRemove = button(tr("&Remove"), "CmdRemove");
     CmdUp = button(tr("&Up"), "CmdUp");
     CmdDown = button(tr("&Down"), "CmdDown");
+    CmdOptions = button(tr("&Options..."), "CmdOptions");
     CmdMerge = button(tr("&Merge"), "CmdMerge");
     CmdExit2 = button(tr("&Exit"), "CmdExit2");
 
@@ -91,6 +122,7 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(ProgressBar1, 1);
     bottom->addStretch(0);
+    bottom->addWidget(CmdOptions);
     bottom->addWidget(CmdMerge);
     bottom->addWidget(CmdExit2);
 
@@ -109,6 +141,7 @@ MergePanel::MergePanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     connect(CmdRemove, &QPushButton::clicked, this, &MergePanel::CmdRemove_Click);
     connect(CmdUp, &QPushButton::clicked, this, &MergePanel::CmdUp_Click);
     connect(CmdDown, &QPushButton::clicked, this, &MergePanel::CmdDown_Click);
+    connect(CmdOptions, &QPushButton::clicked, this, &MergePanel::CmdOptions_Click);
     connect(CmdMerge, &QPushButton::clicked, this, &MergePanel::CmdMerge_Click);
     connect(CmdExit2, &QPushButton::clicked, this, &MergePanel::exitClicked);
 
@@ -171,6 +204,20 @@ void MergePanel::CmdDown_Click()
     takeSelection();
     m_list.MoveSelectedDown();
     LvPDF->setFocus();
+}
+
+void MergePanel::CmdOptions_Click()
+{
+    MergeChoices choices = rememberedChoices();
+    if (!m_seam.questions.mergeOptions(choices))
+        return;
+    auto flag = [](bool on) {
+        return on ? QStringLiteral("1") : QStringLiteral("0");
+    };
+    WriteSetting(QString::fromLatin1(kInterleaveSetting), flag(choices.interleave));
+    WriteSetting(QString::fromLatin1(kPadOddSetting), flag(choices.padOdd));
+    WriteSetting(QString::fromLatin1(kContentsSetting), flag(choices.contents));
+    m_job.setShape(shapeOf(choices));
 }
 
 void MergePanel::CmdMerge_Click()

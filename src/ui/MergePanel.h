@@ -16,6 +16,7 @@ class QTreeWidgetItem;
 namespace paginor {
 
 class MergeListView;
+class MergeRowMenu;
 class MergeRowPages;
 class PDFLibrary;
 struct Session;
@@ -41,6 +42,9 @@ public:
     // The first-page pictures, the "Pages" column and the rows' page windows.
     MergeRowPages* rowPages() const { return m_pages; }
 
+    // The rows' context menu: their turn and order.
+    MergeRowMenu* rowMenu() const { return m_menu; }
+
     // LvPDF as the view that takes drops.
     MergeListView* listView() const;
     // Decides whether drops are taken now (by default: while no merge runs here).
@@ -52,6 +56,7 @@ public:
     QPushButton* CmdRemove = nullptr;
     QPushButton* CmdUp = nullptr;
     QPushButton* CmdDown = nullptr;
+    QPushButton* CmdOptions = nullptr; // "&Options...": the merge options window
     QPushButton* CmdMerge = nullptr;
     QPushButton* CmdExit2 = nullptr;
     QProgressBar* ProgressBar1 = nullptr; // hidden unless a merge runs
@@ -65,6 +70,9 @@ public Q_SLOTS:
     // also when nothing moved.
     void CmdUp_Click();
     void CmdDown_Click();
+    // Shows the merge options window with the remembered choices; OK remembers the new ones
+    // in the settings, and the next merge lays its pages out so.
+    void CmdOptions_Click();
     // Joins the listed files into one chosen output file; returns when it has ended. The checks
     // of rows added a moment ago, or whose files changed since, are waited for first (busy).
     void CmdMerge_Click();
@@ -102,6 +110,7 @@ private:
     JobSeam m_seam;
     MergeFileChecker m_checker;
     MergeRowPages* m_pages = nullptr;
+    MergeRowMenu* m_menu = nullptr;
 };
 
 } // namespace paginor

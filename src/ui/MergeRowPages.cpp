@@ -1,6 +1,7 @@
 #include "ui/MergeRowPages.h"
 
 #include "merge/MergeList.h"
+#include "ui/MergeRowMenu.h"
 #include "ui/PagesWindow.h"
 
 #include <QLineEdit>
@@ -40,6 +41,8 @@ void MergeRowPages::showRow(int row, QTreeWidgetItem* item)
     const QSignalBlocker quiet(m_view);
     item->setFlags(item->flags() | Qt::ItemIsEditable);
     item->setText(kPagesColumn, r.pageList);
+    item->setData(kPagesColumn, MergeRowPages::kMarksRole,
+                  MergeRowMenu::marks(r.rotation, r.reverse));
     if (const FirstPageThumbnails::Result* got = m_pictures.result(path)) {
         QPixmap picture = QPixmap::fromImage(got->picture);
         picture.setDevicePixelRatio(2);
@@ -101,10 +104,15 @@ void PagesColumnDelegate::initStyleOption(QStyleOptionViewItem* option,
                                           const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (!option->text.isEmpty())
+    // The row's turn and order follow its pages, as in "1-3 · reversed · turned 90°".
+    const QStringList marks = index.data(MergeRowPages::kMarksRole).toStringList();
+    if (!option->text.isEmpty()) {
+        option->text = QStringList(QStringList{option->text} + marks).join(QStringLiteral(" · "));
         return;
+    }
     const int count = index.data(kCountRole).toInt();
     option->text = count > 0 ? tr("all %1 pages").arg(count) : tr("all pages");
+    option->text = QStringList(QStringList{option->text} + marks).join(QStringLiteral(" · "));
     option->palette.setColor(QPalette::Text, option->palette.color(QPalette::PlaceholderText));
 }
 

@@ -24,6 +24,8 @@ class MergeRowPages : public QObject
 public:
     static constexpr int kPagesColumn = 4;
     static constexpr int kPictureColumn = 0;
+    // The "Pages" column's data role holding the row's marks (MergeRowMenu::marks).
+    static constexpr int kMarksRole = Qt::UserRole + 2;
 
     MergeRowPages(MergeList& list, QTreeWidget* view,
                   FirstPageThumbnails::SourceMaker maker = makeQtPdfSource);

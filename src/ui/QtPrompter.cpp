@@ -1,5 +1,7 @@
 #include "ui/QtPrompter.h"
 
+#include "ui/MergeOptionsWindow.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -46,6 +48,16 @@ bool QtPrompter::inputBox(const QString& prompt, const QString& title, QString& 
     if (ok)
         text = answer;
     return ok;
+}
+
+bool QtPrompter::mergeOptions(MergeChoices& choices)
+{
+    MergeOptionsWindow window(m_owner);
+    window.setChoices(choices);
+    if (window.exec() != QDialog::Accepted)
+        return false;
+    choices = window.choices();
+    return true;
 }
 
 QStringList QtPrompter::fileDialog(const FileDialogRequest& request)

@@ -17,6 +17,7 @@ public:
                   Buttons buttons = Buttons::Ok) override;
     bool inputBox(const QString& prompt, const QString& title, QString& text) override;
     QStringList fileDialog(const FileDialogRequest& request) override;
+    bool mergeOptions(MergeChoices& choices) override;
 
 private:
     QWidget* m_owner;

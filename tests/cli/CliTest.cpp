@@ -192,6 +192,12 @@ TEST_F(CliTest, MergeJoinsInOrderAndReplacesAnExistingOutput)
     for (int page : {5, 1, 2})
         expected.push_back(pages.at(size_t(page - 1)));
     EXPECT_EQ(pageContents(out), expected);
+    // Interleaved, the second input's pages reversed after its list.
+    const CliRun shaped =
+        cli({"merge", "--interleave", "--reverse", "2", out, other, source, "--pages", "2=1-2"});
+    ASSERT_EQ(shaped.status, 0) << shaped.err.toStdString();
+    expected = {pageContents(other).at(0), pages.at(1), pageContents(other).at(1), pages.at(0)};
+    EXPECT_EQ(pageContents(out), expected);
     const CliRun bad = cli({"merge", "--pages", "2=1,x", out, other, source});
     EXPECT_EQ(bad.status, 1);
     EXPECT_TRUE(bad.err.contains("This page list is not valid: x")) << bad.err.toStdString();
@@ -460,6 +466,16 @@ TEST(CliUsage, EachUsageErrorNamesItsProblemOnOneLine)
         {{"merge", "--pages", "1=1", "--pages", "1=2", "o.pdf", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: --pages takes N=LIST, once per input N, not 1=2"},
+        {{"merge", "--rotate", "2=45", "o.pdf", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --rotate takes N=ANGLE, once per input N, with ANGLE a multiple of 90, "
+         "not 2=45"},
+        {{"merge", "--rotate", "3=90", "o.pdf", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --rotate names input 3, but there are 2"},
+        {{"merge", "--reverse", "2", "--reverse", "4", "o.pdf", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --reverse names input 4, but there are 2"},
         {{"outline"}, 2, "paginor-cli: outline needs SOURCE"},
         {{"outline", "a.pdf", "b.pdf"}, 2, "paginor-cli: outline needs SOURCE"},
         // The keep policy with or without "=", and the old spelling of a split at bookmarks,

@@ -45,6 +45,24 @@ bool FakeInteraction::inputBox(const QString& prompt, const QString& title, QStr
     return true;
 }
 
+bool FakeInteraction::mergeOptions(MergeChoices& choices)
+{
+    Call c;
+    c.kind = "options";
+    c.choices = choices;
+    calls.push_back(c);
+    if (onModal)
+        onModal(c);
+    if (options.empty())
+        ++unscripted;
+    const std::optional<MergeChoices> answer = options.empty() ? std::nullopt : options.front();
+    if (!options.empty())
+        options.pop_front();
+    if (answer)
+        choices = *answer;
+    return answer.has_value();
+}
+
 QStringList FakeInteraction::fileDialog(const FileDialogRequest& request)
 {
     Call c;

@@ -21,7 +21,8 @@ class FakeInteraction : public UserQuestions, public JobFeedback
 public:
     struct Call
     {
-        QString kind; // "message", "input", "dialog", "status", "busy", "wait", "progress", "yield"
+        // "message", "input", "dialog", "options", "status", "busy", "wait", "progress", "yield"
+        QString kind;
         QString text; // message text, input prompt, status text, dialog filter name
         QString title;
         Icon icon = Icon::Information;
@@ -29,19 +30,22 @@ public:
         FileDialogRequest dialog; // for "dialog"
         QString prefill;          // for "input": the text already in the box
         int value = 0;            // busy/wait: 0 or 1; progress: the value
+        MergeChoices choices;     // for "options": what the window showed
     };
 
     std::vector<Call> calls;
-    std::deque<Reply> replies;                 // message answers
-    std::deque<std::optional<QString>> inputs; // input-box answers; nullopt = Cancel
-    std::deque<QStringList> dialogs;           // file-dialog answers; empty = Cancel
-    std::function<void()> onYield;             // runs inside every yield()
-    std::function<void(const Call&)> onModal;  // runs inside every message, input, dialog
+    std::deque<Reply> replies;                       // message answers
+    std::deque<std::optional<QString>> inputs;       // input-box answers; nullopt = Cancel
+    std::deque<QStringList> dialogs;                 // file-dialog answers; empty = Cancel
+    std::deque<std::optional<MergeChoices>> options; // merge-options answers; nullopt = Cancel
+    std::function<void()> onYield;                   // runs inside every yield()
+    std::function<void(const Call&)> onModal;        // runs inside every message, input, dialog
     int unscripted = 0;
 
     Reply message(const QString& text, Icon icon, const QString& title, Buttons buttons) override;
     bool inputBox(const QString& prompt, const QString& title, QString& text) override;
     QStringList fileDialog(const FileDialogRequest& request) override;
+    bool mergeOptions(MergeChoices& choices) override;
     void setStatus(const QString& text) override;
     void setBusy(bool busy) override;
     void setWaitCursor(bool wait) override;

@@ -1,21 +1,29 @@
 #include "ui/MergePanel.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/Session.h"
+#include "settings/SettingsStore.h"
 #include "support/FakeInteraction.h"
 #include "support/PdfFactory.h"
 #include "ui/LockIcon.h"
+#include "ui/MergeOptionsWindow.h"
+#include "ui/MergeRowMenu.h"
+#include "ui/MergeRowPages.h"
+#include "ui/UiTestEnvironment.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <qpdf/QPDF.hh>
 
 namespace paginor::test {
 namespace {
@@ -71,6 +79,7 @@ protected:
         }
     }
 
+    FreshSettings settings;
     TempDir dir;
     Session session;
     FakeInteraction ui;
@@ -277,6 +286,58 @@ TEST_F(MergePanelTest, RowsAreCheckedWhenAddedAndMergeRefusesAnUnusableOne)
               "PDF file has been successfully merged.");
     EXPECT_EQ(pageContents(dir.path("out.pdf")).size(), 9u);
     EXPECT_TRUE(ui.idle());
+}
+
+TEST_F(MergePanelTest, OptionsWindowAndRowMenusLayThePagesOut)
+{
+    // The window shows what it holds and gives back what was ticked.
+    MergeOptionsWindow window;
+    window.setChoices({false, true, false});
+    window.CheckContents->click();
+    EXPECT_EQ(window.choices(), (MergeChoices{false, true, true}));
+
+    // "&Options..." asks through the seam with the remembered choices; Cancel keeps them.
+    ui.options = {MergeChoices{true, false, false}, std::nullopt};
+    panel.CmdOptions->click();
+    panel.CmdOptions->click();
+    const auto asked = ui.callsOf("options");
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].choices, MergeChoices());
+    EXPECT_EQ(asked[1].choices, (MergeChoices{true, false, false}));
+    EXPECT_EQ(ReadSetting("MergeInterleave"), "1");
+    ui.options = {std::nullopt};
+    MergePanel again{engine, session, ui};
+    again.CmdOptions->click();
+    EXPECT_EQ(ui.callsOf("options").back().choices, (MergeChoices{true, false, false}));
+
+    // Row menus: the second file reversed, the first turned; each row shows its marks.
+    makePdf(dir.path("a.pdf"), {3, "a"});
+    makePdf(dir.path("b.pdf"), {2, "b"});
+    add({"a.pdf", "b.pdf"});
+    QTest::qWait(100);
+    auto act = [&](int row, const char* action) {
+        std::unique_ptr<QMenu> menu(panel.rowMenu()->menuFor(row));
+        menu->findChild<QAction*>(action)->trigger();
+    };
+    act(1, "ActionReverse");
+    act(0, "ActionTurn90");
+    EXPECT_EQ(view().topLevelItem(0)->data(MergeRowPages::kPagesColumn, MergeRowPages::kMarksRole),
+              QStringList{"turned 90°"});
+    EXPECT_EQ(view().topLevelItem(1)->data(MergeRowPages::kPagesColumn, MergeRowPages::kMarksRole),
+              QStringList{"reversed"});
+
+    ui.dialogs.push_back({dir.path("out.pdf")});
+    panel.CmdMerge->click();
+    std::vector<std::string> texts;
+    for (const std::string& content : pageContents(dir.path("out.pdf")))
+        texts.push_back(content.substr(content.find('(') + 1, 8));
+    EXPECT_EQ(texts, (std::vector<std::string>{"a page 1", "b page 2", "a page 2", "b page 1",
+                                               "a page 3"}));
+    QPDF out;
+    out.processFile(QFile::encodeName(dir.path("out.pdf")).constData());
+    std::vector<QPDFObjectHandle> outPages = out.getAllPages();
+    EXPECT_EQ(outPages.at(0).getKey("/Rotate").getIntValue(), 90);
+    EXPECT_FALSE(outPages.at(1).hasKey("/Rotate"));
 }
 
 } // namespace paginor::test

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <numeric>
 #include <unordered_set>
 
 namespace paginor {
@@ -17,15 +18,20 @@ constexpr size_t kNamesPerLeaf = 64;
 // The per-file entry's title: the document title, else the file name without ".pdf".
 QPDFObjectHandle fileTitle(const SourceDocument& source, const StructureIndex& index)
 {
-    if (!index.title().empty())
-        return QPDFObjectHandle::newUnicodeString(index.title());
-    QString name = QFileInfo(QFile::decodeName(source.path().c_str())).fileName();
-    if (name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        name.chop(4);
-    return QPDFObjectHandle::newUnicodeString(name.toStdString());
+    return QPDFObjectHandle::newUnicodeString(inputTitle(index.title(), source.path()));
 }
 
 } // namespace
+
+std::string inputTitle(const std::string& title, const std::string& path)
+{
+    if (!QString::fromStdString(title).trimmed().isEmpty())
+        return title;
+    QString name = QFileInfo(QFile::decodeName(path.c_str())).fileName();
+    if (name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        name.chop(4);
+    return name.toStdString();
+}
 
 StructurePlan::StructurePlan(BookmarkMode mode, bool tags)
     : m_mode(mode), m_tags(tags, mode == BookmarkMode::PerFile)
@@ -35,17 +41,36 @@ StructurePlan::StructurePlan(BookmarkMode mode, bool tags)
 int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
                               int32_t at)
 {
+    std::vector<int32_t> positions(indices.size());
+    std::iota(positions.begin(), positions.end(), at);
+    return addSegment(source, indices, positions);
+}
+
+void StructurePlan::addContentsBookmark(const std::string& title, int32_t outPage)
+{
+    if (m_mode == BookmarkMode::None)
+        return;
+    OutlineNode node;
+    node.title = QPDFObjectHandle::newUnicodeString(title);
+    node.outPage = outPage;
+    node.view = "/Fit";
+    m_nodes.push_back(node);
+}
+
+int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
+                              const std::vector<int32_t>& positions)
+{
     Segment segment;
     segment.index = &source.structure();
     if (segment.index->copies())
         m_copies.push_back(segment.index->copies());
     for (size_t k = 0; k < indices.size(); ++k)
-        segment.pages.emplace(indices[k], at + int32_t(k));
-    addNames(segment, indices, at);
+        segment.pages.emplace(indices[k], positions[k]);
+    addNames(segment, indices, positions);
     if (m_mode != BookmarkMode::None)
-        addBookmarks(segment, source, at);
+        addBookmarks(segment, source, positions.empty() ? 0 : positions.front());
     static const TagTree untagged;
-    m_tags.addSegment(m_tags.keeps() ? source.tags() : untagged, indices, at,
+    m_tags.addSegment(m_tags.keeps() ? source.tags() : untagged, indices, positions,
                       fileTitle(source, *segment.index));
     m_segments.push_back(std::move(segment));
     return int(m_segments.size()) - 1;
@@ -76,22 +101,23 @@ std::string StructurePlan::uniqueName(const std::string& key)
     }
 }
 
-void StructurePlan::addNames(Segment& segment, const std::vector<int32_t>& indices, int32_t at)
+void StructurePlan::addNames(Segment& segment, const std::vector<int32_t>& indices,
+                             const std::vector<int32_t>& positions)
 {
     const auto& dests = segment.index->dests();
     for (size_t k = 0; k < indices.size(); ++k) {
-        if (segment.pages[indices[k]] != at + int32_t(k))
+        if (segment.pages[indices[k]] != positions[k])
             continue; // a page taken again: its destinations lead to the first copy
         for (int32_t d : segment.index->destsOn(indices[k])) {
             const auto& dest = dests[size_t(d)];
             const std::string name = uniqueName(dest.key);
             segment.names.emplace(std::make_pair(dest.isName, dest.key), name);
-            m_names.push_back({name, at + int32_t(k), dest.target.view});
+            m_names.push_back({name, positions[k], dest.target.view});
         }
     }
 }
 
-void StructurePlan::addBookmarks(const Segment& segment, SourceDocument& source, int32_t at)
+void StructurePlan::addBookmarks(const Segment& segment, SourceDocument& source, int32_t first)
 {
     const auto& index = *segment.index;
     const auto& marks = index.bookmarks();
@@ -100,7 +126,7 @@ void StructurePlan::addBookmarks(const Segment& segment, SourceDocument& source,
         OutlineNode file;
         file.title = fileTitle(source, index);
         file.open = true;
-        file.outPage = at;
+        file.outPage = first;
         file.view = "/Fit";
         m_nodes.push_back(file);
         top = int32_t(m_nodes.size()) - 1;

@@ -23,6 +23,10 @@ class SourceDocument;
 // otherwise, so that a reader still shows the name as text.
 std::string numberedName(const std::string& key, int n);
 
+// The title a merge gives an input: `title` (UTF-8) unless blank, else the file name of `path`
+// without ".pdf".
+std::string inputTitle(const std::string& title, const std::string& path);
+
 // What becomes of one link annotation in an output.
 struct LinkFix
 {
@@ -104,6 +108,13 @@ public:
     // pages from `at` on. Call before the segment's links are asked about. Returns the
     // segment's number for link(). The source must stay open while its links are asked about.
     int addSegment(SourceDocument& source, const std::vector<int32_t>& indices, int32_t at);
+    // The same with page `indices[k]` placed at output page `positions[k]`, in any order.
+    int addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
+                   const std::vector<int32_t>& positions);
+
+    // A top bookmark `title` (UTF-8) leading to output page `outPage`, before every other;
+    // none when bookmarks are dropped. Call before the first segment.
+    void addContentsBookmark(const std::string& title, int32_t outPage);
 
     // What to do with the annotation `annot` (a dictionary read from the source) of a page in
     // segment `segment`. Never throws; an unreadable link is dropped.
@@ -128,8 +139,9 @@ private:
     };
 
     std::string uniqueName(const std::string& key);
-    void addNames(Segment& segment, const std::vector<int32_t>& indices, int32_t at);
-    void addBookmarks(const Segment& segment, SourceDocument& source, int32_t at);
+    void addNames(Segment& segment, const std::vector<int32_t>& indices,
+                  const std::vector<int32_t>& positions);
+    void addBookmarks(const Segment& segment, SourceDocument& source, int32_t first);
 
     BookmarkMode m_mode;
     TagPlan m_tags;

@@ -9,12 +9,14 @@ namespace paginor {
 
 TagPlan::TagPlan(bool keep, bool parts) : m_keep(keep), m_parts(parts) {}
 
-int TagPlan::addSegment(const TagTree& tree, const std::vector<int32_t>& indices, int32_t at,
-                        QPDFObjectHandle title)
+int TagPlan::addSegment(const TagTree& tree, const std::vector<int32_t>& indices,
+                        const std::vector<int32_t>& positions, QPDFObjectHandle title)
 {
     Segment segment;
     segment.title = title;
-    m_pageKeys.resize(size_t(at) + indices.size(), -1);
+    for (int32_t position : positions)
+        if (size_t(position) >= m_pageKeys.size())
+            m_pageKeys.resize(size_t(position) + 1, -1);
     const int number = int(m_segments.size());
     if (!m_keep || !tree.tagged()) {
         m_allMarked = m_allMarked && indices.empty();
@@ -32,7 +34,7 @@ int TagPlan::addSegment(const TagTree& tree, const std::vector<int32_t>& indices
             m_allMarked = false; // a page taken again: its content is owned by its first copy
             continue;
         }
-        segment.pages.emplace(page, at + int32_t(k));
+        segment.pages.emplace(page, positions[k]);
         owned.push_back(page);
         for (int32_t e : tree.onPage(page))
             for (int32_t up = e; up >= 0 && kept.insert(up).second;)

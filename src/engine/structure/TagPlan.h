@@ -30,10 +30,10 @@ public:
     TagPlan(bool keep, bool parts);
 
     // Adds the next segment of the output: the pages `indices` of the source whose tree is
-    // `tree`, placed at output pages from `at` on. `title` names the segment's /Part. The tree
-    // must outlive the plan. Returns the segment's number.
-    int addSegment(const TagTree& tree, const std::vector<int32_t>& indices, int32_t at,
-                   QPDFObjectHandle title);
+    // `tree`, page `indices[k]` placed at output page `positions[k]`. `title` names the
+    // segment's /Part. The tree must outlive the plan. Returns the segment's number.
+    int addSegment(const TagTree& tree, const std::vector<int32_t>& indices,
+                   const std::vector<int32_t>& positions, QPDFObjectHandle title);
 
     // The /StructParents value of output page `outPage`; -1 when the page has no key.
     int pageKey(int32_t outPage) const;

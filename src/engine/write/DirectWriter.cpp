@@ -1,5 +1,7 @@
 #include "engine/write/DirectWriter.h"
 
+#include "engine/structure/OutputLabels.h"
+#include "engine/write/ContentsText.h"
 #include "engine/write/PdfText.h"
 #include "engine/write/StructureText.h"
 
@@ -7,6 +9,7 @@
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
 #include <cstring>
+#include <numeric>
 #include <set>
 
 namespace paginor {
@@ -189,7 +192,7 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         const std::string& key = item.first;
         if (stream && key == "/Length")
             continue;
-        if (page && key == "/Parent")
+        if (page && (key == "/Parent" || (key == "/Rotate" && m_rotate != 0)))
             continue;
         if (link && retarget->fix.replaces(key))
             continue;
@@ -211,6 +214,8 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
     }
     if (page)
         out += " /Parent 2 0 R";
+    if (page && m_rotate != 0)
+        out += " /Rotate " + std::to_string(turned(h.getKey("/Rotate"), m_rotate));
     if (link) {
         out += " /Dest ";
         out += retarget->dest;
@@ -301,8 +306,16 @@ int DirectWriter::writeStream(int number, QPDFObjectHandle h, std::string& dict)
     return number;
 }
 
-void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>& indices)
+void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
+                              const std::vector<int32_t>& positions, int rotate)
 {
+    m_rotate = rotate;
+    std::vector<int32_t> at = positions;
+    if (at.empty()) {
+        at.resize(indices.size());
+        std::iota(at.begin(), at.end(), int32_t(m_pageNumbers.size()));
+        m_pageNumbers.resize(m_pageNumbers.size() + indices.size());
+    }
     m_version.raise(source.version(), source.extensionLevel());
     m_source = &source;
     m_numbers.clear();
@@ -316,11 +329,10 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
         auto page = source.pageToWrite(index, prune);
         const int number = allocate();
         m_pages.emplace(source.originalPage(index).getObjGen(), number);
-        m_pageNumbers.push_back(number);
+        m_pageNumbers[size_t(at[pages.size()])] = number;
         pages.emplace_back(number, page);
     }
-    const auto at = int32_t(m_pageNumbers.size() - indices.size());
-    appendLabels(source, indices, at, m_labels);
+    appendLabelsAt(source, indices, at, m_labels);
     m_segment = m_plan.addSegment(source, indices, at);
     const auto tagObjects = m_plan.tags().objects(m_segment);
     m_segmentTagObjects = std::set<QPDFObjGen>(tagObjects.begin(), tagObjects.end());
@@ -328,7 +340,7 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
 
     const auto& tags = m_plan.tags();
     for (size_t k = 0; k < pages.size(); ++k) {
-        writeObject(pages[k].first, pages[k].second, true, {}, tags.pageKey(at + int32_t(k)));
+        writeObject(pages[k].first, pages[k].second, true, {}, tags.pageKey(at[k]));
         // Everything this page reaches, before the next page: one pass over the file's area.
         writeQueued();
     }
@@ -368,6 +380,7 @@ ExtrasEmitter DirectWriter::extrasEmitter()
 
 void DirectWriter::finish(const std::map<std::string, QString>& info)
 {
+    writeAddedPages();
     std::string text =
         "<< /Type /Pages /Count " + std::to_string(m_pageNumbers.size()) + " /Kids [";
     for (int n : m_pageNumbers)

@@ -2,6 +2,7 @@
 
 #include "engine/SourceDocument.h"
 #include "engine/structure/ExtrasPlan.h"
+#include "engine/structure/PageOrder.h"
 #include "engine/structure/StructurePlan.h"
 #include "engine/write/DuplicateFinder.h"
 #include "engine/write/ObjectOutput.h"
@@ -39,9 +40,16 @@ public:
     explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep,
                           bool tags = true, bool objectStreams = true);
 
-    // Writes the pages at `indices` (zero-based) of `source` and all they reach. The source
-    // is not needed afterwards. Throws when source data cannot be read.
-    void addSegment(SourceDocument& source, const std::vector<int32_t>& indices);
+    // Makes room for the pages that no source gives; call before the first segment. The
+    // segments' pages then go where their `positions` say.
+    void setAddedPages(const AddedPages& pages);
+
+    // Writes the pages at `indices` (zero-based) of `source` and all they reach, page
+    // `indices[k]` at output page `positions[k]` (none: after the pages written so far), each
+    // turned by `rotate` degrees (a multiple of 90) beyond its own /Rotate. The source is not
+    // needed afterwards. Throws when source data cannot be read.
+    void addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
+                    const std::vector<int32_t>& positions = {}, int rotate = 0);
 
     // Writes the page tree, outline, named destinations, catalog, information entries and
     // cross-reference table.
@@ -79,6 +87,7 @@ private:
     bool tagged(QPDFObjGen og) const;
     void writeQueued();
     ExtrasEmitter extrasEmitter();
+    void writeAddedPages();
 
     ObjectOutput m_out;
     DuplicateFinder m_duplicates;
@@ -87,7 +96,9 @@ private:
     static constexpr int kMaxDepth = 48;
     int m_depth = 0;
     std::vector<std::string> m_buffers;
-    std::vector<int> m_pageNumbers;
+    std::vector<int> m_pageNumbers; // by output page
+    AddedPages m_added;
+    int m_rotate = 0; // this segment's turn
     std::vector<QPDFObjectHandle> m_labels;
     bool m_anyLabels = false; // labels are written when any source has them
     PdfVersion m_version;

@@ -2,11 +2,14 @@
 
 #include "engine/PageList.h"
 #include "engine/SourceDocument.h"
+#include "engine/structure/StructurePlan.h"
+#include "engine/write/ContentsText.h"
 #include "engine/write/DirectWriter.h"
 #include "engine/write/OutputBuilder.h"
 #include "engine/write/WriterChoice.h"
 
 #include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 
 #include <algorithm>
 #include <deque>
@@ -76,8 +79,8 @@ class Merge
 {
 public:
     Merge(const std::vector<MergeInput>& inputs, const WriteOptions& options,
-          const std::function<void(int, int)>& progress)
-        : m_inputs(inputs), m_options(options), m_progress(progress)
+          const std::function<void(int, int)>& progress, const MergeShape& shape)
+        : m_inputs(inputs), m_options(options), m_progress(progress), m_shape(shape)
     {
     }
 
@@ -86,6 +89,13 @@ public:
         if (m_inputs.empty()) {
             m_outcome.error = EngineError::EmptySelection;
             return m_outcome;
+        }
+        for (size_t i = 0; i < m_inputs.size(); ++i) {
+            if (m_inputs[i].rotate % 90 != 0) {
+                m_outcome.joined = int32_t(i);
+                m_outcome.error = EngineError::BadArgument;
+                return m_outcome;
+            }
         }
         try {
             if (survey() == WriterKind::Direct)
@@ -201,6 +211,9 @@ private:
                 [&](size_t i, std::shared_ptr<SourceDocument>& doc) {
                     try {
                         m_pages[i] = pagesOf(i, *doc);
+                        if (m_inputs[i].reverse)
+                            std::reverse(m_pages[i].begin(), m_pages[i].end());
+                        noteShape(i, *doc);
                     } catch (const std::exception& e) {
                         failAt(i, e);
                     }
@@ -211,7 +224,57 @@ private:
                         m_sources[i] = std::move(doc);
                     }
                 });
+        planOrder();
         return chooseWriter(facts);
+    }
+
+    // What the shape needs of input i while it is open: its title, the box of its last page
+    // for a blank page after it, and the first input's first page for the contents.
+    void noteShape(size_t i, SourceDocument& doc)
+    {
+        if (m_shape.plain())
+            return;
+        auto box = [&doc](int32_t index) {
+            auto r =
+                QPDFPageObjectHelper(doc.originalPage(index)).getMediaBox().getArrayAsRectangle();
+            return PageBox{r.llx, r.lly, r.urx, r.ury};
+        };
+        m_lastBoxes.resize(m_inputs.size());
+        m_lastBoxes[i] = box(m_pages[i].back());
+        if (i == 0)
+            m_added.contentsBox = box(m_pages[i].front());
+        auto title = doc.pdf().getTrailer().getKey("/Info").getKey("/Title");
+        m_added.lines.push_back(
+            {inputTitle(title.isString() ? title.getUTF8Value() : std::string(), doc.path()), 0});
+    }
+
+    // Places every page of the output once the inputs' page counts are known.
+    void planOrder()
+    {
+        if (m_shape.plain())
+            return;
+        std::vector<int32_t> counts;
+        for (const auto& pages : m_pages)
+            counts.push_back(int32_t(pages.size()));
+        const int32_t perPage = contentsLinesPerPage(m_added.contentsBox);
+        const int32_t contents =
+            m_shape.contents ? (int32_t(m_inputs.size()) + perPage - 1) / perPage : 0;
+        m_order = std::make_unique<PageOrder>(counts, m_shape, contents);
+        m_added.total = m_order->total();
+        m_added.contentsPages = contents;
+        m_added.heading = m_shape.contentsTitle;
+        for (size_t i = 0; i < m_added.lines.size(); ++i)
+            m_added.lines[i].outPage = m_order->firstOf(i);
+        if (!m_shape.contents)
+            m_added.lines.clear();
+        for (const auto& [position, input] : m_order->blanks())
+            m_added.blanks.emplace_back(position, m_lastBoxes.at(input));
+    }
+
+    // Where input i's pages go; none when they follow one another.
+    std::vector<int32_t> positions(size_t i) const
+    {
+        return m_order ? m_order->positions(i) : std::vector<int32_t>{};
     }
 
     // Input i, as the survey kept it or opened again.
@@ -226,6 +289,8 @@ private:
     {
         DirectWriter writer(file, m_options.bookmarks, m_options.tags, m_options.objectStreams);
         writer.keepAttachments(m_options.keepAttachments);
+        if (m_order)
+            writer.setAddedPages(m_added);
         const int n = int(m_inputs.size());
         // Freeing a parsed document costs about as much as writing it: a helper does it
         // while the next input is written. One at a time, so few files stay open.
@@ -248,7 +313,7 @@ private:
                 [&](size_t i, std::shared_ptr<SourceDocument>& doc) {
                     try {
                         doc->stayOpen(true);
-                        writer.addSegment(*doc, m_pages[i]);
+                        writer.addSegment(*doc, m_pages[i], positions(i), m_inputs[i].rotate);
                         doc->stayOpen(false);
                         noteWarnings(*doc);
                     } catch (const std::exception& e) {
@@ -282,12 +347,14 @@ private:
         std::vector<std::shared_ptr<SourceDocument>> sources;
         OutputBuilder builder(m_options.bookmarks, m_options.tags);
         builder.keepAttachments(m_options.keepAttachments);
+        if (m_order)
+            builder.setAddedPages(m_added);
         for (size_t i = 0; i < m_inputs.size(); ++i) {
             std::shared_ptr<SourceDocument> opened;
             try {
                 opened = source(i);
                 opened->stayOpen(true);
-                builder.addPages(*opened, m_pages[i]);
+                builder.addPages(*opened, m_pages[i], positions(i), m_inputs[i].rotate);
                 opened->stayOpen(false);
                 noteWarnings(*opened);
             } catch (const std::exception& e) {
@@ -323,6 +390,10 @@ private:
     std::vector<std::shared_ptr<SourceDocument>> m_sources;
     // The pages each input gives, read by the survey.
     std::vector<std::vector<int32_t>> m_pages;
+    MergeShape m_shape;
+    std::unique_ptr<PageOrder> m_order; // none for inputs simply one after another
+    AddedPages m_added;
+    std::vector<PageBox> m_lastBoxes; // by input
 };
 
 } // namespace
@@ -339,9 +410,9 @@ size_t openFileBudget()
 
 MergeOutcome mergeFiles(const std::vector<MergeInput>& inputs, const std::string& output,
                         const WriteOptions& writeOptions,
-                        const std::function<void(int, int)>& progress)
+                        const std::function<void(int, int)>& progress, const MergeShape& shape)
 {
-    return Merge(inputs, writeOptions, progress).run(output);
+    return Merge(inputs, writeOptions, progress, shape).run(output);
 }
 
 } // namespace paginor

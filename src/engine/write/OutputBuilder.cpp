@@ -1,5 +1,7 @@
 #include "engine/write/OutputBuilder.h"
 
+#include "engine/structure/OutputLabels.h"
+#include "engine/write/ContentsText.h"
 #include "engine/write/SharedObjects.h"
 
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
@@ -22,15 +24,27 @@ QPDFAcroFormDocumentHelper& OutputBuilder::outForm()
     return *m_form;
 }
 
-void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>& indices)
+void OutputBuilder::setAddedPages(const AddedPages& pages)
+{
+    m_added = pages;
+    if (pages.contentsPages > 0)
+        m_plan.addContentsBookmark(pages.heading, 0);
+}
+
+void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>& indices,
+                             const std::vector<int32_t>& positions, int rotate)
 {
     m_version.raise(source.version(), source.extensionLevel());
     m_anyLabels = m_anyLabels || source.hasPageLabels();
-    appendLabels(source, indices, int32_t(m_copies.size()), m_labels);
-    const int segment = m_plan.addSegment(source, indices, int32_t(m_copies.size()));
+    std::vector<int32_t> at = positions;
+    for (size_t k = at.size(); k < indices.size(); ++k)
+        at.push_back(int32_t(m_copies.size() + k));
+    appendLabelsAt(source, indices, at, m_labels);
+    const int segment = m_plan.addSegment(source, indices, at);
     // Every page of the source (a merge) keeps every resource: pruning would only cost time.
     const bool prune =
         std::set<int32_t>(indices.begin(), indices.end()).size() < size_t(source.pageCount());
+    const size_t first = m_copies.size();
     for (int32_t index : indices) {
         auto& page = source.pageForCopy(index, prune);
         auto from = page.getObjectHandle();
@@ -40,11 +54,14 @@ void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>&
         QPDFPageObjectHelper toCopy = again ? page.shallowCopyPage() : page;
         m_pages->addPage(toCopy, false);
         auto to = m_out->getAllPages().back();
+        if (rotate != 0)
+            to.replaceKey("/Rotate",
+                          QPDFObjectHandle::newInteger(turned(to.getKey("/Rotate"), rotate)));
         if (source.hasForm() || (again && from.getKey("/Annots").isArray()))
             outForm().fixCopiedAnnotations(to, toCopy.getObjectHandle(), source.formHelper());
         if (!again)
             m_firstCopy.emplace(key, to);
-        m_copies.push_back({&source, from, to, segment});
+        m_copies.push_back({&source, from, to, segment, at[m_copies.size() - first]});
         keyCopies(m_copies.back(), !again);
     }
     std::vector<QPDFObjectHandle> pages;
@@ -81,6 +98,7 @@ void OutputBuilder::setInfo(const std::map<std::string, QString>& entries)
 
 void OutputBuilder::finish()
 {
+    placePages();
     fixLinks();
     addTags();
     addStructure();
@@ -213,8 +231,8 @@ void OutputBuilder::addStructure()
 {
     const StructureLayout layout = m_plan.layout();
     auto root = m_out->getRoot();
-    auto pageRef = [this](int32_t outPage) {
-        return m_copies.at(size_t(outPage)).to;
+    auto pageRef = [this](int32_t position) {
+        return outPage(position);
     };
     const auto& outline = layout.outline;
     if (!outline.empty()) {
@@ -300,7 +318,7 @@ void setKey(QPDFObjectHandle dict, const char* name, int key)
 void OutputBuilder::keyCopies(Copy copy, bool first)
 {
     const auto& tags = m_plan.tags();
-    setKey(copy.to, "/StructParents", tags.pageKey(int32_t(m_copies.size()) - 1));
+    setKey(copy.to, "/StructParents", tags.pageKey(copy.position));
     auto fromAnnots = copy.from.getKey("/Annots");
     auto toAnnots = copy.to.getKey("/Annots");
     // The form's copy may rebuild the list: copies are matched to sources only one for one.
@@ -359,7 +377,7 @@ void OutputBuilder::addTags()
         [this] {
             return m_out->makeIndirectObject(QPDFObjectHandle::newDictionary()).getObjectID();
         },
-        [this](int32_t outPage) { return m_copies.at(size_t(outPage)).to.getObjectID(); },
+        [this](int32_t position) { return outPage(position).getObjectID(); },
         [this, &present](int segment, QPDFObjGen og) {
             auto found = m_tagObjects.find({segment, og});
             if (found == m_tagObjects.end())

@@ -2,6 +2,7 @@
 
 #include "engine/SourceDocument.h"
 #include "engine/structure/ExtrasPlan.h"
+#include "engine/structure/PageOrder.h"
 #include "engine/structure/StructurePlan.h"
 
 #include <qpdf/QPDF.hh>
@@ -25,9 +26,16 @@ public:
     // `tags` false drops the sources' logical structure.
     explicit OutputBuilder(BookmarkMode bookmarks = BookmarkMode::Keep, bool tags = true);
 
-    // Appends the pages at `indices` (zero-based) of `source`, in that order. The source must
-    // outlive the write of this output: stream data is read from it then. Throws on failure.
-    void addPages(SourceDocument& source, const std::vector<int32_t>& indices);
+    // Makes room for the pages that no source gives; call before the first addPages. The
+    // sources' pages then go where their `positions` say.
+    void setAddedPages(const AddedPages& pages);
+
+    // Appends the pages at `indices` (zero-based) of `source`, page `indices[k]` at output
+    // page `positions[k]` (none: after the pages added so far), each turned by `rotate` degrees
+    // (a multiple of 90) beyond its own /Rotate. The source must outlive the write of this
+    // output: stream data is read from it then. Throws on failure.
+    void addPages(SourceDocument& source, const std::vector<int32_t>& indices,
+                  const std::vector<int32_t>& positions = {}, int rotate = 0);
 
     // Document-information entries by key ("/Creator"), written as text strings over those
     // the first source gives.
@@ -51,7 +59,8 @@ private:
         SourceDocument* source;
         QPDFObjectHandle from; // the source page as it was before any copying
         QPDFObjectHandle to;
-        int segment; // in m_plan
+        int segment;      // in m_plan
+        int32_t position; // its output page
     };
     QPDFAcroFormDocumentHelper& outForm();
     void fixLinks();
@@ -59,6 +68,8 @@ private:
     void keyCopies(Copy copy, bool first);
     void addTags();
     void copyLabels();
+    void placePages();
+    QPDFObjectHandle outPage(int32_t position) const { return m_outPages.at(size_t(position)); }
     ExtrasEmitter extrasEmitter(SourceDocument& source, std::vector<QPDFObjectHandle> pages);
     void addExtras();
 
@@ -73,6 +84,8 @@ private:
     // The copies of the source objects the structure tree refers to, by segment.
     std::map<std::pair<int, QPDFObjGen>, QPDFObjectHandle> m_tagObjects;
     std::vector<QPDFObjectHandle> m_labels;
+    AddedPages m_added;
+    std::vector<QPDFObjectHandle> m_outPages; // in output order, once finished
     bool m_anyLabels = false;
     PdfVersion m_version;
 };
