@@ -45,7 +45,7 @@ int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>
     if (m_mode != BookmarkMode::None)
         addBookmarks(segment, source, at);
     static const TagTree untagged;
-    m_tags.addSegment(m_tags.keeps() ? source.tags() : untagged, indices, at,
+    m_tags.addSegment(m_tags.keeps() ? segment.index->tags() : untagged, indices, at,
                       fileTitle(source, *segment.index));
     m_segments.push_back(std::move(segment));
     return int(m_segments.size()) - 1;
