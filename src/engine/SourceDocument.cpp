@@ -332,7 +332,11 @@ const StructureIndex& SourceDocument::structure()
                 QPDFObjectHandle copy;
                 return h.isIndirect() && readOnce(h.getObjGen(), copy) ? copy : h;
             },
-            m_reader.get());
+            m_reader.get(),
+            [this](QPDFObjectHandle h) {
+                QPDFObjectHandle copy;
+                return h.isIndirect() && reader().readApart(h.getObjGen(), copy) ? copy : h;
+            });
     }
     return *m_structure;
 }
@@ -344,22 +348,10 @@ const DocumentExtras& SourceDocument::extras()
     return *m_extras;
 }
 
-const TagTree& SourceDocument::tags()
-{
-    if (!m_tags) {
-        std::vector<QPDFObjectHandle> pages;
-        pages.reserve(m_pages.size());
-        for (auto& page : m_pages)
-            pages.push_back(page.getObjectHandle());
-        m_tags = std::make_unique<TagTree>(*m_pdf, pages);
-    }
-    return *m_tags;
-}
-
 std::vector<std::string> SourceDocument::tagRepairs()
 {
     std::vector<std::string> notes;
-    for (const auto& repair : tags().repairs())
+    for (const auto& repair : structure().tags().repairs())
         notes.push_back(m_path + ": " + repair);
     return notes;
 }
@@ -368,8 +360,11 @@ bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     // Pages are changed in the document (inherited attributes, pruned resources), which a
     // copy from the file would miss; pruning copies what it changes below a page.
-    if (isPage(og))
-        return false;
+    return !isPage(og) && reader().readOnce(og, value);
+}
+
+ObjectStreamReader& SourceDocument::reader()
+{
     if (!m_reader) {
         // The page tree was parsed on opening: its object streams are in the cache already.
         std::vector<QPDFObjGen> known{m_pdf->getRoot().getObjGen()};
@@ -384,7 +379,7 @@ bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
         }
         m_reader = std::make_unique<ObjectStreamReader>(*m_pdf, known);
     }
-    return m_reader->readOnce(og, value);
+    return *m_reader;
 }
 
 void SourceDocument::stayOpen(bool open)

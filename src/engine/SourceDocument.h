@@ -5,7 +5,6 @@
 #include "engine/structure/BookmarkLevels.h"
 #include "engine/structure/DocumentExtras.h"
 #include "engine/structure/StructureIndex.h"
-#include "engine/structure/TagTree.h"
 #include "engine/write/ResourcePruner.h"
 
 #include <qpdf/QPDF.hh>
@@ -102,10 +101,7 @@ public:
 
     // Information entries, metadata, optional content and attachments, read on first use.
     const DocumentExtras& extras();
-    // The logical structure tree (tagged PDF), read on first use and kept for every later
-    // output of this source.
-    const TagTree& tags();
-    // "path: what" for each repair the reading of tags() made, for warnings.
+    // "path: what" for each repair the reading of structure().tags() made, for warnings.
     std::vector<std::string> tagRepairs();
 
     // Sets `value` to the object `og` parsed apart from the document's cache, for an output
@@ -128,6 +124,9 @@ private:
     void load();
     QPDFPageObjectHelper& preparedPage(int32_t index);
     void addInherited(QPDFObjectHandle dict, int32_t index);
+    // The reader of objects apart from the document, made on first use when the page tree
+    // was not read through it.
+    ObjectStreamReader& reader();
 
     std::string m_path;
     QString m_password;
@@ -144,7 +143,6 @@ private:
     std::unique_ptr<std::vector<BookmarkLevel>> m_bookmarks;
     std::unique_ptr<StructureIndex> m_structure;
     std::unique_ptr<DocumentExtras> m_extras;
-    std::unique_ptr<TagTree> m_tags;
     std::string m_version;
     int m_extension = 0;
     // Pages listed without being parsed get their inherited attributes on first use.

@@ -1,6 +1,7 @@
 // Structure trees made with qpdf: damage of every kind, clashes between inputs, both writers,
 // untagged inputs and dropping the structure, all judged by the structure check.
 #include "engine/PDFLibrary.h"
+#include "engine/SourceDocument.h"
 #include "support/CliRun.h"
 #include "support/PdfFactory.h"
 #include "support/TagCheck.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 using namespace paginor;
 using namespace paginor::test;
@@ -232,6 +234,23 @@ TEST(Tags, ClashingRolesClassesAndIdsAreRenamed)
         }
     }
     EXPECT_EQ(headers, std::vector<std::string>{"th-2"});
+}
+
+// The tree is read apart from the document and held as plain values: the document's own
+// objects for it cost a few kilobytes an element for as long as the source is open.
+TEST(Tags, AReadTreeCostsLittleMemoryPerElement)
+{
+    TempDir dir;
+    TaggedSpec spec;
+    spec.pages = 200;
+    const QString path = tagged(dir, "a", spec);
+    auto source = SourceDocument::open(QFile::encodeName(path).toStdString(), "");
+    const auto& index = source->structure();
+    const size_t before = mallinfo2().uordblks;
+    const size_t elements = index.tags().elements().size();
+    const size_t grown = mallinfo2().uordblks - before;
+    EXPECT_GT(elements, 600u);
+    EXPECT_LT(grown, 1024 * elements);
 }
 
 TEST(Tags, UntaggedInputsGetNoTreeAndDroppingLeavesNoKeys)

@@ -28,8 +28,8 @@ bool isFitName(std::string_view name)
 }
 
 StructureIndex::StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load,
-                               ObjectStreamReader* stored)
-    : m_load(std::move(load)), m_pageCount(int32_t(pages.size()))
+                               ObjectStreamReader* stored, TagTree::Loader peek)
+    : m_load(std::move(load)), m_peek(std::move(peek)), m_pageCount(int32_t(pages.size()))
 {
     for (size_t i = 0; i < pages.size(); ++i)
         m_pageIndex.emplace(pages[i].getObjGen(), int32_t(i));
@@ -77,6 +77,18 @@ int32_t StructureIndex::pageIndex(QPDFObjGen og) const
 {
     auto found = m_pageIndex.find(og);
     return found == m_pageIndex.end() ? -1 : found->second;
+}
+
+const TagTree& StructureIndex::tags() const
+{
+    if (!m_tags) {
+        // A page listed again keeps a null entry, as the index knows each page by its first.
+        std::vector<QPDFObjGen> pages(static_cast<size_t>(m_pageCount));
+        for (const auto& [og, index] : m_pageIndex)
+            pages[size_t(index)] = og;
+        m_tags = std::make_unique<TagTree>(*m_pdf, pages, m_peek);
+    }
+    return *m_tags;
 }
 
 Target StructureIndex::explicitTarget(QPDFObjectHandle array) const

@@ -3,6 +3,7 @@
 #include "engine/read/DestinationScanner.h"
 #include "engine/read/ObjectStreamReader.h"
 #include "engine/structure/SubgraphCopy.h"
+#include "engine/structure/TagTree.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -56,9 +57,10 @@ struct NamedDest
 
 // The navigation structure of one source, indexed by page once when the source is first used
 // for an output, so that each output reads only what its own pages need. The only reader of a
-// source's outline, named destinations and link targets: the bookmark levels, the plan and
-// both writers take them from here. Damaged trees never fail: loops are cut, entries that
-// cannot be read are left out, and a bookmark whose target cannot be read leads nowhere.
+// source's outline, named destinations, link targets and logical structure tree: the bookmark
+// levels, the plan and both writers take them from here. Damaged trees never fail: loops are cut,
+// entries that cannot be read are left out, and a bookmark whose target cannot be read leads
+// nowhere.
 class StructureIndex
 {
 public:
@@ -69,8 +71,10 @@ public:
     // Reads the outline, named destinations and title of `pdf`, whose pages are `pages`.
     // `stored`, when given, is the document's own reader of object streams, shared so that
     // the streams it holds unpacked are not unpacked again; otherwise the index makes one.
+    // `peek`, when given, reads an object apart without counting as its use (see
+    // ObjectStreamReader::readApart), for the structure tree; otherwise the document does.
     StructureIndex(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages, Loader load,
-                   ObjectStreamReader* stored = nullptr);
+                   ObjectStreamReader* stored = nullptr, TagTree::Loader peek = {});
 
     // The first page index of the page object `og`, or -1.
     int32_t pageIndex(QPDFObjGen og) const;
@@ -103,6 +107,10 @@ public:
     const std::vector<int32_t>& destsOn(int32_t page) const;
     // Bookmarks that lead out of the document and are kept only with the whole document.
     const std::vector<int32_t>& outwardBookmarks() const { return m_outward; }
+
+    // The logical structure tree (tagged PDF), read on first use: an output that drops the
+    // structure never reads it. The document must still be open.
+    const TagTree& tags() const;
 
     // The document-information title, "" when missing or blank.
     const std::string& title() const { return m_title; }
@@ -149,6 +157,7 @@ private:
     bool plainTarget(const std::vector<PlainItem>& items, Target& target) const;
 
     Loader m_load;
+    TagTree::Loader m_peek;
     QPDF* m_pdf = nullptr;
     // Reads stored bytes while the index is built.
     std::unique_ptr<ObjectStreamReader> m_ownStored;
@@ -164,6 +173,7 @@ private:
     std::string m_title;
     SubgraphCopier m_copier; // holds the bookmarks' actions
     std::vector<std::string> m_warnings;
+    mutable std::unique_ptr<TagTree> m_tags;
 };
 
 } // namespace paginor

@@ -70,7 +70,7 @@ int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>
     if (m_mode != BookmarkMode::None)
         addBookmarks(segment, source, positions.empty() ? 0 : positions.front());
     static const TagTree untagged;
-    m_tags.addSegment(m_tags.keeps() ? source.tags() : untagged, indices, positions,
+    m_tags.addSegment(m_tags.keeps() ? segment.index->tags() : untagged, indices, positions,
                       fileTitle(source, *segment.index));
     m_segments.push_back(std::move(segment));
     return int(m_segments.size()) - 1;

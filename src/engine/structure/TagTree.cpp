@@ -33,6 +33,7 @@ uint64_t nextTreeId()
     return next++;
 }
 
+// `h` read already.
 bool isMcid(QPDFObjectHandle h)
 {
     return h.isInteger() && h.getIntValue() >= 0 && h.getIntValue() <= kMaxMcid;
@@ -44,42 +45,9 @@ constexpr size_t kMapBudget = 65536;
 
 } // namespace
 
-QPDFObjectHandle boundedCopy(QPDFObjectHandle h, size_t& budget, int depth)
-{
-    if (depth > 8 || budget == 0)
-        return QPDFObjectHandle::newNull();
-    --budget;
-    switch (h.getTypeCode()) {
-    case ::ot_boolean:
-        return QPDFObjectHandle::newBool(h.getBoolValue());
-    case ::ot_integer:
-        return QPDFObjectHandle::newInteger(h.getIntValue());
-    case ::ot_real:
-        return QPDFObjectHandle::newReal(h.getRealValue());
-    case ::ot_name:
-        return QPDFObjectHandle::newName(h.getName());
-    case ::ot_string:
-        return QPDFObjectHandle::newString(h.getStringValue());
-    case ::ot_array: {
-        std::vector<QPDFObjectHandle> items;
-        for (auto& item : h.getArrayAsVector())
-            items.push_back(boundedCopy(item, budget, depth + 1));
-        return QPDFObjectHandle::newArray(items);
-    }
-    case ::ot_dictionary: {
-        auto result = QPDFObjectHandle::newDictionary();
-        for (auto& [key, value] : h.getDictAsMap())
-            result.replaceKey(key, boundedCopy(value, budget, depth + 1));
-        return result;
-    }
-    default:
-        return QPDFObjectHandle::newNull();
-    }
-}
-
 struct TagTree::Pending
 {
-    QPDFObjectHandle dict;
+    QPDFObjectHandle dict; // as its parent holds it: indirect or not, not read yet
     int32_t parent;
     size_t slot;  // in the parent's kids
     int32_t page; // inherited
@@ -87,28 +55,36 @@ struct TagTree::Pending
 
 TagTree::TagTree() : m_id(nextTreeId()) {}
 
-TagTree::TagTree(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages) : m_id(nextTreeId())
+TagTree::TagTree(QPDF& pdf, const std::vector<QPDFObjGen>& pages, Loader peek) : m_id(nextTreeId())
 {
     for (size_t i = 0; i < pages.size(); ++i)
-        m_pageIndex.emplace(pages[i].getObjGen(), int32_t(i));
+        if (pages[i].getObj() != 0)
+            m_pageIndex.emplace(pages[i], int32_t(i));
     m_onPage.resize(pages.size());
+    Values values(pdf, std::move(peek));
     try {
         auto catalog = pdf.getRoot();
-        auto root = catalog.getKey("/StructTreeRoot");
+        auto root = values.get(catalog.getKey("/StructTreeRoot"));
         if (!root.isDictionary())
             return;
-        if (catalog.getKey("/Lang").isString())
-            m_lang = catalog.getKey("/Lang").getStringValue();
+        auto lang = values.get(catalog.getKey("/Lang"));
+        if (lang.isString())
+            m_lang = lang.getStringValue();
         size_t budget = kMapBudget;
-        if (root.getKey("/RoleMap").isDictionary())
-            m_roleMap = boundedCopy(root.getKey("/RoleMap"), budget);
-        if (root.getKey("/ClassMap").isDictionary())
-            m_classMap = boundedCopy(root.getKey("/ClassMap"), budget);
+        for (auto* map : {&m_roleMap, &m_classMap}) {
+            auto value = values.get(root.getKey(map == &m_roleMap ? "/RoleMap" : "/ClassMap"));
+            if (!value.isDictionary())
+                continue;
+            std::string text;
+            values.appendText(value, budget, text);
+            *map = QPDFObjectHandle::parse(text);
+        }
+        values.release();
         if (budget == 0)
             repaired("role or class maps too large to copy were cut short");
-        read(root);
+        read(root, values);
         if (!m_unplaced.empty())
-            findMissingPages(root.getKey("/ParentTree"), pages);
+            findMissingPages(root.getKey("/ParentTree"), pages, values);
     } catch (const std::exception&) {
         m_elements.clear();
         m_onPage.assign(pages.size(), {});
@@ -116,6 +92,7 @@ TagTree::TagTree(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages) : m_id(n
     }
     m_objGens.clear();
     m_objGens.shrink_to_fit();
+    m_pageIndex.clear();
 }
 
 const std::vector<int32_t>& TagTree::onPage(int32_t page) const
@@ -130,27 +107,57 @@ void TagTree::repaired(const std::string& what)
         m_repairs.push_back(what);
 }
 
-int32_t TagTree::pageOf(QPDFObjectHandle pg) const
+int32_t TagTree::pageOf(QPDFObjectHandle pg, Values& values) const
 {
-    if (!pg.isIndirect())
-        return -1;
-    auto found = m_pageIndex.find(pg.getObjGen());
-    return found == m_pageIndex.end() ? -1 : found->second;
+    // A page is known by its number alone: reading it would parse what the tree only names.
+    if (pg.isIndirect()) {
+        auto found = m_pageIndex.find(pg.getObjGen());
+        if (found != m_pageIndex.end())
+            return found->second;
+    }
+    return values.get(pg).isNull() ? -1 : -2;
+}
+
+TagKeys TagTree::readKeys(QPDFObjectHandle dict, Values& values)
+{
+    std::string text;
+    size_t budget = kElementBudget;
+    bool typed = false;
+    for (const char* key : kKeptKeys) {
+        auto value = values.get(dict.getKey(key));
+        if (value.isNull())
+            continue;
+        std::string pair;
+        values.appendPair(key, value, budget, pair);
+        // Of all values, a name's text alone starts with a slash.
+        if (key == kKeptKeys[0] && !(typed = pair.compare(0, 5, " /S /") == 0))
+            continue;
+        text += pair;
+    }
+    values.release();
+    if (budget == 0)
+        repaired("element attributes too large to copy were cut short");
+    if (!typed) {
+        text = " /S /NonStruct" + text;
+        repaired("structure elements without a type were given /NonStruct");
+    }
+    return TagKeys(std::move(text));
 }
 
 // Elements are read depth first from an explicit stack, so a deep tree cannot exhaust the
-// call stack; each is numbered when it is reached, which is tree order.
-void TagTree::read(QPDFObjectHandle root)
+// call stack; each is numbered when it is reached, which is tree order. Only the element
+// being read is held: the stack holds its siblings as their parents name them.
+void TagTree::read(QPDFObjectHandle root, Values& values)
 {
     std::vector<Pending> stack;
-    auto top = root.getKey("/K");
+    auto top = values.get(root.getKey("/K"));
     std::vector<QPDFObjectHandle> tops;
     if (top.isArray())
         tops = top.getArrayAsVector();
     else if (!top.isNull())
-        tops.push_back(top);
+        tops.push_back(root.getKey("/K"));
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
-        if (it->isDictionary())
+        if (values.get(*it).isDictionary())
             stack.push_back({*it, -1, 0, -1});
         else
             repaired("structure entries of the wrong type were left out");
@@ -163,50 +170,39 @@ void TagTree::read(QPDFObjectHandle root)
             repaired("a loop or a shared element in the structure tree was cut");
             continue;
         }
+        auto dict = values.get(next.dict);
         const auto index = int32_t(m_elements.size());
         TagElement element;
         element.parent = next.parent;
-        element.keys = QPDFObjectHandle::newDictionary();
-        size_t budget = kElementBudget;
-        for (const char* key : kKeptKeys)
-            if (next.dict.hasKey(key))
-                element.keys.replaceKey(key, boundedCopy(next.dict.getKey(key), budget));
-        if (budget == 0)
-            repaired("element attributes too large to copy were cut short");
-        if (!element.keys.getKey("/S").isName()) {
-            element.keys.replaceKey("/S", QPDFObjectHandle::newName("/NonStruct"));
-            repaired("structure elements without a type were given /NonStruct");
-        }
+        element.keys = readKeys(dict, values);
         int32_t page = next.page;
-        auto pg = next.dict.getKey("/Pg");
-        if (!pg.isNull()) {
-            const int32_t own = pageOf(pg);
-            if (own >= 0)
-                page = own;
-            else
-                repaired("a /Pg that is not a page of the document was ignored");
-        }
+        const int32_t own = pageOf(dict.getKey("/Pg"), values);
+        if (own >= 0)
+            page = own;
+        else if (own == -2)
+            repaired("a /Pg that is not a page of the document was ignored");
         if (next.parent >= 0)
             m_elements[size_t(next.parent)].kids[next.slot].value = index;
         m_elements.push_back(std::move(element));
         m_objGens.push_back(next.dict.getObjGen());
 
-        auto k = next.dict.getKey("/K");
+        auto k = values.get(dict.getKey("/K"));
         std::vector<QPDFObjectHandle> kids;
         if (k.isArray())
             kids = k.getArrayAsVector();
         else if (!k.isNull())
-            kids.push_back(k);
+            kids.push_back(dict.getKey("/K"));
         if (kids.empty() && page >= 0) {
             m_elements.back().page = page;
             m_onPage[size_t(page)].push_back(index);
         }
         std::vector<Pending> children;
-        for (auto& kid : kids) {
-            if (kid.isDictionary() && !kid.hasKey("/MCID") && !kid.hasKey("/Obj")) {
+        for (auto& held : kids) {
+            auto kid = values.get(held);
+            if (kid.isDictionary() && !values.has(kid, "/MCID") && !values.has(kid, "/Obj")) {
                 auto& own = m_elements.back().kids;
                 own.push_back({TagKid::Kind::Element, -1, -1, {}});
-                children.push_back({kid, index, own.size() - 1, page});
+                children.push_back({held, index, own.size() - 1, page});
                 continue;
             }
             TagKid content;
@@ -214,30 +210,30 @@ void TagTree::read(QPDFObjectHandle root)
             if (isMcid(kid)) {
                 content.kind = TagKid::Kind::Content;
                 content.value = int32_t(kid.getIntValue());
-            } else if (kid.isDictionary() && isMcid(kid.getKey("/MCID"))) {
+            } else if (kid.isDictionary() && isMcid(values.get(kid.getKey("/MCID")))) {
                 content.kind = TagKid::Kind::Content;
-                content.value = int32_t(kid.getKey("/MCID").getIntValue());
+                content.value = int32_t(values.get(kid.getKey("/MCID")).getIntValue());
+                // A stream is left to the document, which alone tells it from a dictionary.
                 auto stm = kid.getKey("/Stm");
                 if (stm.isStream() && stm.isIndirect())
                     content.obj = stm.getObjGen();
-                else if (!stm.isNull())
+                else if (!values.get(stm).isNull())
                     content.page = -2; // in a stream that cannot be found: left out
             } else if (kid.isDictionary() && kid.getKey("/Obj").isIndirect()) {
                 content.kind = TagKid::Kind::Object;
                 content.obj = kid.getKey("/Obj").getObjGen();
-                if (content.page < 0)
-                    content.page = pageOf(kid.getKey("/Obj").getKey("/P"));
+                auto annotation = values.get(kid.getKey("/Obj"));
+                if (content.page < 0 && annotation.isDictionary())
+                    content.page = std::max(pageOf(annotation.getKey("/P"), values), -1);
             } else {
                 repaired("structure entries of the wrong type were left out");
                 continue;
             }
-            if (kid.isDictionary() && !kid.getKey("/Pg").isNull()) {
-                const int32_t own = pageOf(kid.getKey("/Pg"));
-                if (own >= 0)
-                    content.page = own;
-                else
-                    repaired("a /Pg that is not a page of the document was ignored");
-            }
+            const int32_t kidPage = kid.isDictionary() ? pageOf(kid.getKey("/Pg"), values) : -1;
+            if (kidPage >= 0)
+                content.page = kidPage;
+            else if (kidPage == -2)
+                repaired("a /Pg that is not a page of the document was ignored");
             if (content.page == -2) {
                 repaired("structure entries of the wrong type were left out");
                 continue;
@@ -280,13 +276,14 @@ void TagTree::addContent(int32_t element, TagKid kid)
 
 // Marked content whose page is named nowhere: the parent tree, which maps each page's key to
 // the owners of its marked content, tells the page. Content it cannot place is left out.
-void TagTree::findMissingPages(QPDFObjectHandle parentTree,
-                               const std::vector<QPDFObjectHandle>& pages)
+void TagTree::findMissingPages(QPDFObjectHandle parentTree, const std::vector<QPDFObjGen>& pages,
+                               Values& values)
 {
     std::map<int64_t, int32_t> pageByKey;
     for (size_t i = 0; i < pages.size(); ++i) {
-        auto page = pages[i];
-        auto key = page.getKey("/StructParents");
+        auto page = pages[i].getObj() ? values.object(pages[i]) : QPDFObjectHandle();
+        auto key =
+            page.isDictionary() ? values.get(page.getKey("/StructParents")) : QPDFObjectHandle();
         if (key.isInteger())
             pageByKey.emplace(key.getIntValue(), int32_t(i));
     }
@@ -294,21 +291,22 @@ void TagTree::findMissingPages(QPDFObjectHandle parentTree,
     std::set<QPDFObjGen> seen;
     std::vector<QPDFObjectHandle> nodes{parentTree};
     while (!nodes.empty()) {
-        auto node = nodes.back();
+        auto held = nodes.back();
         nodes.pop_back();
-        if (!node.isDictionary() || (node.isIndirect() && !seen.insert(node.getObjGen()).second))
+        auto node = values.get(held);
+        if (!node.isDictionary() || (held.isIndirect() && !seen.insert(held.getObjGen()).second))
             continue;
-        auto kids = node.getKey("/Kids");
+        auto kids = values.get(node.getKey("/Kids"));
         if (kids.isArray())
             for (auto& kid : kids.getArrayAsVector())
                 nodes.push_back(kid);
-        auto nums = node.getKey("/Nums");
+        auto nums = values.get(node.getKey("/Nums"));
         if (!nums.isArray())
             continue;
         const int n = nums.getArrayNItems();
         for (int i = 0; i + 1 < n; i += 2) {
-            auto key = nums.getArrayItem(i);
-            auto value = nums.getArrayItem(i + 1);
+            auto key = values.get(nums.getArrayItem(i));
+            auto value = values.get(nums.getArrayItem(i + 1));
             if (!key.isInteger() || !value.isArray() || !pageByKey.count(key.getIntValue()))
                 continue;
             const int32_t page = pageByKey[key.getIntValue()];

@@ -1,20 +1,17 @@
 #pragma once
 
+#include "engine/structure/TagValues.h"
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace paginor {
-
-// A copy of `h` made of new direct objects only, so that nothing of a source is referenced
-// from it. Streams, anything nested deeper than a few levels and anything past `budget`
-// objects become null; `budget` is what is left of it afterwards, so that a wide graph of
-// shared objects costs no more than the budget, however many paths lead through it.
-QPDFObjectHandle boundedCopy(QPDFObjectHandle h, size_t& budget, int depth = 0);
 
 // One kid of a structure element, read into plain values.
 struct TagKid
@@ -40,10 +37,9 @@ struct TagElement
     // For an element without kids, such as a figure known by its alternate text alone: the
     // page it stands on (its own or inherited /Pg), which it is kept with; -1 otherwise.
     int32_t page = -1;
-    // A plain copy of the keys kept as they are: type, alternate and replacement text,
-    // language, attributes, classes, ID, title. Never null. Mutable only because qpdf's
-    // reading methods are not const; nothing changes it after reading.
-    mutable QPDFObjectHandle keys;
+    // The keys kept as they are: type, alternate and replacement text, language, attributes,
+    // classes, ID, title. Always holds a /S name.
+    TagKeys keys;
     std::vector<TagKid> kids;
 };
 
@@ -57,8 +53,12 @@ public:
     // An empty tree: the source is untagged.
     TagTree();
 
-    // Reads the /StructTreeRoot of `pdf`, whose pages are `pages` in order.
-    TagTree(QPDF& pdf, const std::vector<QPDFObjectHandle>& pages);
+    using Loader = TagValues::Loader;
+
+    // Reads the /StructTreeRoot of `pdf`, whose pages are `pages` in order (a null entry for
+    // a page listed again). Every indirect object is read through `peek`, so that reading a
+    // tree of thousands of elements leaves none of them in the document's cache.
+    TagTree(QPDF& pdf, const std::vector<QPDFObjGen>& pages, Loader peek);
 
     // A number no other tree of this process has, to tell sources apart.
     uint64_t id() const { return m_id; }
@@ -81,11 +81,14 @@ public:
 
 private:
     struct Pending;
-    void read(QPDFObjectHandle root);
-    int32_t pageOf(QPDFObjectHandle pg) const;
-    void readKid(QPDFObjectHandle kid, int32_t element, std::vector<Pending>& stack);
+    using Values = TagValues;
+    void read(QPDFObjectHandle root, Values& values);
+    TagKeys readKeys(QPDFObjectHandle dict, Values& values);
+    // The page `pg` names: -1 when missing, -2 when it names no page of the document.
+    int32_t pageOf(QPDFObjectHandle pg, Values& values) const;
     void addContent(int32_t element, TagKid kid);
-    void findMissingPages(QPDFObjectHandle parentTree, const std::vector<QPDFObjectHandle>& pages);
+    void findMissingPages(QPDFObjectHandle parentTree, const std::vector<QPDFObjGen>& pages,
+                          Values& values);
     void repaired(const std::string& what);
 
     uint64_t m_id;
