@@ -1,5 +1,6 @@
 #include "ui/FlashArtwork.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -100,7 +101,8 @@ void paintFlashArtwork(QPainter& p, const QRect& area)
     sub.setPixelSize(13);
     p.setFont(sub);
     p.setPen(QColor(190, 220, 245));
-    p.drawText(QPointF(w * 0.065, band * 0.56), QStringLiteral("Split and merge PDF files"));
+    p.drawText(QPointF(w * 0.065, band * 0.56),
+               QCoreApplication::translate("FlashArtwork", "Split and merge PDF files"));
     p.setPen(QPen(QColor(240, 170, 70), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(w * 0.065, band * 0.63), QPointF(w * 0.22, band * 0.63));
 

@@ -28,7 +28,8 @@ QMap<QString, QString> messageConstants()
         return {};
     const QString source = QString::fromUtf8(header.readAll());
     static const QRegularExpression constant(
-        QStringLiteral(R"re(const\s+(\w+)\s*=((?:\s*"(?:[^"\\]|\\.)*")+)\s*;)re"));
+        QStringLiteral(R"re(const\s+(\w+)\s*=\s*QT_TRANSLATE_NOOP\(\s*"Messages",)re"
+                       R"re(((?:\s*"(?:[^"\\]|\\.)*")+)\s*\)\s*;)re"));
     static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
     QMap<QString, QString> out;
     for (auto m = constant.globalMatch(source); m.hasNext();) {
