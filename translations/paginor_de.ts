@@ -5,568 +5,571 @@
     <name>FileDialogs</name>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>FlashArtwork</name>
     <message>
         <source>Split and merge PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs teilen und zusammenfügen</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Need password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort erforderlich</translation>
     </message>
     <message>
         <source>Please input the password for </source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie das Passwort ein für </translation>
     </message>
     <message>
         <source>Please select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Quelldatei aus</translation>
     </message>
     <message>
         <source>Can not open file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden: </translation>
     </message>
     <message>
         <source>It is not a PDF file, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine PDF-Datei oder sie ist beschädigt.</translation>
     </message>
     <message>
         <source>Please input a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine gültige Zahl ein</translation>
     </message>
     <message>
         <source>Please input the page number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Seitenzahlen ein</translation>
     </message>
     <message>
         <source>Can not overwrite the PDF file. Please input a new file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei kann nicht überschrieben werden. Bitte geben Sie einen neuen Dateinamen ein</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Splitting page: </source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten werden geteilt: </translation>
     </message>
     <message>
         <source>, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>, bitte warten...</translation>
     </message>
     <message>
         <source>PDF file has been successfully splitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei wurde erfolgreich geteilt.</translation>
     </message>
     <message>
         <source>The protected file was split without its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geschützte Datei wurde ohne ihr Passwort geteilt.</translation>
     </message>
     <message>
         <source>Split failed<byte value="xd"/>
 Error code: </source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen fehlgeschlagen<byte value="xd"/>
+Fehlercode: </translation>
     </message>
     <message>
         <source>This PDF has no bookmarks at level </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese PDF-Datei hat keine Lesezeichen auf Ebene </translation>
     </message>
     <message>
         <source>1 file was not added: </source>
-        <translation type="unfinished"></translation>
+        <translation>1 Datei wurde nicht hinzugefügt: </translation>
     </message>
     <message>
         <source>%1 files were not added: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Dateien wurden nicht hinzugefügt: </translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> und %1 weitere</translation>
     </message>
     <message>
         <source>Please add more PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte fügen Sie weitere PDF-Dateien hinzu</translation>
     </message>
     <message>
         <source>PDF file has been successfully merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei wurde erfolgreich zusammengefügt.</translation>
     </message>
     <message>
         <source>The protected files were merged without their passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geschützten Dateien wurden ohne ihre Passwörter zusammengefügt.</translation>
     </message>
     <message>
         <source>Can not write the PDF file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei kann nicht geschrieben werden: </translation>
     </message>
     <message>
         <source>Please make sure the disk has space and the folder can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie sicher, dass auf dem Datenträger Platz frei ist und der Ordner beschreibbar ist.</translation>
     </message>
     <message>
         <source>Can not merge file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht zusammengefügt werden: </translation>
     </message>
     <message>
         <source>Please make sure it is NOT encrypted or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie sicher, dass sie NICHT verschlüsselt oder beschädigt ist.</translation>
     </message>
     <message>
         <source>Please make sure they are NOT encrypted or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte stellen Sie sicher, dass sie NICHT verschlüsselt oder beschädigt sind.</translation>
     </message>
     <message>
         <source>The file was not found or can not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde nicht gefunden oder kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>It is not a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine PDF-Datei.</translation>
     </message>
     <message>
         <source>It is a damaged PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist eine beschädigte PDF-Datei.</translation>
     </message>
     <message>
         <source>It uses an encryption or a feature that Paginor does not handle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwendet eine Verschlüsselung oder eine Funktion, die Paginor nicht unterstützt.</translation>
     </message>
     <message>
         <source>Please remove it from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte entfernen Sie sie aus der Liste.</translation>
     </message>
     <message>
         <source>This page list is not valid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seitenliste ist ungültig: </translation>
     </message>
     <message>
         <source>This page list names no page of the file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seitenliste nennt keine Seite der Datei: </translation>
     </message>
     <message>
         <source>The PDF engine could not be started, so splitting and merging are not available.
 The other parts of the window still work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Engine konnte nicht gestartet werden, daher sind Teilen und Zusammenfügen nicht verfügbar.
+Die übrigen Teile des Fensters funktionieren weiterhin.</translation>
     </message>
     <message>
         <source>Do you want to visit our website to check if there is a new version released?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie unsere Website besuchen, um nachzusehen, ob eine neue Version erschienen ist?</translation>
     </message>
     <message>
         <source>Protected: the page count shows once the password is given</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschützt: Die Seitenzahl erscheint, sobald das Passwort eingegeben ist</translation>
     </message>
     <message>
         <source>Not a PDF file, or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine PDF-Datei oder beschädigt</translation>
     </message>
     <message>
         <source>Writes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt keine Datei.</translation>
     </message>
     <message>
         <source>Past the end, so left out: </source>
-        <translation type="unfinished"></translation>
+        <translation>Hinter dem Ende, daher ausgelassen: </translation>
     </message>
     <message>
         <source>The range starts past the end, so it selects nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bereich beginnt hinter dem Ende und wählt daher nichts aus.</translation>
     </message>
     <message>
         <source>The bookmarks can not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lesezeichen können nicht gelesen werden</translation>
     </message>
 </context>
 <context>
     <name>SplitSummary</name>
     <message>
         <source> (holds %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (enthält %1)</translation>
     </message>
     <message>
         <source>%L1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 Seite</translation>
     </message>
     <message>
         <source>%L1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 Seiten</translation>
     </message>
     <message>
         <source>Pages %1 are past the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten %1 liegen hinter dem Ende.</translation>
     </message>
     <message>
         <source>Page %1 is past the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 liegt hinter dem Ende.</translation>
     </message>
     <message>
         <source>Writes 1 file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt 1 Datei: </translation>
     </message>
     <message>
         <source>Writes %L1 files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt %L1 Dateien: </translation>
     </message>
     <message>
         <source>Writes 1 file with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt 1 Datei mit %1</translation>
     </message>
 </context>
 <context>
     <name>cli</name>
     <message>
         <source>unknown option: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option: %1%2</translation>
     </message>
     <message>
         <source>--%1 takes keep or drop, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 nimmt keep oder drop, nicht %2</translation>
     </message>
     <message>
         <source>--pages takes N=LIST, once per input N, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pages nimmt N=LIST, einmal je Eingabe N, nicht %1</translation>
     </message>
     <message>
         <source>--range needs FROM and TO: the TO page is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>--range braucht FROM und TO: die Seite TO fehlt</translation>
     </message>
     <message>
         <source>--password takes one value, once</source>
-        <translation type="unfinished"></translation>
+        <translation>--password nimmt einen Wert, und das nur einmal</translation>
     </message>
     <message>
         <source>--bookmarks LEVEL is now --at-bookmarks LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>--bookmarks LEVEL heißt jetzt --at-bookmarks LEVEL</translation>
     </message>
     <message>
         <source>split takes only --bookmarks none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>split nimmt nur --bookmarks none, nicht %1</translation>
     </message>
     <message>
         <source>--at-bookmarks takes a level (1 = the top), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--at-bookmarks nimmt eine Ebene (1 = die oberste), nicht %1</translation>
     </message>
     <message>
         <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie genau eine der Optionen --every, --range, --odd, --even, --pages, --at-bookmarks, --after an</translation>
     </message>
     <message>
         <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after</source>
-        <translation type="unfinished"></translation>
+        <translation>split braucht eine der Optionen --every, --range, --odd, --even, --pages, --at-bookmarks, --after</translation>
     </message>
     <message>
         <source>split needs SOURCE and OUTPUT</source>
-        <translation type="unfinished"></translation>
+        <translation>split braucht SOURCE und OUTPUT</translation>
     </message>
     <message>
         <source>outline needs SOURCE</source>
-        <translation type="unfinished"></translation>
+        <translation>outline braucht SOURCE</translation>
     </message>
     <message>
         <source>--bookmarks takes per-file, keep or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--bookmarks nimmt per-file, keep oder none, nicht %1</translation>
     </message>
     <message>
         <source>merge needs OUTPUT and the INPUT files</source>
-        <translation type="unfinished"></translation>
+        <translation>merge braucht OUTPUT und die INPUT-Dateien</translation>
     </message>
     <message>
         <source>--pages names input %1, but there are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--pages nennt die Eingabe %1, es gibt aber nur %2</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben</translation>
     </message>
     <message>
         <source>unknown command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl: %1</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
     <message>
         <source>Need password: an empty password was given</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort erforderlich: Es wurde ein leeres Passwort angegeben</translation>
     </message>
     <message>
         <source>Can not read the bookmarks<byte value="xd"/>
 Error code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lesezeichen können nicht gelesen werden<byte value="xd"/>
+Fehlercode: %1</translation>
     </message>
     <message>
         <source>Joining file %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 von %2 wird angefügt: %3</translation>
     </message>
     <message>
         <source>Writing %1: %2%</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibe %1: %2 %</translation>
     </message>
     <message>
         <source>Try &apos;paginor-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe gibt &apos;paginor-cli --help&apos;.</translation>
     </message>
     <message>
         <source>the password given does not open the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>das angegebene Passwort öffnet die Datei nicht.</translation>
     </message>
     <message>
         <source> (use --password or PAGINOR_PASSWORD)</source>
-        <translation type="unfinished"></translation>
+        <translation> (verwenden Sie --password oder PAGINOR_PASSWORD)</translation>
     </message>
 </context>
 <context>
     <name>paginor::CommandBars</name>
     <message>
         <source>Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>&amp;Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;sign</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blau</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>&amp;Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hellblau</translation>
     </message>
     <message>
         <source>Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellblau</translation>
     </message>
     <message>
         <source>&amp;Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aqua</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Aqua</translation>
     </message>
     <message>
         <source>&amp;Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Silber</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Silber</translation>
     </message>
     <message>
         <source>Bla&amp;ck</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;warz</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>&amp;No Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kein Design</translation>
     </message>
     <message>
         <source>No Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Design</translation>
     </message>
     <message>
         <source>Paginor &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Paginor-&amp;Hilfe</translation>
     </message>
     <message>
         <source>Paginor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Paginor-Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Paginor</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Paginor</translation>
     </message>
     <message>
         <source>More PDF Freeware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere PDF-Freeware...</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Umwandeln</translation>
     </message>
 </context>
 <context>
     <name>paginor::FormFlash</name>
     <message>
         <source>Licensed under the Apache License 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenziert unter der Apache License 2.0</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>paginor::FormMain</name>
     <message>
         <source>Cleavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Merger</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfügen</translation>
     </message>
     <message>
         <source>The PDF engine is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Engine ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
     <name>paginor::HelpWindow</name>
     <message>
         <source>Paginor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Paginor-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeList</name>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeListView</name>
     <message>
         <source>Drop PDF files or folders here, or press Add.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien oder Ordner hier ablegen oder „Hinzufügen“ drücken.</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergePanel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateigröße</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusammenfügen</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeRowPages</name>
     <message numerus="yes">
-        <source>%n pages; double-click to see them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>%Ln pages; double-click to see them</source>
+        <translation>
+            <numerusform>%Ln Seite; Doppelklick zeigt sie</numerusform>
+            <numerusform>%Ln Seiten; Doppelklick zeigt sie</numerusform>
         </translation>
     </message>
 </context>
@@ -574,136 +577,136 @@ Error code: %1</source>
     <name>paginor::PageGrid</name>
     <message>
         <source>cannot show this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite kann nicht angezeigt werden</translation>
     </message>
 </context>
 <context>
     <name>paginor::PagesColumnDelegate</name>
     <message>
-        <source>all %1 pages</source>
-        <translation type="unfinished"></translation>
+        <source>all pages</source>
+        <translation>alle Seiten</translation>
     </message>
     <message>
-        <source>all pages</source>
-        <translation type="unfinished"></translation>
+        <source>all %L1 pages</source>
+        <translation>alle %L1 Seiten</translation>
     </message>
 </context>
 <context>
     <name>paginor::PagesWindow</name>
     <message>
         <source>Pages - </source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten - </translation>
     </message>
     <message>
         <source>Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesezeichen</translation>
     </message>
     <message>
         <source>Thumbnail size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Vorschaubilder</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Use as custom pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Als eigene Seitenliste übernehmen</translation>
     </message>
     <message>
         <source>Use as split points</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Teilungspunkte übernehmen</translation>
     </message>
     <message>
         <source>Use for this row</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diese Zeile übernehmen</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <source>This file needs its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei braucht ihr Passwort.</translation>
     </message>
     <message>
         <source>Can not show this file: it is not a PDF file, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei kann nicht angezeigt werden: Sie ist keine PDF-Datei oder sie ist beschädigt.</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
-        <source>%1 pages, %2 chosen</source>
-        <translation type="unfinished"></translation>
+        <source>%L1 pages, %L2 chosen</source>
+        <translation>%L1 Seiten, %L2 ausgewählt</translation>
     </message>
     <message>
-        <source>, %1 cuts</source>
-        <translation type="unfinished"></translation>
+        <source>, %L1 cuts</source>
+        <translation>, %L1 Schnitte</translation>
     </message>
 </context>
 <context>
     <name>paginor::SplitPanel</name>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
         <source>Split Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilungsoptionen</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Je</translation>
     </message>
     <message>
         <source>Save page range: from</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenbereich speichern: von</translation>
     </message>
     <message>
         <source>Save odd pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungerade Seiten speichern</translation>
     </message>
     <message>
         <source>Save even pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade Seiten speichern</translation>
     </message>
     <message>
         <source>Save custom pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Seitenliste speichern:</translation>
     </message>
     <message>
         <source>Split at bookmarks of level</source>
-        <translation type="unfinished"></translation>
+        <translation>An Lesezeichen teilen, Ebene</translation>
     </message>
     <message>
         <source>Split after pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen nach den Seiten</translation>
     </message>
     <message>
         <source>pages per file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten pro Datei</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Pa&amp;ges...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei&amp;ten...</translation>
     </message>
     <message>
         <source>&amp;Split</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teilen</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 </TS>

@@ -563,7 +563,7 @@ Error code: %1</source>
 <context>
     <name>paginor::MergeRowPages</name>
     <message numerus="yes">
-        <source>%n pages; double-click to see them</source>
+        <source>%Ln pages; double-click to see them</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -580,11 +580,11 @@ Error code: %1</source>
 <context>
     <name>paginor::PagesColumnDelegate</name>
     <message>
-        <source>all %1 pages</source>
+        <source>all pages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>all pages</source>
+        <source>all %L1 pages</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -635,11 +635,11 @@ Error code: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 pages, %2 chosen</source>
+        <source>%L1 pages, %L2 chosen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, %1 cuts</source>
+        <source>, %L1 cuts</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -46,7 +46,7 @@ void MergeRowPages::showRow(int row, QTreeWidgetItem* item)
         item->setIcon(kPictureColumn, picture);
         item->setData(kPagesColumn, kCountRole, got->pageCount);
         item->setToolTip(kPictureColumn,
-                         tr("%n pages; double-click to see them", nullptr, got->pageCount));
+                         tr("%Ln pages; double-click to see them", nullptr, got->pageCount));
     }
     m_pictures.request(path, r.lock.password);
 }
@@ -104,7 +104,7 @@ void PagesColumnDelegate::initStyleOption(QStyleOptionViewItem* option,
     if (!option->text.isEmpty())
         return;
     const int count = index.data(kCountRole).toInt();
-    option->text = count > 0 ? tr("all %1 pages").arg(count) : tr("all pages");
+    option->text = count > 0 ? tr("all %L1 pages").arg(count) : tr("all pages");
     option->palette.setColor(QPalette::Text, option->palette.color(QPalette::PlaceholderText));
 }
 
