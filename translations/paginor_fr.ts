@@ -5,568 +5,571 @@
     <name>FileDialogs</name>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>FlashArtwork</name>
     <message>
         <source>Split and merge PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviser et fusionner des PDF</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Need password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe requis</translation>
     </message>
     <message>
         <source>Please input the password for </source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le mot de passe de </translation>
     </message>
     <message>
         <source>Please select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le fichier source</translation>
     </message>
     <message>
         <source>Can not open file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier : </translation>
     </message>
     <message>
         <source>It is not a PDF file, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier PDF, ou il est endommagé.</translation>
     </message>
     <message>
         <source>Please input a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre valide</translation>
     </message>
     <message>
         <source>Please input the page number</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir les numéros de page</translation>
     </message>
     <message>
         <source>Can not overwrite the PDF file. Please input a new file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écraser le fichier PDF. Veuillez saisir un nouveau nom de fichier</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter...</translation>
     </message>
     <message>
         <source>Splitting page: </source>
-        <translation type="unfinished"></translation>
+        <translation>Division des pages : </translation>
     </message>
     <message>
         <source>, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>, veuillez patienter...</translation>
     </message>
     <message>
         <source>PDF file has been successfully splitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier PDF a été divisé avec succès.</translation>
     </message>
     <message>
         <source>The protected file was split without its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier protégé a été divisé sans son mot de passe.</translation>
     </message>
     <message>
         <source>Split failed<byte value="xd"/>
 Error code: </source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la division<byte value="xd"/>
+Code d&apos;erreur : </translation>
     </message>
     <message>
         <source>This PDF has no bookmarks at level </source>
-        <translation type="unfinished"></translation>
+        <translation>Ce PDF n&apos;a pas de signets au niveau </translation>
     </message>
     <message>
         <source>1 file was not added: </source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier n&apos;a pas été ajouté : </translation>
     </message>
     <message>
         <source>%1 files were not added: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers n&apos;ont pas été ajoutés : </translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> et %1 autres</translation>
     </message>
     <message>
         <source>Please add more PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez ajouter d&apos;autres fichiers PDF</translation>
     </message>
     <message>
         <source>PDF file has been successfully merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier PDF a été fusionné avec succès.</translation>
     </message>
     <message>
         <source>The protected files were merged without their passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers protégés ont été fusionnés sans leurs mots de passe.</translation>
     </message>
     <message>
         <source>Can not write the PDF file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier PDF : </translation>
     </message>
     <message>
         <source>Please make sure the disk has space and the folder can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que le disque a de la place et que le dossier est accessible en écriture.</translation>
     </message>
     <message>
         <source>Can not merge file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de fusionner le fichier : </translation>
     </message>
     <message>
         <source>Please make sure it is NOT encrypted or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez qu&apos;il n&apos;est NI chiffré NI endommagé.</translation>
     </message>
     <message>
         <source>Please make sure they are NOT encrypted or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez qu&apos;ils ne sont NI chiffrés NI endommagés.</translation>
     </message>
     <message>
         <source>The file was not found or can not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est introuvable ou illisible.</translation>
     </message>
     <message>
         <source>It is not a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier PDF.</translation>
     </message>
     <message>
         <source>It is a damaged PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un fichier PDF endommagé.</translation>
     </message>
     <message>
         <source>It uses an encryption or a feature that Paginor does not handle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il utilise un chiffrement ou une fonction que Paginor ne prend pas en charge.</translation>
     </message>
     <message>
         <source>Please remove it from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez le retirer de la liste.</translation>
     </message>
     <message>
         <source>This page list is not valid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cette liste de pages n&apos;est pas valide : </translation>
     </message>
     <message>
         <source>This page list names no page of the file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cette liste de pages ne désigne aucune page du fichier : </translation>
     </message>
     <message>
         <source>The PDF engine could not be started, so splitting and merging are not available.
 The other parts of the window still work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur PDF n&apos;a pas pu démarrer : la division et la fusion ne sont pas disponibles.
+Le reste de la fenêtre fonctionne toujours.</translation>
     </message>
     <message>
         <source>Do you want to visit our website to check if there is a new version released?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous visiter notre site web pour vérifier si une nouvelle version est sortie ?</translation>
     </message>
     <message>
         <source>Protected: the page count shows once the password is given</source>
-        <translation type="unfinished"></translation>
+        <translation>Protégé : le nombre de pages s&apos;affiche une fois le mot de passe saisi</translation>
     </message>
     <message>
         <source>Not a PDF file, or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un fichier PDF, ou endommagé</translation>
     </message>
     <message>
         <source>Writes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;écrit aucun fichier.</translation>
     </message>
     <message>
         <source>Past the end, so left out: </source>
-        <translation type="unfinished"></translation>
+        <translation>Au-delà de la fin, donc omises : </translation>
     </message>
     <message>
         <source>The range starts past the end, so it selects nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage commence au-delà de la fin, elle ne sélectionne donc rien.</translation>
     </message>
     <message>
         <source>The bookmarks can not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Les signets ne peuvent pas être lus</translation>
     </message>
 </context>
 <context>
     <name>SplitSummary</name>
     <message>
         <source> (holds %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (contient %1)</translation>
     </message>
     <message>
         <source>%L1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 page</translation>
     </message>
     <message>
         <source>%L1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 pages</translation>
     </message>
     <message>
         <source>Pages %1 are past the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages %1 sont au-delà de la fin.</translation>
     </message>
     <message>
         <source>Page %1 is past the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page %1 est au-delà de la fin.</translation>
     </message>
     <message>
         <source>Writes 1 file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit 1 fichier : </translation>
     </message>
     <message>
         <source>Writes %L1 files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit %L1 fichiers : </translation>
     </message>
     <message>
         <source>Writes 1 file with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit 1 fichier de %1</translation>
     </message>
 </context>
 <context>
     <name>cli</name>
     <message>
         <source>unknown option: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue : %1%2</translation>
     </message>
     <message>
         <source>--%1 takes keep or drop, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 accepte keep ou drop, pas %2</translation>
     </message>
     <message>
         <source>--pages takes N=LIST, once per input N, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pages accepte N=LIST, une fois par entrée N, pas %1</translation>
     </message>
     <message>
         <source>--range needs FROM and TO: the TO page is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>--range demande FROM et TO : la page TO manque</translation>
     </message>
     <message>
         <source>--password takes one value, once</source>
-        <translation type="unfinished"></translation>
+        <translation>--password accepte une seule valeur, une seule fois</translation>
     </message>
     <message>
         <source>--bookmarks LEVEL is now --at-bookmarks LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>--bookmarks LEVEL s&apos;écrit désormais --at-bookmarks LEVEL</translation>
     </message>
     <message>
         <source>split takes only --bookmarks none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>split n&apos;accepte que --bookmarks none, pas %1</translation>
     </message>
     <message>
         <source>--at-bookmarks takes a level (1 = the top), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--at-bookmarks accepte un niveau (1 = le plus haut), pas %1</translation>
     </message>
     <message>
         <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez exactement une option parmi --every, --range, --odd, --even, --pages, --at-bookmarks, --after</translation>
     </message>
     <message>
         <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after</source>
-        <translation type="unfinished"></translation>
+        <translation>split demande une option parmi --every, --range, --odd, --even, --pages, --at-bookmarks, --after</translation>
     </message>
     <message>
         <source>split needs SOURCE and OUTPUT</source>
-        <translation type="unfinished"></translation>
+        <translation>split demande SOURCE et OUTPUT</translation>
     </message>
     <message>
         <source>outline needs SOURCE</source>
-        <translation type="unfinished"></translation>
+        <translation>outline demande SOURCE</translation>
     </message>
     <message>
         <source>--bookmarks takes per-file, keep or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--bookmarks accepte per-file, keep ou none, pas %1</translation>
     </message>
     <message>
         <source>merge needs OUTPUT and the INPUT files</source>
-        <translation type="unfinished"></translation>
+        <translation>merge demande OUTPUT et les fichiers INPUT</translation>
     </message>
     <message>
         <source>--pages names input %1, but there are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--pages désigne l&apos;entrée %1, mais il n&apos;y en a que %2</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune commande indiquée</translation>
     </message>
     <message>
         <source>unknown command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue : %1</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement : %1</translation>
     </message>
     <message>
         <source>Need password: an empty password was given</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe requis : un mot de passe vide a été donné</translation>
     </message>
     <message>
         <source>Can not read the bookmarks<byte value="xd"/>
 Error code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les signets<byte value="xd"/>
+Code d&apos;erreur : %1</translation>
     </message>
     <message>
         <source>Joining file %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout du fichier %1 sur %2 : %3</translation>
     </message>
     <message>
         <source>Writing %1: %2%</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de %1 : %2 %</translation>
     </message>
     <message>
         <source>Try &apos;paginor-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « paginor-cli --help ».</translation>
     </message>
     <message>
         <source>the password given does not open the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>le mot de passe donné n&apos;ouvre pas le fichier.</translation>
     </message>
     <message>
         <source> (use --password or PAGINOR_PASSWORD)</source>
-        <translation type="unfinished"></translation>
+        <translation> (utilisez --password ou PAGINOR_PASSWORD)</translation>
     </message>
 </context>
 <context>
     <name>paginor::CommandBars</name>
     <message>
         <source>Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de menus</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>&amp;Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Thème</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bleu</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>&amp;Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu &amp;clair</translation>
     </message>
     <message>
         <source>Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu clair</translation>
     </message>
     <message>
         <source>&amp;Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aqua</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Aqua</translation>
     </message>
     <message>
         <source>&amp;Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar&amp;gent</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <source>Bla&amp;ck</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Noir</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>&amp;No Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sans thème</translation>
     </message>
     <message>
         <source>No Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans thème</translation>
     </message>
     <message>
         <source>Paginor &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Paginor</translation>
     </message>
     <message>
         <source>Paginor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Paginor</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Paginor</translation>
     </message>
     <message>
         <source>More PDF Freeware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres logiciels PDF gratuits...</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
 </context>
 <context>
     <name>paginor::FormFlash</name>
     <message>
         <source>Licensed under the Apache License 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous licence Apache License 2.0</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>paginor::FormMain</name>
     <message>
         <source>Cleavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviser</translation>
     </message>
     <message>
         <source>Merger</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>The PDF engine is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur PDF n&apos;est pas disponible.</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>paginor::HelpWindow</name>
     <message>
         <source>Paginor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Paginor</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeList</name>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeListView</name>
     <message>
         <source>Drop PDF files or folders here, or press Add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez ici des fichiers PDF ou des dossiers, ou appuyez sur Ajouter.</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergePanel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre</translation>
     </message>
     <message>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionner</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeRowPages</name>
     <message numerus="yes">
         <source>%Ln pages; double-click to see them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln page ; double-cliquez pour la voir</numerusform>
+            <numerusform>%Ln pages ; double-cliquez pour les voir</numerusform>
         </translation>
     </message>
 </context>
@@ -574,136 +577,136 @@ Error code: %1</source>
     <name>paginor::PageGrid</name>
     <message>
         <source>cannot show this page</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;afficher cette page</translation>
     </message>
 </context>
 <context>
     <name>paginor::PagesColumnDelegate</name>
     <message>
         <source>all pages</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les pages</translation>
     </message>
     <message>
         <source>all %L1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les %L1 pages</translation>
     </message>
 </context>
 <context>
     <name>paginor::PagesWindow</name>
     <message>
         <source>Pages - </source>
-        <translation type="unfinished"></translation>
+        <translation>Pages - </translation>
     </message>
     <message>
         <source>Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Signets</translation>
     </message>
     <message>
         <source>Thumbnail size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille des miniatures</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille :</translation>
     </message>
     <message>
         <source>Use as custom pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser comme pages choisies</translation>
     </message>
     <message>
         <source>Use as split points</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser comme points de division</translation>
     </message>
     <message>
         <source>Use for this row</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser pour cette ligne</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
     <message>
         <source>This file needs its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier demande son mot de passe.</translation>
     </message>
     <message>
         <source>Can not show this file: it is not a PDF file, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher ce fichier : ce n&apos;est pas un fichier PDF, ou il est endommagé.</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>%L1 pages, %L2 chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 pages, %L2 choisies</translation>
     </message>
     <message>
         <source>, %L1 cuts</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 coupures</translation>
     </message>
 </context>
 <context>
     <name>paginor::SplitPanel</name>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier :</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir</translation>
     </message>
     <message>
         <source>Split Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de division</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les</translation>
     </message>
     <message>
         <source>Save page range: from</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les pages : de</translation>
     </message>
     <message>
         <source>Save odd pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les pages impaires</translation>
     </message>
     <message>
         <source>Save even pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les pages paires</translation>
     </message>
     <message>
         <source>Save custom pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les pages choisies :</translation>
     </message>
     <message>
         <source>Split at bookmarks of level</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviser aux signets de niveau</translation>
     </message>
     <message>
         <source>Split after pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviser après les pages</translation>
     </message>
     <message>
         <source>pages per file</source>
-        <translation type="unfinished"></translation>
+        <translation>pages par fichier</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Pa&amp;ges...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;ges...</translation>
     </message>
     <message>
         <source>&amp;Split</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diviser</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 </TS>

@@ -5,568 +5,571 @@
     <name>FileDialogs</name>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>FlashArtwork</name>
     <message>
         <source>Split and merge PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir e mesclar arquivos PDF</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Need password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha necessária</translation>
     </message>
     <message>
         <source>Please input the password for </source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha de </translation>
     </message>
     <message>
         <source>Please select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o arquivo de origem</translation>
     </message>
     <message>
         <source>Can not open file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o arquivo: </translation>
     </message>
     <message>
         <source>It is not a PDF file, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo PDF, ou está danificado.</translation>
     </message>
     <message>
         <source>Please input a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número válido</translation>
     </message>
     <message>
         <source>Please input the page number</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite os números das páginas</translation>
     </message>
     <message>
         <source>Can not overwrite the PDF file. Please input a new file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível sobrescrever o arquivo PDF. Digite um novo nome de arquivo</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguarde...</translation>
     </message>
     <message>
         <source>Splitting page: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dividindo páginas: </translation>
     </message>
     <message>
         <source>, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>, aguarde...</translation>
     </message>
     <message>
         <source>PDF file has been successfully splitted.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo PDF foi dividido com sucesso.</translation>
     </message>
     <message>
         <source>The protected file was split without its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo protegido foi dividido sem a senha.</translation>
     </message>
     <message>
         <source>Split failed<byte value="xd"/>
 Error code: </source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao dividir<byte value="xd"/>
+Código de erro: </translation>
     </message>
     <message>
         <source>This PDF has no bookmarks at level </source>
-        <translation type="unfinished"></translation>
+        <translation>Este PDF não tem marcadores no nível </translation>
     </message>
     <message>
         <source>1 file was not added: </source>
-        <translation type="unfinished"></translation>
+        <translation>1 arquivo não foi adicionado: </translation>
     </message>
     <message>
         <source>%1 files were not added: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 arquivos não foram adicionados: </translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> e mais %1</translation>
     </message>
     <message>
         <source>Please add more PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicione mais arquivos PDF</translation>
     </message>
     <message>
         <source>PDF file has been successfully merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo PDF foi mesclado com sucesso.</translation>
     </message>
     <message>
         <source>The protected files were merged without their passwords.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os arquivos protegidos foram mesclados sem as senhas.</translation>
     </message>
     <message>
         <source>Can not write the PDF file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o arquivo PDF: </translation>
     </message>
     <message>
         <source>Please make sure the disk has space and the folder can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se o disco tem espaço livre e se a pasta permite gravação.</translation>
     </message>
     <message>
         <source>Can not merge file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível mesclar o arquivo: </translation>
     </message>
     <message>
         <source>Please make sure it is NOT encrypted or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se ele NÃO está criptografado nem danificado.</translation>
     </message>
     <message>
         <source>Please make sure they are NOT encrypted or damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se eles NÃO estão criptografados nem danificados.</translation>
     </message>
     <message>
         <source>The file was not found or can not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não foi encontrado ou não pode ser lido.</translation>
     </message>
     <message>
         <source>It is not a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo PDF.</translation>
     </message>
     <message>
         <source>It is a damaged PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>É um arquivo PDF danificado.</translation>
     </message>
     <message>
         <source>It uses an encryption or a feature that Paginor does not handle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa uma criptografia ou um recurso que o Paginor não suporta.</translation>
     </message>
     <message>
         <source>Please remove it from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remova-o da lista.</translation>
     </message>
     <message>
         <source>This page list is not valid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista de páginas não é válida: </translation>
     </message>
     <message>
         <source>This page list names no page of the file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista de páginas não indica nenhuma página do arquivo: </translation>
     </message>
     <message>
         <source>The PDF engine could not be started, so splitting and merging are not available.
 The other parts of the window still work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar o mecanismo de PDF, por isso dividir e mesclar não estão disponíveis.
+As outras partes da janela continuam funcionando.</translation>
     </message>
     <message>
         <source>Do you want to visit our website to check if there is a new version released?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja visitar nosso site para verificar se foi lançada uma nova versão?</translation>
     </message>
     <message>
         <source>Protected: the page count shows once the password is given</source>
-        <translation type="unfinished"></translation>
+        <translation>Protegido: o número de páginas aparece depois que a senha for informada</translation>
     </message>
     <message>
         <source>Not a PDF file, or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um PDF, ou está danificado</translation>
     </message>
     <message>
         <source>Writes no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não grava nenhum arquivo.</translation>
     </message>
     <message>
         <source>Past the end, so left out: </source>
-        <translation type="unfinished"></translation>
+        <translation>Além do fim, por isso omitidas: </translation>
     </message>
     <message>
         <source>The range starts past the end, so it selects nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo começa depois do fim, por isso não seleciona nada.</translation>
     </message>
     <message>
         <source>The bookmarks can not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler os marcadores</translation>
     </message>
 </context>
 <context>
     <name>SplitSummary</name>
     <message>
         <source> (holds %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (contém %1)</translation>
     </message>
     <message>
         <source>%L1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 página</translation>
     </message>
     <message>
         <source>%L1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 páginas</translation>
     </message>
     <message>
         <source>Pages %1 are past the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>As páginas %1 estão além do fim.</translation>
     </message>
     <message>
         <source>Page %1 is past the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>A página %1 está além do fim.</translation>
     </message>
     <message>
         <source>Writes 1 file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grava 1 arquivo: </translation>
     </message>
     <message>
         <source>Writes %L1 files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grava %L1 arquivos: </translation>
     </message>
     <message>
         <source>Writes 1 file with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava 1 arquivo com %1</translation>
     </message>
 </context>
 <context>
     <name>cli</name>
     <message>
         <source>unknown option: %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida: %1%2</translation>
     </message>
     <message>
         <source>--%1 takes keep or drop, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 aceita keep ou drop, não %2</translation>
     </message>
     <message>
         <source>--pages takes N=LIST, once per input N, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--pages aceita N=LIST, uma vez por entrada N, não %1</translation>
     </message>
     <message>
         <source>--range needs FROM and TO: the TO page is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>--range precisa de FROM e TO: falta a página TO</translation>
     </message>
     <message>
         <source>--password takes one value, once</source>
-        <translation type="unfinished"></translation>
+        <translation>--password aceita um só valor, uma só vez</translation>
     </message>
     <message>
         <source>--bookmarks LEVEL is now --at-bookmarks LEVEL</source>
-        <translation type="unfinished"></translation>
+        <translation>--bookmarks LEVEL agora é --at-bookmarks LEVEL</translation>
     </message>
     <message>
         <source>split takes only --bookmarks none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>split aceita só --bookmarks none, não %1</translation>
     </message>
     <message>
         <source>--at-bookmarks takes a level (1 = the top), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--at-bookmarks aceita um nível (1 = o mais alto), não %1</translation>
     </message>
     <message>
         <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after</source>
-        <translation type="unfinished"></translation>
+        <translation>informe exatamente uma destas opções: --every, --range, --odd, --even, --pages, --at-bookmarks, --after</translation>
     </message>
     <message>
         <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after</source>
-        <translation type="unfinished"></translation>
+        <translation>split precisa de uma destas opções: --every, --range, --odd, --even, --pages, --at-bookmarks, --after</translation>
     </message>
     <message>
         <source>split needs SOURCE and OUTPUT</source>
-        <translation type="unfinished"></translation>
+        <translation>split precisa de SOURCE e OUTPUT</translation>
     </message>
     <message>
         <source>outline needs SOURCE</source>
-        <translation type="unfinished"></translation>
+        <translation>outline precisa de SOURCE</translation>
     </message>
     <message>
         <source>--bookmarks takes per-file, keep or none, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--bookmarks aceita per-file, keep ou none, não %1</translation>
     </message>
     <message>
         <source>merge needs OUTPUT and the INPUT files</source>
-        <translation type="unfinished"></translation>
+        <translation>merge precisa de OUTPUT e dos arquivos INPUT</translation>
     </message>
     <message>
         <source>--pages names input %1, but there are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--pages indica a entrada %1, mas só há %2</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum comando informado</translation>
     </message>
     <message>
         <source>unknown command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconhecido: %1</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: %1</translation>
     </message>
     <message>
         <source>Need password: an empty password was given</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha necessária: foi informada uma senha vazia</translation>
     </message>
     <message>
         <source>Can not read the bookmarks<byte value="xd"/>
 Error code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler os marcadores<byte value="xd"/>
+Código de erro: %1</translation>
     </message>
     <message>
         <source>Joining file %1 of %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Juntando o arquivo %1 de %2: %3</translation>
     </message>
     <message>
         <source>Writing %1: %2%</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando %1: %2%</translation>
     </message>
     <message>
         <source>Try &apos;paginor-cli --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente &apos;paginor-cli --help&apos;.</translation>
     </message>
     <message>
         <source>the password given does not open the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>a senha informada não abre o arquivo.</translation>
     </message>
     <message>
         <source> (use --password or PAGINOR_PASSWORD)</source>
-        <translation type="unfinished"></translation>
+        <translation> (use --password ou PAGINOR_PASSWORD)</translation>
     </message>
 </context>
 <context>
     <name>paginor::CommandBars</name>
     <message>
         <source>Menu Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de menus</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>&amp;Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tema</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>&amp;Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Azul</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>&amp;Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul &amp;claro</translation>
     </message>
     <message>
         <source>Light Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul claro</translation>
     </message>
     <message>
         <source>&amp;Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Água-&amp;marinha</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Água-marinha</translation>
     </message>
     <message>
         <source>&amp;Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prata</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Prata</translation>
     </message>
     <message>
         <source>Bla&amp;ck</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;reto</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto</translation>
     </message>
     <message>
         <source>&amp;No Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sem tema</translation>
     </message>
     <message>
         <source>No Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem tema</translation>
     </message>
     <message>
         <source>Paginor &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda do Paginor</translation>
     </message>
     <message>
         <source>Paginor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Paginor</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Paginor</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Paginor</translation>
     </message>
     <message>
         <source>More PDF Freeware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais programas PDF gratuitos...</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conteúdo</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteúdo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Converter</translation>
     </message>
 </context>
 <context>
     <name>paginor::FormFlash</name>
     <message>
         <source>Licensed under the Apache License 2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Licenciado sob a Apache License 2.0</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
 </context>
 <context>
     <name>paginor::FormMain</name>
     <message>
         <source>Cleavo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir</translation>
     </message>
     <message>
         <source>Merger</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesclar</translation>
     </message>
     <message>
         <source>The PDF engine is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mecanismo de PDF não está disponível.</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
 </context>
 <context>
     <name>paginor::HelpWindow</name>
     <message>
         <source>Paginor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Paginor</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeList</name>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeListView</name>
     <message>
         <source>Drop PDF files or folders here, or press Add.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solte aqui arquivos PDF ou pastas, ou clique em Adicionar.</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergePanel</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Caminho</translation>
     </message>
     <message>
         <source>File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Para &amp;cima</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Para &amp;baixo</translation>
     </message>
     <message>
         <source>&amp;Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mesclar</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeRowPages</name>
     <message numerus="yes">
         <source>%Ln pages; double-click to see them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln página; clique duas vezes para vê-la</numerusform>
+            <numerusform>%Ln páginas; clique duas vezes para vê-las</numerusform>
         </translation>
     </message>
 </context>
@@ -574,136 +577,136 @@ Error code: %1</source>
     <name>paginor::PageGrid</name>
     <message>
         <source>cannot show this page</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível mostrar esta página</translation>
     </message>
 </context>
 <context>
     <name>paginor::PagesColumnDelegate</name>
     <message>
         <source>all pages</source>
-        <translation type="unfinished"></translation>
+        <translation>todas as páginas</translation>
     </message>
     <message>
         <source>all %L1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>todas as %L1 páginas</translation>
     </message>
 </context>
 <context>
     <name>paginor::PagesWindow</name>
     <message>
         <source>Pages - </source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas - </translation>
     </message>
     <message>
         <source>Bookmarks</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcadores</translation>
     </message>
     <message>
         <source>Thumbnail size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho das miniaturas</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho:</translation>
     </message>
     <message>
         <source>Use as custom pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar como páginas escolhidas</translation>
     </message>
     <message>
         <source>Use as split points</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar como pontos de divisão</translation>
     </message>
     <message>
         <source>Use for this row</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar para esta linha</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregando...</translation>
     </message>
     <message>
         <source>This file needs its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo precisa da senha.</translation>
     </message>
     <message>
         <source>Can not show this file: it is not a PDF file, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível mostrar este arquivo: não é um arquivo PDF, ou está danificado.</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1</translation>
     </message>
     <message>
         <source>%L1 pages, %L2 chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 páginas, %L2 escolhidas</translation>
     </message>
     <message>
         <source>, %L1 cuts</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 cortes</translation>
     </message>
 </context>
 <context>
     <name>paginor::SplitPanel</name>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procurar</translation>
     </message>
     <message>
         <source>Split Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de divisão</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>A cada</translation>
     </message>
     <message>
         <source>Save page range: from</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar páginas: de</translation>
     </message>
     <message>
         <source>Save odd pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar páginas ímpares</translation>
     </message>
     <message>
         <source>Save even pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar páginas pares</translation>
     </message>
     <message>
         <source>Save custom pages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar páginas escolhidas:</translation>
     </message>
     <message>
         <source>Split at bookmarks of level</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir nos marcadores de nível</translation>
     </message>
     <message>
         <source>Split after pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir após as páginas</translation>
     </message>
     <message>
         <source>pages per file</source>
-        <translation type="unfinished"></translation>
+        <translation>páginas por arquivo</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>até</translation>
     </message>
     <message>
         <source>Pa&amp;ges...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pá&amp;ginas...</translation>
     </message>
     <message>
         <source>&amp;Split</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dividir</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
 </context>
 </TS>
