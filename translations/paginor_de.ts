@@ -327,7 +327,7 @@ Fehlercode: %1</translation>
     </message>
     <message>
         <source>Try &apos;paginor-cli --help&apos;.</source>
-        <translation>Hilfe gibt &apos;paginor-cli --help&apos;.</translation>
+        <translation>Siehe &apos;paginor-cli --help&apos;.</translation>
     </message>
     <message>
         <source>the password given does not open the file.</source>

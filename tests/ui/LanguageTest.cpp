@@ -162,6 +162,13 @@ QStringList misfits(const QWidget& root)
                   "clipped: " + text);
             check(w->parentWidget()->rect().contains(w->geometry()) && root.rect().contains(inRoot),
                   w, "outside its place: " + text);
+            // Captions placed by hand must not run into one another.
+            for (const QObject* o : w->parentWidget()->children()) {
+                const auto* other = qobject_cast<const QLabel*>(o);
+                check(!other || other == w || !other->isVisibleTo(&root) ||
+                          other->text().isEmpty() || !other->geometry().intersects(w->geometry()),
+                      w, "overlaps " + (other ? other->text() : QString()) + ": " + text);
+            }
         }
         if (const auto* bar = qobject_cast<const QTabBar*>(w))
             check(bar->width() >= bar->sizeHint().width(), w, "tabs elided");
