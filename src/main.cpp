@@ -1,3 +1,4 @@
+#include "settings/Language.h"
 #include "ui/FormMain.h"
 #include "ui/Launch.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = paginor::answerWithoutDisplay(argc, argv))
         return *status;
     QApplication app(argc, argv);
+    paginor::useLanguage(QLocale::system());
     QApplication::setApplicationName(QStringLiteral("Paginor"));
     QApplication::setOrganizationName(QStringLiteral("Velmora Software"));
     const paginor::LaunchRequest launch =

@@ -3,6 +3,7 @@
 #include "cli/MergeLayoutOptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -72,7 +73,7 @@ bool parseWords(QCommandLineParser& parser, const QList<QCommandLineOption>& opt
     const QStringList unknown = parser.unknownOptionNames();
     why = unknown.isEmpty()
               ? parser.errorText()
-              : QStringLiteral("unknown option: %1%2")
+              : QCoreApplication::translate("cli", "unknown option: %1%2")
                     .arg(unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
                          unknown.first());
     return false;
@@ -118,7 +119,8 @@ bool keepPolicy(const QCommandLineParser& parser, const QString& option, bool& k
 {
     for (const QString& value : parser.values(option)) {
         if (value != QLatin1String("keep") && value != QLatin1String("drop")) {
-            why = QStringLiteral("--%1 takes keep or drop, not %2").arg(option, value);
+            why = QCoreApplication::translate("cli", "--%1 takes keep or drop, not %2")
+                      .arg(option, value);
             return false;
         }
         keep = value == QLatin1String("keep");
@@ -160,7 +162,9 @@ bool inputPageLists(const QCommandLineParser& parser, QMap<int, QString>& lists,
         bool isNumber = false;
         const int n = eq < 1 ? 0 : value.left(eq).toInt(&isNumber);
         if (!isNumber || n < 1 || lists.contains(n)) {
-            why = QStringLiteral("--pages takes N=LIST, once per input N, not %1").arg(value);
+            why =
+                QCoreApplication::translate("cli", "--pages takes N=LIST, once per input N, not %1")
+                    .arg(value);
             return false;
         }
         lists.insert(n, value.mid(eq + 1));
@@ -172,7 +176,8 @@ CommandLine parseSplit(QStringList words)
 {
     CommandLine line;
     line.command = CommandLine::Command::Split;
-    const QString toMissing = QStringLiteral("--range needs FROM and TO: the TO page is missing");
+    const QString toMissing =
+        QCoreApplication::translate("cli", "--range needs FROM and TO: the TO page is missing");
     QString to;
     if (!takeRangeEnd(words, to))
         return refuse(toMissing);
@@ -195,7 +200,7 @@ CommandLine parseSplit(QStringList words)
 
     const QStringList passwords = parser.values(kPassword);
     if (passwords.size() > 1)
-        return refuse(QStringLiteral("--password takes one value, once"));
+        return refuse(QCoreApplication::translate("cli", "--password takes one value, once"));
     line.hasPassword = !passwords.isEmpty();
     line.password = passwords.value(0);
     line.dryRun = parser.isSet(kDryRun);
@@ -206,15 +211,19 @@ CommandLine parseSplit(QStringList words)
     for (const QString& value : parser.values(kBookmarks)) {
         if (isLevel(value)) {
             levels << value;
-            line.hints << QStringLiteral("--bookmarks LEVEL is now --at-bookmarks LEVEL");
+            line.hints << QCoreApplication::translate(
+                "cli", "--bookmarks LEVEL is now --at-bookmarks LEVEL");
         } else if (!bookmarkPolicy(value, {QStringLiteral("none")}, line.bookmarks)) {
-            return refuse(QStringLiteral("split takes only --bookmarks none, not %1").arg(value));
+            return refuse(
+                QCoreApplication::translate("cli", "split takes only --bookmarks none, not %1")
+                    .arg(value));
         }
     }
     for (const QString& level : levels)
         if (!isLevel(level))
-            return refuse(
-                QStringLiteral("--at-bookmarks takes a level (1 = the top), not %1").arg(level));
+            return refuse(QCoreApplication::translate(
+                              "cli", "--at-bookmarks takes a level (1 = the top), not %1")
+                              .arg(level));
     const QStringList modeNames{kEvery, kRange, kOdd, kEven, kPages, kAfter};
     const QStringList seen = parser.optionNames();
     const qsizetype modes =
@@ -222,11 +231,13 @@ CommandLine parseSplit(QStringList words)
             return modeNames.contains(name);
         });
     if (modes > 1)
-        return refuse(QStringLiteral("give exactly one of --every, --range, --odd, --even, "
-                                     "--pages, --at-bookmarks, --after"));
+        return refuse(QCoreApplication::translate(
+            "cli", "give exactly one of --every, --range, --odd, --even, "
+                   "--pages, --at-bookmarks, --after"));
     if (modes == 0)
-        return refuse(QStringLiteral("split needs one of --every, --range, --odd, --even, "
-                                     "--pages, --at-bookmarks, --after"));
+        return refuse(QCoreApplication::translate(
+            "cli", "split needs one of --every, --range, --odd, --even, "
+                   "--pages, --at-bookmarks, --after"));
 
     SplitOptions& o = line.options;
     if (parser.isSet(kEvery)) {
@@ -256,7 +267,7 @@ CommandLine parseSplit(QStringList words)
     if (o.mode == SplitMode::PageRange && positional.size() == 1 && !looksLikeNumber(to))
         return refuse(toMissing);
     if (positional.size() != 2)
-        return refuse(QStringLiteral("split needs SOURCE and OUTPUT"));
+        return refuse(QCoreApplication::translate("cli", "split needs SOURCE and OUTPUT"));
     // The source goes in as typed, so the job trims and checks it as it would a typed path.
     const QString& source = positional.at(0);
     line.source = source.trimmed().isEmpty() ? source : absolute(source.trimmed());
@@ -274,12 +285,12 @@ CommandLine parseOutline(const QStringList& words)
         return refuse(why);
     const QStringList passwords = parser.values(kPassword);
     if (passwords.size() > 1)
-        return refuse(QStringLiteral("--password takes one value, once"));
+        return refuse(QCoreApplication::translate("cli", "--password takes one value, once"));
     line.hasPassword = !passwords.isEmpty();
     line.password = passwords.value(0);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1 || positional.first().trimmed().isEmpty())
-        return refuse(QStringLiteral("outline needs SOURCE"));
+        return refuse(QCoreApplication::translate("cli", "outline needs SOURCE"));
     line.source = absolute(positional.first().trimmed());
     return line;
 }
@@ -304,16 +315,17 @@ CommandLine parseMerge(const QStringList& words)
         if (!bookmarkPolicy(
                 mode, {QStringLiteral("per-file"), QStringLiteral("keep"), QStringLiteral("none")},
                 line.bookmarks))
-            return refuse(
-                QStringLiteral("--bookmarks takes per-file, keep or none, not %1").arg(mode));
+            return refuse(QCoreApplication::translate(
+                              "cli", "--bookmarks takes per-file, keep or none, not %1")
+                              .arg(mode));
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return refuse(QStringLiteral("merge needs OUTPUT and the INPUT files"));
+        return refuse(QCoreApplication::translate("cli", "merge needs OUTPUT and the INPUT files"));
     line.output = absolute(positional.takeFirst());
     for (const QString& input : positional)
         line.inputs << absolute(input);
     if (const auto [n, option] = highestInputNamed(line); n > line.inputs.size())
-        return refuse(QStringLiteral("%1 names input %2, but there are %3")
+        return refuse(QCoreApplication::translate("cli", "%1 names input %2, but there are %3")
                           .arg(option)
                           .arg(n)
                           .arg(line.inputs.size()));
@@ -325,7 +337,7 @@ CommandLine parseMerge(const QStringList& words)
 CommandLine parseCommandLine(const QStringList& args)
 {
     if (args.isEmpty())
-        return refuse(QStringLiteral("no command given"));
+        return refuse(QCoreApplication::translate("cli", "no command given"));
     const QString& first = args.at(0);
     if (args.size() == 1 && (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
         CommandLine line;
@@ -344,7 +356,7 @@ CommandLine parseCommandLine(const QStringList& args)
         return parseMerge(words);
     if (first == QLatin1String("outline"))
         return parseOutline(words);
-    return refuse(QStringLiteral("unknown command: %1").arg(first));
+    return refuse(QCoreApplication::translate("cli", "unknown command: %1").arg(first));
 }
 
 QString usageText()

@@ -2,6 +2,7 @@
 
 #include "cli/TerminalInteraction.h"
 #include "engine/PDFLibrary.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
 #include "split/PageCountProbe.h"
 #include "split/SourcePassword.h"
@@ -39,13 +40,13 @@ int dryRunSplit(const CommandLine& line)
     }
     switch (count.state) {
     case SourceCount::State::Unreadable:
-        printLine(stderr, QStringLiteral("Please select the source file"));
+        printLine(stderr, shownText(kMsgSelectSource));
         return 1;
     case SourceCount::State::Protected:
-        printLine(stderr, QString::fromLatin1(kProtectedSourceText));
+        printLine(stderr, shownText(kProtectedSourceText));
         return 1;
     case SourceCount::State::Damaged:
-        printLine(stderr, QString::fromLatin1(kDamagedSourceText));
+        printLine(stderr, shownText(kDamagedSourceText));
         return 1;
     case SourceCount::State::Counted:
         break;
@@ -58,7 +59,7 @@ int dryRunSplit(const CommandLine& line)
         return 1;
     }
     if (plan.outlineUnreadable) {
-        printLine(stderr, QString::fromLatin1(kOutlineUnreadableText));
+        printLine(stderr, shownText(kOutlineUnreadableText));
         return 1;
     }
     for (size_t i = 0; i < plan.parts.size(); ++i)
@@ -72,7 +73,7 @@ int dryRunSplit(const CommandLine& line)
     if (!remark.isEmpty())
         printLine(stdout, remark);
     if (plan.parts.empty()) {
-        printLine(stderr, QString::fromLatin1(kWritesNoFileText));
+        printLine(stderr, shownText(kWritesNoFileText));
         return 1;
     }
     return 0;

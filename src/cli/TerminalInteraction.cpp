@@ -1,5 +1,7 @@
 #include "cli/TerminalInteraction.h"
 
+#include "jobs/Messages.h"
+
 #include <cstring>
 #include <termios.h>
 #include <unistd.h>
@@ -35,7 +37,7 @@ UserQuestions::Reply TerminalInteraction::message(const QString& text, Icon icon
 {
     progress(QString());
     // The two success messages carry the title "OK"; everything else is a refusal or failure.
-    const bool success = icon == Icon::Information && title == QLatin1String("OK");
+    const bool success = icon == Icon::Information && title == shownText(kTitleOk);
     print(success ? stdout : stderr, text);
     return buttons == Buttons::YesNo ? Reply::No : Reply::Ok;
 }
@@ -73,12 +75,15 @@ bool TerminalInteraction::inputBox(const QString& prompt, const QString& title, 
             return true;
         }
         print(stderr,
-              title + QLatin1String(": the password given does not open the file. ") + prompt);
+              title + QLatin1String(": ") +
+                  QCoreApplication::translate("cli", "the password given does not open the file.") +
+                  u' ' + prompt);
         return false;
     }
     if (!isatty(STDIN_FILENO)) {
-        print(stderr, title + QLatin1String(": ") + prompt +
-                          QLatin1String(" (use --password or PAGINOR_PASSWORD)"));
+        print(stderr,
+              title + QLatin1String(": ") + prompt +
+                  QCoreApplication::translate("cli", " (use --password or PAGINOR_PASSWORD)"));
         return false;
     }
     const QByteArray shown = (prompt + QLatin1String(": ")).toLocal8Bit();

@@ -3,9 +3,11 @@
 #include "cli/DryRun.h"
 #include "cli/TerminalInteraction.h"
 #include "engine/PDFLibrary.h"
+#include "jobs/Messages.h"
 #include "jobs/Session.h"
 #include "merge/MergeJob.h"
 #include "merge/MergeList.h"
+#include "settings/Language.h"
 #include "settings/Product.h"
 #include "split/SourcePassword.h"
 #include "split/SplitJob.h"
@@ -30,7 +32,7 @@ void printTo(std::FILE* stream, const QString& text)
 void printWarnings(PDFLibrary& engine)
 {
     for (const QString& warning : engine.takeWarnings())
-        printTo(stderr, QStringLiteral("Warning: %1\n").arg(warning));
+        printTo(stderr, QCoreApplication::translate("cli", "Warning: %1").arg(warning) + u'\n');
 }
 
 int runSplit(const CommandLine& line)
@@ -58,7 +60,9 @@ int runSplit(const CommandLine& line)
     case SplitRequest::Outcome::PasswordRefused:
         // An empty password ends the prompt without a word from the job.
         if (line.hasPassword && line.password.isEmpty())
-            printTo(stderr, QStringLiteral("Need password: an empty password was given\n"));
+            printTo(stderr, QCoreApplication::translate(
+                                "cli", "Need password: an empty password was given") +
+                                u'\n');
         return 1;
     default:
         return 1;
@@ -72,8 +76,8 @@ int runOutline(const CommandLine& line)
     Session session;
     TerminalInteraction ui(QString(), line.hasPassword, line.password);
     if (!QFileInfo(line.source).isFile()) {
-        ui.message(QStringLiteral("Please select the source file"), UserQuestions::Icon::Critical,
-                   QStringLiteral("Error"), UserQuestions::Buttons::Ok);
+        ui.message(shownText(kMsgSelectSource), UserQuestions::Icon::Critical,
+                   shownText(kTitleError), UserQuestions::Buttons::Ok);
         return 1;
     }
     SourcePassword password(engine, session, ui);
@@ -81,8 +85,10 @@ int runOutline(const CommandLine& line)
         return 1;
     std::vector<BookmarkLevel> marks;
     if (!engine.OpenDocument(line.source, session.SourcePassword) || !engine.readBookmarks(marks)) {
-        printTo(stderr, QStringLiteral("Can not read the bookmarks\r\nError code: %1\n")
-                            .arg(engine.LastErrorNumber()));
+        printTo(stderr,
+                QCoreApplication::translate("cli", "Can not read the bookmarks\r\nError code: %1")
+                        .arg(engine.LastErrorNumber()) +
+                    u'\n');
         return 1;
     }
     QString text;
@@ -114,12 +120,12 @@ int runMerge(const CommandLine& line)
     engine.setProgressHandler([&ui, &line](int done, int total) {
         const int files = int(line.inputs.size());
         if (done >= 1 && done <= files)
-            ui.progress(QStringLiteral("Joining file %1 of %2: %3")
+            ui.progress(QCoreApplication::translate("cli", "Joining file %1 of %2: %3")
                             .arg(done)
                             .arg(files)
                             .arg(QFileInfo(line.inputs.at(done - 1)).fileName()));
         else if (done > files && total > 0)
-            ui.progress(QStringLiteral("Writing %1: %2%")
+            ui.progress(QCoreApplication::translate("cli", "Writing %1: %2%")
                             .arg(QFileInfo(line.output).fileName())
                             .arg(100 * done / total));
     });
@@ -150,6 +156,7 @@ int runMerge(const CommandLine& line)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    useLanguage(QLocale::system());
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     CommandLine line = parseCommandLine(args);
@@ -181,6 +188,7 @@ int main(int argc, char** argv)
     case CommandLine::Command::Usage:
         break;
     }
-    printTo(stderr, QStringLiteral("paginor-cli: %1\nTry 'paginor-cli --help'.\n").arg(line.error));
+    printTo(stderr, QStringLiteral("paginor-cli: %1\n").arg(line.error) +
+                        QCoreApplication::translate("cli", "Try 'paginor-cli --help'.") + u'\n');
     return 2;
 }

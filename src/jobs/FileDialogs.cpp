@@ -3,14 +3,13 @@
 #include "jobs/Session.h"
 #include "jobs/UserQuestions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace paginor {
 
 namespace {
 
-const QString kOpenFilter = QStringLiteral("PDF files (*.pdf)");
-const QString kSaveFilter = QStringLiteral("PDF Files (*.pdf)");
 const QString kPattern = QStringLiteral("*.pdf");
 
 FileDialogRequest request(DialogKind kind, const QString& filter, const QString& start,
@@ -47,8 +46,9 @@ QString FileDialogs::folderWithSeparator(const QString& path)
 
 QString FileDialogs::ChoosePdfToOpen()
 {
-    const QStringList chosen = m_ui.fileDialog(
-        request(DialogKind::OpenOne, kOpenFilter, m_session.LastOpenFolder, QString()));
+    const QStringList chosen = m_ui.fileDialog(request(
+        DialogKind::OpenOne, QCoreApplication::translate("FileDialogs", "PDF files (*.pdf)"),
+        m_session.LastOpenFolder, QString()));
     if (chosen.isEmpty() || chosen.first().isEmpty())
         return QString();
     const QString path = chosen.first();
@@ -58,8 +58,9 @@ QString FileDialogs::ChoosePdfToOpen()
 
 QString FileDialogs::ChoosePdfFilesToAdd()
 {
-    const QStringList chosen = m_ui.fileDialog(
-        request(DialogKind::OpenMany, kOpenFilter, m_session.LastOpenFolder, QString()));
+    const QStringList chosen = m_ui.fileDialog(request(
+        DialogKind::OpenMany, QCoreApplication::translate("FileDialogs", "PDF files (*.pdf)"),
+        m_session.LastOpenFolder, QString()));
     if (chosen.isEmpty() || chosen.first().isEmpty())
         return QString();
 
@@ -83,7 +84,8 @@ QString FileDialogs::ChoosePdfFilesToAdd()
 QString FileDialogs::ChooseOutputPdf()
 {
     const QStringList chosen = m_ui.fileDialog(
-        request(DialogKind::Save, kSaveFilter, m_session.LastSaveFolder, QStringLiteral("pdf")));
+        request(DialogKind::Save, QCoreApplication::translate("FileDialogs", "PDF Files (*.pdf)"),
+                m_session.LastSaveFolder, QStringLiteral("pdf")));
     if (chosen.isEmpty() || chosen.first().isEmpty()) {
         m_session.ChosenOutputPath.clear();
         return QString();

@@ -28,10 +28,10 @@ PasswordCheck judgePassword(PDFLibrary& engine, const QString& path, const QStri
 PasswordCheck askPassword(UserQuestions& ui, const QString& path, QString& password,
                           const std::function<PasswordCheck(const QString&)>& judge)
 {
-    const QString prompt = QString::fromUtf8(kMsgPasswordPrompt) + path;
+    const QString prompt = shownText(kMsgPasswordPrompt) + path;
     for (;;) {
         QString answer = password;
-        if (!ui.inputBox(prompt, QString::fromUtf8(kMsgPasswordTitle), answer))
+        if (!ui.inputBox(prompt, shownText(kMsgPasswordTitle), answer))
             answer.clear();
         password = answer;
         if (answer.isEmpty())

@@ -80,11 +80,11 @@ QString notAddedText(const QStringList& names)
     // A whole folder of the wrong files would make a message taller than the screen.
     constexpr qsizetype kNamed = 5;
     const qsizetype count = names.size();
-    QString text = count == 1 ? QString::fromLatin1(kMsgOneFileNotAdded)
-                              : QString::fromLatin1(kMsgFilesNotAdded).arg(count);
+    QString text =
+        count == 1 ? shownText(kMsgOneFileNotAdded) : shownText(kMsgFilesNotAdded).arg(count);
     text += names.mid(0, kNamed).join(QStringLiteral(", "));
     if (count > kNamed)
-        text += QString::fromLatin1(kMsgMoreNotAdded).arg(count - kNamed);
+        text += shownText(kMsgMoreNotAdded).arg(count - kNamed);
     return text;
 }
 

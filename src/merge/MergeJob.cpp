@@ -30,8 +30,8 @@ MergeResult MergeJob::CmdMerge_Click()
 {
     MergeResult outcome;
     if (m_list.rowCount() < 2) {
-        m_seam.questions.message(QString::fromLatin1(kMsgAddMoreFiles),
-                                 UserQuestions::Icon::Information, QStringLiteral("Paginor"));
+        m_seam.questions.message(shownText(kMsgAddMoreFiles), UserQuestions::Icon::Information,
+                                 QStringLiteral("Paginor"));
         m_list.AddPdfFiles();
         outcome.kind = MergeResult::Kind::TooFewFiles;
         return outcome;
@@ -39,7 +39,7 @@ MergeResult MergeJob::CmdMerge_Click()
     // A file known to be unreadable would only fail the merge after every question.
     if (const int bad = m_list.firstUnusableRow(); bad >= 0) {
         m_seam.questions.message(unusableRowText(m_list, bad), UserQuestions::Icon::Critical,
-                                 QStringLiteral("Error"));
+                                 shownText(kTitleError));
         outcome.kind = MergeResult::Kind::Refused;
         return outcome;
     }
@@ -52,8 +52,8 @@ MergeResult MergeJob::CmdMerge_Click()
     FileDialogs dialogs(m_session, m_seam.questions);
     QString output = dialogs.ChooseOutputPdf();
     while (IsListedFile(output)) {
-        m_seam.questions.message(QString::fromLatin1(kMsgCanNotOverwrite),
-                                 UserQuestions::Icon::Critical, QStringLiteral("Error"));
+        m_seam.questions.message(shownText(kMsgCanNotOverwrite), UserQuestions::Icon::Critical,
+                                 shownText(kTitleError));
         output = dialogs.ChooseOutputPdf();
     }
     if (output.isEmpty())
@@ -103,12 +103,11 @@ bool MergeJob::pageListsHold(const QStringList* passwords)
             continue;
         const QString why =
             read.error == EngineError::BadPageList
-                ? QString::fromLatin1(kMsgRowPagesNotValid) + QString::fromStdString(read.badItem)
-                : QString::fromLatin1(kMsgRowPagesSelectNothing) + list.trimmed();
-        m_seam.questions.message(QString::fromLatin1(kMsgCanNotMerge) +
-                                     MergeList::NumberText(i + 1) + QStringLiteral(" - ") +
-                                     m_list.fullPath(i) + kCrLf + why,
-                                 UserQuestions::Icon::Exclamation, QStringLiteral("Error"));
+                ? shownText(kMsgRowPagesNotValid) + QString::fromStdString(read.badItem)
+                : shownText(kMsgRowPagesSelectNothing) + list.trimmed();
+        m_seam.questions.message(shownText(kMsgCanNotMerge) + MergeList::NumberText(i + 1) +
+                                     QStringLiteral(" - ") + m_list.fullPath(i) + kCrLf + why,
+                                 UserQuestions::Icon::Exclamation, shownText(kTitleError));
         return false;
     }
     return true;
@@ -168,43 +167,42 @@ MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStr
         outcome.kind = MergeResult::Kind::Failed;
         const bool notWritten = engine.LastErrorNumber() == int32_t(EngineError::WriteFailed);
         seam.questions.message(notWritten ? writeFailureText(output) : failureText(engine, joined),
-                               UserQuestions::Icon::Critical, QStringLiteral("Error"));
+                               UserQuestions::Icon::Critical, shownText(kTitleError));
         return outcome;
     }
     outcome.kind = MergeResult::Kind::Merged;
     seam.feedback.setProgress(100);
     engine.DropDocument(engine.DocumentIdAt(1));
-    QString text = QString::fromLatin1(kMsgMergeSucceeded);
+    QString text = shownText(kMsgMergeSucceeded);
     if (unlocked)
-        text += kCrLf + QString::fromLatin1(kMsgProtectedMerged);
-    seam.questions.message(text, UserQuestions::Icon::Information, QStringLiteral("OK"));
+        text += kCrLf + shownText(kMsgProtectedMerged);
+    seam.questions.message(text, UserQuestions::Icon::Information, shownText(kTitleOk));
     return outcome;
 }
 
 QString MergeJob::failureText(PDFLibrary& engine, int joined)
 {
     if (joined > 0) {
-        return QString::fromLatin1(kMsgCanNotMerge) + MergeList::NumberText(joined + 1) +
+        return shownText(kMsgCanNotMerge) + MergeList::NumberText(joined + 1) +
                QStringLiteral(" - ") + engine.PathListEntry(kListName, joined + 1) + kCrLf +
-               QString::fromLatin1(kMsgMergeCheckOne);
+               shownText(kMsgMergeCheckOne);
     }
-    return QString::fromLatin1(kMsgCanNotMerge) + kCrLf + MergeList::NumberText(1) +
-           QStringLiteral(" - ") + engine.PathListEntry(kListName, 1) + kCrLf +
-           MergeList::NumberText(2) + QStringLiteral(" - ") + engine.PathListEntry(kListName, 2) +
-           kCrLf + kCrLf + QString::fromLatin1(kMsgMergeCheckTwo);
+    return shownText(kMsgCanNotMerge) + kCrLf + MergeList::NumberText(1) + QStringLiteral(" - ") +
+           engine.PathListEntry(kListName, 1) + kCrLf + MergeList::NumberText(2) +
+           QStringLiteral(" - ") + engine.PathListEntry(kListName, 2) + kCrLf + kCrLf +
+           shownText(kMsgMergeCheckTwo);
 }
 
 QString MergeJob::unusableRowText(const MergeList& list, int index)
 {
-    return QString::fromLatin1(kMsgCanNotMerge) + MergeList::NumberText(index + 1) +
-           QStringLiteral(" - ") + list.fullPath(index) + kCrLf + list.row(index).check.reason +
-           kCrLf + QString::fromLatin1(kMsgRemoveRow);
+    return shownText(kMsgCanNotMerge) + MergeList::NumberText(index + 1) + QStringLiteral(" - ") +
+           list.fullPath(index) + kCrLf + list.row(index).check.reason + kCrLf +
+           shownText(kMsgRemoveRow);
 }
 
 QString MergeJob::writeFailureText(const QString& output)
 {
-    return QString::fromLatin1(kMsgCanNotWritePdf) + output + kCrLf +
-           QString::fromLatin1(kMsgCheckDiskAndFolder);
+    return shownText(kMsgCanNotWritePdf) + output + kCrLf + shownText(kMsgCheckDiskAndFolder);
 }
 
 } // namespace paginor

@@ -116,7 +116,7 @@ QString MergeList::SizeText(int64_t bytes)
     // The size pattern always groups thousands, even where the locale's default omits it.
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-    return locale.toString(kilobytes) + QStringLiteral(" KB");
+    return tr("%1 KB").arg(locale.toString(kilobytes));
 }
 
 QString MergeList::NumberText(int position)

@@ -22,11 +22,11 @@ QString reasonOf(EngineError error, const QString& path)
 {
     switch (error) {
     case EngineError::FileNotFound:
-        return QString::fromLatin1(kMsgRowNotFound);
+        return shownText(kMsgRowNotFound);
     case EngineError::Unsupported:
-        return QString::fromLatin1(kMsgRowUnsupported);
+        return shownText(kMsgRowUnsupported);
     default:
-        return QString::fromLatin1(hasPdfHeader(path) ? kMsgRowDamaged : kMsgRowNotPdf);
+        return shownText(hasPdfHeader(path) ? kMsgRowDamaged : kMsgRowNotPdf);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace paginor {
 
 // The product's name, version and maker, as shown to the user and written into PDFs.
@@ -12,6 +14,7 @@ inline const char* const kCopyright =
     "Copyright \u00a9 2026 Velmora Software. All rights reserved.";
 // The licence as SPDX names it, and in words for the About window.
 inline const char* const kLicenseId = "Apache-2.0";
-inline const char* const kLicenseText = "Licensed under the Apache License 2.0";
+inline const char* const kLicenseText =
+    QT_TRANSLATE_NOOP("paginor::FormFlash", "Licensed under the Apache License 2.0");
 
 } // namespace paginor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/structure/BookmarkLevels.h"
+#include "jobs/Messages.h"
 
 #include <QObject>
 #include <QString>
@@ -38,8 +39,9 @@ struct SourceCount
 
 // What the split panel's summary line and the dry run say of a source that was not counted.
 inline const char* const kProtectedSourceText =
-    "Protected: the page count shows once the password is given";
-inline const char* const kDamagedSourceText = "Not a PDF file, or damaged";
+    QT_TRANSLATE_NOOP("Messages", "Protected: the page count shows once the password is given");
+inline const char* const kDamagedSourceText =
+    QT_TRANSLATE_NOOP("Messages", "Not a PDF file, or damaged");
 
 // Opens `path` with `password` through the engine's probe (ProbeOpen, ProbeInfo item 20,
 // ProbeClose) and says what came of it. A path the split would not take as its source (see

@@ -26,9 +26,9 @@ bool SourcePassword::passwordIsTheReason(const QString& path)
     if (m_engine.LastErrorNumber() == int32_t(EngineError::PasswordRequired))
         return true;
     // No password can open it, so asking for one would only send the user round in circles.
-    m_ui.message(QString::fromLatin1(kMsgCanNotOpenFile) + path + QStringLiteral("\r\n") +
-                     QString::fromLatin1(kMsgNotPdfOrDamaged),
-                 UserQuestions::Icon::Critical, QStringLiteral("Error"));
+    m_ui.message(shownText(kMsgCanNotOpenFile) + path + QStringLiteral("\r\n") +
+                     shownText(kMsgNotPdfOrDamaged),
+                 UserQuestions::Icon::Critical, shownText(kTitleError));
     return false;
 }
 

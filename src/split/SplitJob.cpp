@@ -15,8 +15,6 @@ namespace paginor {
 
 namespace {
 
-const QString kError = QStringLiteral("Error");
-
 // Holds a flag up for as long as it lives, whatever way the scope is left.
 class FlagUp
 {
@@ -131,7 +129,8 @@ void SplitJob::run(SplitRequest& request)
     const QString source = request.TextFile.trimmed();
     request.TextFile = source;
     if (!isSource(source)) {
-        m_ask.message(QString::fromLatin1(kMsgSelectSource), UserQuestions::Icon::Critical, kError);
+        m_ask.message(shownText(kMsgSelectSource), UserQuestions::Icon::Critical,
+                      shownText(kTitleError));
         m_password.CmdBrowse_Click(request.TextFile);
         request.outcome = SplitRequest::Outcome::NoSource;
         return;
@@ -154,7 +153,7 @@ void SplitJob::run(SplitRequest& request)
     }
 
     {
-        BusyGuard busy(m_feedback, QString::fromLatin1(kMsgPleaseWait));
+        BusyGuard busy(m_feedback, shownText(kMsgPleaseWait));
         produce(request, options, source, output);
     }
 
@@ -162,14 +161,14 @@ void SplitJob::run(SplitRequest& request)
         noteFailure(request, int32_t(EngineError::Internal));
     if (request.errorCode != 0) {
         request.outcome = SplitRequest::Outcome::Failed;
-        m_ask.message(QString::fromLatin1(kMsgSplitFailed) + QString::number(request.errorCode),
-                      UserQuestions::Icon::Critical, kError);
+        m_ask.message(shownText(kMsgSplitFailed) + QString::number(request.errorCode),
+                      UserQuestions::Icon::Critical, shownText(kTitleError));
     } else {
         request.outcome = SplitRequest::Outcome::Succeeded;
-        QString text = QString::fromLatin1(kMsgSplitSucceeded);
+        QString text = shownText(kMsgSplitSucceeded);
         if (request.unprotected)
-            text += QStringLiteral("\r\n") + QString::fromLatin1(kMsgProtectedSplit);
-        m_ask.message(text, UserQuestions::Icon::Information, QStringLiteral("OK"));
+            text += QStringLiteral("\r\n") + shownText(kMsgProtectedSplit);
+        m_ask.message(text, UserQuestions::Icon::Information, shownText(kTitleOk));
     }
 }
 
@@ -196,8 +195,8 @@ QString SplitJob::chooseOutput(const QString& source, SplitMode mode)
         // Replacing the source with a part of itself would lose it.
         if (output.isEmpty() || writesParts(mode) || !sameFile(output, source))
             return output;
-        m_ask.message(QString::fromLatin1(kMsgCanNotOverwrite), UserQuestions::Icon::Critical,
-                      kError);
+        m_ask.message(shownText(kMsgCanNotOverwrite), UserQuestions::Icon::Critical,
+                      shownText(kTitleError));
     }
 }
 
@@ -247,8 +246,7 @@ void SplitJob::produce(SplitRequest& request, const CheckedOptions& options, con
         // Named, not bound: lambdas may not capture structured bindings in C++17.
         const QString& list = part.first;
         const QString& target = part.second;
-        m_feedback.setStatus(QString::fromLatin1(kMsgSplittingPage) + list +
-                             QString::fromLatin1(kMsgSplittingPageEnd));
+        m_feedback.setStatus(shownText(kMsgSplittingPage) + list + shownText(kMsgSplittingPageEnd));
         m_feedback.yield();
         // Reopening the unchanged source with the same password reuses what was parsed.
         m_feedback.runWhileYielding([&] {
@@ -281,8 +279,8 @@ bool SplitJob::bookmarksAtLevel(const QString& source, int32_t level, SplitReque
     m_feedback.setWaitCursor(false);
     if (found)
         return true;
-    m_ask.message(QString::fromUtf8(kMsgNoBookmarksAtLevel) + request.options.TextLevel,
-                  UserQuestions::Icon::Exclamation, kError);
+    m_ask.message(shownText(kMsgNoBookmarksAtLevel) + request.options.TextLevel,
+                  UserQuestions::Icon::Exclamation, shownText(kTitleError));
     request.focus = OptionField::TextLevel;
     request.outcome = SplitRequest::Outcome::InvalidOptions;
     return false;

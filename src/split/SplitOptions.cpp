@@ -27,7 +27,7 @@ ValidationResult refuse(const char* text, OptionField focus)
     ValidationResult result;
     result.goOn = false;
     result.focus = focus;
-    result.refusal = QString::fromLatin1(text);
+    result.refusal = shownText(text);
     return result;
 }
 
@@ -105,7 +105,7 @@ ValidationResult ValidateSplitInputs(SplitOptions& options, UserQuestions& ui)
 {
     ValidationResult result = checkSplitOptions(options);
     if (!result.goOn)
-        ui.message(result.refusal, UserQuestions::Icon::Exclamation, QStringLiteral("Error"));
+        ui.message(result.refusal, UserQuestions::Icon::Exclamation, shownText(kTitleError));
     return result;
 }
 

@@ -5,12 +5,12 @@
 #include "split/BookmarkParts.h"
 #include "split/SplitJob.h"
 
+#include <QCoreApplication>
+
 namespace paginor {
 
 namespace {
 
-const QString kNotValid = QString::fromLatin1(kListNotValidText);
-const QString kLeftOut = QString::fromLatin1(kLeftOutText);
 const QChar kEllipsis(0x2026);
 
 // More runs than this make a description longer than it helps.
@@ -69,7 +69,7 @@ QString namesText(const SplitPlan& plan)
         text += QStringLiteral(", ") + partName(plan, 2);
     const PlannedPart& last = parts.back();
     if (last.cutShort && !last.holds.isEmpty())
-        text += QStringLiteral(" (holds ") + last.holds + u')';
+        text += QCoreApplication::translate("SplitSummary", " (holds %1)").arg(last.holds);
     return text;
 }
 
@@ -83,7 +83,7 @@ void planBookmarkParts(SplitPlan& plan, int32_t level, const QString& textLevel,
     }
     const auto found = bookmarkParts(source.bookmarks, level, source.pageTotal);
     if (found.empty())
-        plan.refusal = QString::fromUtf8(kMsgNoBookmarksAtLevel) + textLevel;
+        plan.refusal = shownText(kMsgNoBookmarksAtLevel) + textLevel;
     for (const BookmarkPart& mark : found) {
         PlannedPart part;
         part.pageList = mark.pageList();
@@ -98,8 +98,9 @@ void planBookmarkParts(SplitPlan& plan, int32_t level, const QString& textLevel,
 
 QString pagesText(int64_t count)
 {
-    return QString::number(count) +
-           (count == 1 ? QStringLiteral(" page") : QStringLiteral(" pages"));
+    return (count == 1 ? QCoreApplication::translate("SplitSummary", "%L1 page")
+                       : QCoreApplication::translate("SplitSummary", "%L1 pages"))
+        .arg(count);
 }
 
 SplitPlan planSplit(const SplitOptions& options, const SourceCount& source)
@@ -153,21 +154,23 @@ SplitPlan planSplit(const SplitOptions& options, const SourceCount& source)
 QString remarkText(const SplitPlan& plan)
 {
     if (plan.listRefused)
-        return kNotValid + plan.badItem;
+        return shownText(kListNotValidText) + plan.badItem;
     if (plan.pastEnd.isEmpty())
         return QString();
     if (plan.backwardsFromPastEnd)
-        return QString::fromLatin1(kRangeStartsPastEndText);
+        return shownText(kRangeStartsPastEndText);
     if (plan.mode == SplitMode::PageRange) {
         const QString& span = plan.pastEnd.first();
         return span.contains(u'-')
-                   ? QStringLiteral("Pages ") + span + QStringLiteral(" are past the end.")
-                   : QStringLiteral("Page ") + span + QStringLiteral(" is past the end.");
+                   ? QCoreApplication::translate("SplitSummary", "Pages %1 are past the end.")
+                         .arg(span)
+                   : QCoreApplication::translate("SplitSummary", "Page %1 is past the end.")
+                         .arg(span);
     }
     QString named = plan.pastEnd.mid(0, kMaxPastEnd).join(QStringLiteral(", "));
     if (plan.pastEnd.size() > kMaxPastEnd)
         named += QStringLiteral(", ") + kEllipsis;
-    return kLeftOut + named + u'.';
+    return shownText(kLeftOutText) + named + u'.';
 }
 
 QString summaryText(const SplitPlan& plan)
@@ -176,20 +179,22 @@ QString summaryText(const SplitPlan& plan)
     if (!plan.refusal.isEmpty())
         return text + plan.refusal + u'.';
     if (plan.outlineUnreadable)
-        return text + QString::fromLatin1(kOutlineUnreadableText) + u'.';
+        return text + shownText(kOutlineUnreadableText) + u'.';
     if (plan.listRefused)
         return text + remarkText(plan);
     if (plan.parts.empty()) {
-        text += QString::fromLatin1(kWritesNoFileText);
+        text += shownText(kWritesNoFileText);
     } else if (writesParts(plan.mode)) {
         const size_t files = plan.parts.size();
-        text += QStringLiteral("Writes %1 %2: ")
-                    .arg(files)
-                    .arg(files == 1 ? QStringLiteral("file") : QStringLiteral("files")) +
-                namesText(plan) + u'.';
+        text +=
+            (files == 1
+                 ? QCoreApplication::translate("SplitSummary", "Writes 1 file: ")
+                 : QCoreApplication::translate("SplitSummary", "Writes %L1 files: ").arg(files)) +
+            namesText(plan) + u'.';
     } else {
         const PlannedPart& part = plan.parts.front();
-        text += QStringLiteral("Writes 1 file with ") + pagesText(part.pageCount);
+        text += QCoreApplication::translate("SplitSummary", "Writes 1 file with %1")
+                    .arg(pagesText(part.pageCount));
         if (plan.mode == SplitMode::PageRange && !part.holds.isEmpty())
             text += QStringLiteral(" (") + part.holds + u')';
         text += u'.';

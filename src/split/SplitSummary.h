@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jobs/Messages.h"
 #include "split/PageCountProbe.h"
 #include "split/SplitOptions.h"
 
@@ -11,16 +12,19 @@
 namespace paginor {
 
 // What the summary says when the split would write nothing.
-inline const char* const kWritesNoFileText = "Writes no file.";
+inline const char* const kWritesNoFileText = QT_TRANSLATE_NOOP("Messages", "Writes no file.");
 // What precedes the first item of a page list the engine refuses.
-inline const char* const kListNotValidText = "This page list is not valid: ";
+inline const char* const kListNotValidText =
+    QT_TRANSLATE_NOOP("Messages", "This page list is not valid: ");
 // What precedes the items of a page list that lie past the last page.
-inline const char* const kLeftOutText = "Past the end, so left out: ";
+inline const char* const kLeftOutText =
+    QT_TRANSLATE_NOOP("Messages", "Past the end, so left out: ");
 // What it says of a range typed backwards from a page past the last one: "40 to 5" of 36 pages.
 inline const char* const kRangeStartsPastEndText =
-    "The range starts past the end, so it selects nothing.";
+    QT_TRANSLATE_NOOP("Messages", "The range starts past the end, so it selects nothing.");
 // What it says at bookmarks when the source's outline cannot be read: the split would fail.
-inline const char* const kOutlineUnreadableText = "The bookmarks can not be read";
+inline const char* const kOutlineUnreadableText =
+    QT_TRANSLATE_NOOP("Messages", "The bookmarks can not be read");
 
 // One output file a split will write.
 struct PlannedPart

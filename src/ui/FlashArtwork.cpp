@@ -1,5 +1,7 @@
 #include "ui/FlashArtwork.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -96,11 +98,16 @@ void paintFlashArtwork(QPainter& p, const QRect& area)
     p.drawText(QPointF(w * 0.06 + 2, band * 0.42 + 2), QStringLiteral("Paginor"));
     p.setPen(QColor(255, 255, 255));
     p.drawText(QPointF(w * 0.06, band * 0.42), QStringLiteral("Paginor"));
+    // The line under the name ends before the pages: a longer translation takes a smaller font.
+    const QString tagline =
+        QCoreApplication::translate("FlashArtwork", "Split and merge PDF files");
     QFont sub(QStringLiteral("DejaVu Sans"));
     sub.setPixelSize(13);
+    while (sub.pixelSize() > 9 && QFontMetricsF(sub).horizontalAdvance(tagline) > w * 0.48)
+        sub.setPixelSize(sub.pixelSize() - 1);
     p.setFont(sub);
     p.setPen(QColor(190, 220, 245));
-    p.drawText(QPointF(w * 0.065, band * 0.56), QStringLiteral("Split and merge PDF files"));
+    p.drawText(QPointF(w * 0.065, band * 0.56), tagline);
     p.setPen(QPen(QColor(240, 170, 70), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(w * 0.065, band * 0.63), QPointF(w * 0.22, band * 0.63));
 

@@ -74,6 +74,12 @@ FormFlash::FormFlash(QWidget* mainWindow, int aboutFlag, UrlOpener openUrl)
               twipsRect(135, 2535, 810, 195), QStringLiteral("rgb(255, 255, 255)"), false, false);
     LabelLicense = label(this, "LabelLicense", tr(kLicenseText), twipsRect(1080, 2535, 3750, 195),
                          QStringLiteral("rgb(255, 255, 255)"), false, false);
+    // A longer version text pushes the licence along rather than running into it.
+    const int licenceLeft = LabelVer->geometry().right() + 5;
+    if (LabelLicense->x() < licenceLeft)
+        LabelLicense->setGeometry(licenceLeft, LabelLicense->y(),
+                                  qMin(LabelLicense->sizeHint().width(), width() - licenceLeft - 4),
+                                  LabelLicense->height());
     LabelCopyright =
         label(this, "LabelCopyright", QString::fromUtf8(kCopyright),
               twipsRect(135, 2895, 4695, 195), QStringLiteral("rgb(0, 0, 0)"), true, false);

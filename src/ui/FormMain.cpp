@@ -107,8 +107,8 @@ void FormMain::createEngine(const FormMainOptions& options)
         m_engine.reset();
     }
     if (!m_engine)
-        m_prompter->message(QString::fromLatin1(kMsgEngineUnavailable),
-                            UserQuestions::Icon::Critical, tr("Error"));
+        m_prompter->message(shownText(kMsgEngineUnavailable), UserQuestions::Icon::Critical,
+                            shownText(kTitleError));
 }
 
 void FormMain::buildWindow()
@@ -236,7 +236,7 @@ void FormMain::runUpdateReminder()
     if (!reminderDue(ReadSetting(QStringLiteral("LastCheckUpdate")), locale, today))
         return;
     const UserQuestions::Reply answer =
-        m_prompter->message(QString::fromLatin1(kReminderQuestion), UserQuestions::Icon::Question,
+        m_prompter->message(shownText(kReminderQuestion), UserQuestions::Icon::Question,
                             QString::fromLatin1(kProductName), UserQuestions::Buttons::YesNo);
     if (answer == UserQuestions::Reply::Yes)
         openWebSite();

@@ -1,7 +1,10 @@
 #include "ui/HelpWindow.h"
 
+#include "settings/Language.h"
+
 #include <QAction>
 #include <QEvent>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -14,7 +17,15 @@ namespace paginor {
 
 namespace {
 
-const QUrl kManual(QStringLiteral("qrc:/help/manual.html"));
+// The manual in the language of the texts, or the English one.
+QUrl manualUrl()
+{
+    const QString language = currentLanguage();
+    const QString translated = QStringLiteral("/help/manual_%1.html").arg(language);
+    if (!language.isEmpty() && QFile::exists(u':' + translated))
+        return QUrl(QStringLiteral("qrc:") + translated);
+    return QUrl(QStringLiteral("qrc:/help/manual.html"));
+}
 constexpr int kAnchorRole = Qt::UserRole;
 
 // The first anchor name in a block, or "".
@@ -90,7 +101,7 @@ void HelpWindow::loadManual()
     const int scrolled = m_browser->verticalScrollBar()->value();
     m_browser->document()->setDefaultStyleSheet(manualStyleSheet());
     if (m_browser->source().isEmpty())
-        m_browser->setSource(kManual);
+        m_browser->setSource(manualUrl());
     else
         m_browser->reload();
     m_browser->verticalScrollBar()->setValue(scrolled);

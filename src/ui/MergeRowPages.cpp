@@ -49,7 +49,7 @@ void MergeRowPages::showRow(int row, QTreeWidgetItem* item)
         item->setIcon(kPictureColumn, picture);
         item->setData(kPagesColumn, kCountRole, got->pageCount);
         item->setToolTip(kPictureColumn,
-                         tr("%n pages; double-click to see them", nullptr, got->pageCount));
+                         tr("%Ln pages; double-click to see them", nullptr, got->pageCount));
     }
     m_pictures.request(path, r.lock.password);
 }
@@ -111,7 +111,7 @@ void PagesColumnDelegate::initStyleOption(QStyleOptionViewItem* option,
         return;
     }
     const int count = index.data(kCountRole).toInt();
-    option->text = count > 0 ? tr("all %1 pages").arg(count) : tr("all pages");
+    option->text = count > 0 ? tr("all %L1 pages").arg(count) : tr("all pages");
     option->text = QStringList(QStringList{option->text} + marks).join(QStringLiteral(" · "));
     option->palette.setColor(QPalette::Text, option->palette.color(QPalette::PlaceholderText));
 }

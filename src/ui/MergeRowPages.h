@@ -53,6 +53,8 @@ private:
 // "all N pages" in the secondary text colour where a row has no list.
 class PagesColumnDelegate : public QStyledItemDelegate
 {
+    Q_OBJECT
+
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,

@@ -149,9 +149,9 @@ void PagesWindow::updateStatus()
         status->clear();
         return;
     }
-    QString text = tr("%1 pages, %2 chosen").arg(m_facts.pageCount).arg(m_choice.selectedCount());
+    QString text = tr("%L1 pages, %L2 chosen").arg(m_facts.pageCount).arg(m_choice.selectedCount());
     if (const size_t cuts = m_choice.cuts().size())
-        text += tr(", %1 cuts").arg(cuts);
+        text += tr(", %L1 cuts").arg(cuts);
     status->setText(text);
 }
 

@@ -49,13 +49,13 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
 
     Frame1 = named(new QGroupBox(tr("Split Options")), "Frame1");
     OptionRangeGroup = new QButtonGroup(this);
-    const char* captions[] = {"Every",
-                              "Save page range: from",
-                              "Save odd pages",
-                              "Save even pages",
-                              "Save custom pages:",
-                              "Split at bookmarks of level",
-                              "Split after pages"};
+    const char* captions[] = {QT_TR_NOOP("Every"),
+                              QT_TR_NOOP("Save page range: from"),
+                              QT_TR_NOOP("Save odd pages"),
+                              QT_TR_NOOP("Save even pages"),
+                              QT_TR_NOOP("Save custom pages:"),
+                              QT_TR_NOOP("Split at bookmarks of level"),
+                              QT_TR_NOOP("Split after pages")};
     for (int i = 0; i < int(OptionRange.size()); ++i) {
         OptionRange[i] = new QRadioButton(tr(captions[i]));
         OptionRange[i]->setObjectName(QStringLiteral("OptionRange_%1").arg(i));
@@ -264,8 +264,8 @@ void SplitPanel::CmdPages_Click()
 {
     const QString source = TextFile->text().trimmed();
     if (!SplitJob::isSource(source)) {
-        m_ask.message(QString::fromLatin1(kMsgSelectSource), UserQuestions::Icon::Critical,
-                      QStringLiteral("Error"));
+        m_ask.message(shownText(kMsgSelectSource), UserQuestions::Icon::Critical,
+                      shownText(kTitleError));
         return;
     }
     if (PagesWindow* open = pagesWindow(source)) {

@@ -115,10 +115,10 @@ void SplitSummaryView::showSummary()
         m_label->clear();
         break;
     case SourceCount::State::Protected:
-        m_label->setText(QString::fromLatin1(kProtectedSourceText));
+        m_label->setText(shownText(kProtectedSourceText));
         break;
     case SourceCount::State::Damaged:
-        m_label->setText(QString::fromLatin1(kDamagedSourceText));
+        m_label->setText(shownText(kDamagedSourceText));
         break;
     case SourceCount::State::Counted:
         m_label->setText(summaryText(planSplit(m_panel.options(), *m_count)));

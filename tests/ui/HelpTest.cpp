@@ -1,4 +1,5 @@
 // The help window and the manual inside it.
+#include "settings/Language.h"
 #include "split/SplitSummary.h"
 #include "support/FakeInteraction.h"
 #include "ui/CommandBars.h"
@@ -19,28 +20,6 @@
 
 namespace paginor::test {
 namespace {
-
-// The texts of the message constants, read from the header the program itself is built with.
-QMap<QString, QString> messageConstants()
-{
-    QFile header(QStringLiteral(PAGINOR_SOURCE_DIR "/src/jobs/Messages.h"));
-    if (!header.open(QIODevice::ReadOnly))
-        return {};
-    const QString source = QString::fromUtf8(header.readAll());
-    static const QRegularExpression constant(
-        QStringLiteral(R"re(const\s+(\w+)\s*=((?:\s*"(?:[^"\\]|\\.)*")+)\s*;)re"));
-    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
-    QMap<QString, QString> out;
-    for (auto m = constant.globalMatch(source); m.hasNext();) {
-        const QRegularExpressionMatch c = m.next();
-        QString text;
-        for (auto l = literal.globalMatch(c.captured(2)); l.hasNext();)
-            text += l.next().captured(1);
-        text.replace("\\r", "\r").replace("\\n", "\n").replace("\\\"", "\"").replace("\\\\", "\\");
-        out.insert(c.captured(1), text);
-    }
-    return out;
-}
 
 class HelpTest : public ::testing::Test
 {
@@ -80,23 +59,29 @@ protected:
 
 } // namespace
 
-TEST_F(HelpTest, EveryMessageTheProgramShowsIsExplained)
+TEST_F(HelpTest, EveryMessageTheProgramShowsIsExplainedInEachLanguage)
 {
     const QMap<QString, QString> messages = messageConstants();
     ASSERT_GE(messages.size(), 15) << "the message header was not read";
     ASSERT_TRUE(messages.contains("kMsgSelectSource"));
-    const QString manual = openHelp()->plainText().simplified();
-    for (auto it = messages.begin(); it != messages.end(); ++it)
-        // Each line, and each part around a "%1" that a number or path fills in.
-        for (const QString& line : it.value().split(QRegularExpression("\r?\n|%\\d+")))
-            if (!line.trimmed().isEmpty())
-                EXPECT_TRUE(manual.contains(line.simplified()))
-                    << it.key().toStdString() << ": " << line.toStdString();
+    QStringList texts = messages.values();
     // And the texts of the split panel's summary line.
     for (const char* text :
          {kWritesNoFileText, kLeftOutText, kListNotValidText, kProtectedSourceText,
           kDamagedSourceText, kOutlineUnreadableText, kRangeStartsPastEndText})
-        EXPECT_TRUE(manual.contains(QString::fromLatin1(text).simplified())) << text;
+        texts << QString::fromLatin1(text);
+    for (const QString& language : QStringList{QString()} + shippedLanguages()) {
+        LanguageScope scope(language);
+        const QString manual = HelpWindow(nullptr).plainText().simplified();
+        for (const QString& text : texts) {
+            const QString shown = shownText(text.toUtf8().constData());
+            // Each line, and each part around a "%1" that a number or path fills in.
+            for (const QString& line : shown.split(QRegularExpression("\r?\n|%\\d+")))
+                if (!line.trimmed().isEmpty())
+                    EXPECT_TRUE(manual.contains(line.simplified()))
+                        << language.toStdString() << ": " << line.toStdString();
+        }
+    }
 }
 
 TEST_F(HelpTest, OneNonModalWindowWithContentsAndWorkingLinks)

@@ -1,8 +1,12 @@
 // One QApplication for the whole widget test program, and a settings store of its own.
 #include "ui/UiTestEnvironment.h"
 
+#include "settings/Language.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStyle>
 #include <gtest/gtest.h>
@@ -68,6 +72,38 @@ FreshSettings::FreshSettings()
 QString FreshSettings::file() const
 {
     return m_dir.path() + QStringLiteral("/Velmora Software/Paginor.conf");
+}
+
+LanguageScope::LanguageScope(const QString& language)
+{
+    useLanguage(language.isEmpty() ? QLocale::c() : QLocale(language));
+}
+
+LanguageScope::~LanguageScope()
+{
+    useLanguage(QLocale::c());
+}
+
+QMap<QString, QString> messageConstants()
+{
+    QFile header(QStringLiteral(PAGINOR_SOURCE_DIR "/src/jobs/Messages.h"));
+    if (!header.open(QIODevice::ReadOnly))
+        return {};
+    const QString source = QString::fromUtf8(header.readAll());
+    static const QRegularExpression constant(
+        QStringLiteral(R"re(const\s+(\w+)\s*=\s*QT_TRANSLATE_NOOP\(\s*"Messages",)re"
+                       R"re(((?:\s*"(?:[^"\\]|\\.)*")+)\s*\)\s*;)re"));
+    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    QMap<QString, QString> out;
+    for (auto m = constant.globalMatch(source); m.hasNext();) {
+        const QRegularExpressionMatch c = m.next();
+        QString text;
+        for (auto l = literal.globalMatch(c.captured(2)); l.hasNext();)
+            text += l.next().captured(1);
+        text.replace("\\r", "\r").replace("\\n", "\n").replace("\\\"", "\"").replace("\\\\", "\\");
+        out.insert(c.captured(1), text);
+    }
+    return out;
 }
 
 } // namespace paginor::test

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMap>
+#include <QString>
 #include <QTemporaryDir>
 
 namespace paginor::test {
@@ -21,5 +23,19 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Loads the translation of `language` ("de"; "" for English) for as long as it lives, with its
+// locale as the default; English and the C locale again afterwards.
+class LanguageScope
+{
+public:
+    explicit LanguageScope(const QString& language);
+    ~LanguageScope();
+    LanguageScope(const LanguageScope&) = delete;
+    LanguageScope& operator=(const LanguageScope&) = delete;
+};
+
+// The message constants by name, read from the header the program itself is built with.
+QMap<QString, QString> messageConstants();
 
 } // namespace paginor::test
