@@ -141,7 +141,8 @@ bool readOutputOptions(const QCommandLineParser& parser, CommandLine& line, QStr
 {
     line.compat = parser.isSet(kCompat);
     if (parser.isSet(kProgress) && parser.isSet(kNoProgress)) {
-        why = QStringLiteral("--progress and --no-progress cannot be given together");
+        why = QCoreApplication::translate("cli",
+                                          "--progress and --no-progress cannot be given together");
         return false;
     }
     if (parser.isSet(kProgress))

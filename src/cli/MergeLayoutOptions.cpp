@@ -1,5 +1,7 @@
 #include "cli/MergeLayoutOptions.h"
 
+#include <QCoreApplication>
+
 namespace paginor::cli {
 
 namespace {
@@ -31,8 +33,8 @@ bool readMergeLayout(const QCommandLineParser& parser, CommandLine& line, QStrin
         const int n = eq < 1 ? 0 : value.left(eq).toInt(&isNumber);
         const int angle = value.mid(eq + 1).toInt(&isAngle);
         if (!isNumber || n < 1 || line.inputRotations.contains(n) || !isAngle || angle % 90 != 0) {
-            why = QStringLiteral("--rotate takes N=ANGLE, once per input N, with ANGLE a "
-                                 "multiple of 90, not %1")
+            why = QCoreApplication::translate("cli", "--rotate takes N=ANGLE, once per input N, "
+                                                     "with ANGLE a multiple of 90, not %1")
                       .arg(value);
             return false;
         }
@@ -42,7 +44,9 @@ bool readMergeLayout(const QCommandLineParser& parser, CommandLine& line, QStrin
         bool isNumber = false;
         const int n = value.toInt(&isNumber);
         if (!isNumber || n < 1 || line.reversedInputs.contains(n)) {
-            why = QStringLiteral("--reverse takes an input number, once each, not %1").arg(value);
+            why = QCoreApplication::translate("cli",
+                                              "--reverse takes an input number, once each, not %1")
+                      .arg(value);
             return false;
         }
         line.reversedInputs << n;
