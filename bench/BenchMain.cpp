@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Runs the program's own job code on files named on the command line, for timing against
 // other tools. Usage:
 //   paginor-bench merge OUTPUT INPUT...

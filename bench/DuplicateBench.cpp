@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // paginor-bench dupes INPUT...: merges the inputs as a merge does, into a scratch file, and
 // prints what was written once for several uses: "objects=N bytes=M".
 #include "SplitBench.h"

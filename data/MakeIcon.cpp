@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Draws the program's icon: writes it as SVG and as a PNG of the size asked for, from one list
 // of shapes, so the two never drift apart. Usage: paginor-make-icon OUT.svg OUT.png SIZE
 #include <QColor>

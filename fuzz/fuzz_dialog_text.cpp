@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The multi-selection answer of the add dialog, split into merge-list rows. Two ways in:
 // an arbitrary buffer handed to the splitter, and a list of names that goes through the
 // dialog's own buffer building, where every chosen PDF must come back as its row, in order.

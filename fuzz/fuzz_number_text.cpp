@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The option boxes' number reading: whatever is pasted, normalising twice gives what normalising
 // once gave, the plain text reads back as the same number, and the page lists stay sane.
 #include "SilentInteraction.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Opens an arbitrary byte string as a PDF and does with it what the password check, a split
 // and a merge do. Nothing may crash, hang, leak or run out of memory.
 #include "FuzzInput.h"

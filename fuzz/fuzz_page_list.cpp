@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Page-list texts against a document of a few pages: the reader must agree with a plain
 // reading of the rules item by item, and never select a page outside the document.
 #include "engine/PageList.h"

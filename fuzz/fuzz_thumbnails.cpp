@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Opens an arbitrary byte string as the page window does: Qt PDF loads it, counts and measures
 // its pages and draws some of them as thumbnails with their labels, with and without a
 // password, and the engine reads its outline for the side. Nothing may crash, hang, leak or

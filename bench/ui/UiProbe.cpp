@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Times what a user waits for in the window, in the window's own classes, offscreen:
 //   paginor-ui-probe summary FILE   prints summary_ms=<ms from choosing FILE to its summary
 //                                    line painted>

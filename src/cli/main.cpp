@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // paginor-cli: the split and merge jobs of the window, driven from a terminal.
 #include "cli/CommandLine.h"
 #include "cli/DryRun.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 #pragma once
 
 // Every text the program shows in a message box, an input box or the status label, in one

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 #include <QtGlobal>
@@ -10,8 +12,7 @@ inline const char* const kProductVersion = "4.0";
 inline const char* const kMakerName = "Velmora Software";
 inline const char* const kMakerWebSite = "https://www.velmora.example/";
 inline const char* const kMakerWebSiteShown = "www.velmora.example";
-inline const char* const kCopyright =
-    "Copyright \u00a9 2026 Velmora Software. All rights reserved.";
+inline const char* const kCopyright = "Copyright \u00a9 2026 Velmora Software";
 // The licence as SPDX names it, and in words for the About window.
 inline const char* const kLicenseId = "Apache-2.0";
 inline const char* const kLicenseText =

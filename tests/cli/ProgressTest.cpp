@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The progress line of a split or merge: shown on a terminal as its options say, never mixed
 // into a log.
 #include "support/CliRun.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // What outputs keep of their sources beyond pages and navigation: encryption, information,
 // metadata, layers and attachments.
 #include "EngineTestUtil.h"

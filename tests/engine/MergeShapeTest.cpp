@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Merges that lay pages out beyond joining files in order: interleaving, reversed inputs,
 // blank pages after odd inputs, turned pages and a contents page, through both writers.
 #include "EngineTestUtil.h"

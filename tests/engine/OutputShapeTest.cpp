@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The shapes an output takes: object streams or the classic layout, identical objects of
 // several inputs written once, unused objects left out, unfiltered data compressed.
 #include "EngineTestUtil.h"

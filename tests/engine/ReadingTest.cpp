@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The reading layer: the block-buffered file source against qpdf's in-memory one, the plain
 // scan of destinations, and the pruning of shared resources.
 #include "engine/read/BlockInputSource.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Bookmarks, links and named destinations through splits and merges, checked by where each
 // leads: the text of the page it reaches, never only that it exists.
 #include "EngineTestUtil.h"

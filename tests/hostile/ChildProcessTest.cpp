@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The watchdog must turn a crash or a hang into a failed result, or the hostile suite would
 // pass (or block) without telling.
 #include "hostile/ChildProcess.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Every hostile input goes through the password check, a split in every mode and a merge
 // between two good files. Whatever the input, each job ends in one of the program's own
 // messages, in bounded time, with the inputs unchanged, no stray or partial file, and any

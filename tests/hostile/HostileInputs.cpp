@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Hostile inputs, made in code with fixed random seeds so that every run sees the same bytes.
 #include "hostile/HostileInputs.h"
 

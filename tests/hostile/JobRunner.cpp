@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Runs the real jobs against the scripted fake in a child process and reports what the user
 // would have seen.
 #include "hostile/JobRunner.h"

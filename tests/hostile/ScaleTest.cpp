@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Sizes users reach: thousands of scans merged under a low open-file limit, thousands of rows
 // added at once, and a manual of 20,000 pages cut into parts of 100.
 #include "hostile/HostileInputs.h"

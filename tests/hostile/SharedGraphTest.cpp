@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // A wide graph of shared objects (an array of 40 references to the next array, 7 deep) where
 // the structure code copies: each copy must take each object once, so a split and a merge
 // stay small and quick. A graph past the copy's budget drops its item with a warning.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Outputs that cannot be written: a folder that does not exist, a name taken by a folder, a
 // full disk and a write that breaks off half way. Every job ends in its failure message,
 // leaves no temporary file behind and damages nothing that was there.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Velmora Software
 # SPDX-License-Identifier: Apache-2.0
 # Feeds the bash completion of paginor-cli command lines and reads its replies; every option
 # that `paginor-cli --help` documents must be offered. Usage: CompletionTest.sh SCRIPT CLI

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Velmora Software
+# SPDX-License-Identifier: Apache-2.0
+
 # Installs the build into a temporary DESTDIR under an unusual prefix and runs what was
 # installed. Usage: InstallTest.sh BUILD_DIR
 set -euo pipefail

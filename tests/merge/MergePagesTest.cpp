@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Merging some pages of each file: the rows' page lists, read back with pdftotext.
 #include "MergeJobFixture.h"
 #include "support/OutlineFactory.h"

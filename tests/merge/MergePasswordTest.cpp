@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Protected rows in a merge: asked for before anything is written, remembered while unchanged.
 #include "MergeJobFixture.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The page window's model: choosing pages, marking cuts, and the texts they give the boxes.
 #include "split/PageChoice.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 #include "split/SourcePassword.h"
 #include "engine/PDFLibrary.h"
 #include "jobs/Messages.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 #include "split/SplitOptions.h"
 #include "split/NumberText.h"
 #include "support/FakeInteraction.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Test PDFs made with libqpdf, so every test builds exactly the file it needs.
 #include "support/PdfFactory.h"
 

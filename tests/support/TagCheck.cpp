@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // An independent reading of a tagged PDF's structure, written from the rules a reader relies
 // on rather than from the engine's code, so that it can judge the engine's outputs.
 #include "support/TagCheck.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Tagged test PDFs made with libqpdf: small trees whose every part a test can name and damage.
 #include "support/TagFactory.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Tagged documents made by LibreOffice through every split mode and the merge: each output's
 // structure is whole, and the element and content counts add up to the inputs'.
 #include "support/CliRun.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Structure trees made with qpdf: damage of every kind, clashes between inputs, both writers,
 // untagged inputs and dropping the structure, all judged by the structure check.
 #include "engine/PDFLibrary.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Files and rows dropped on the real panels, and files named when the program starts.
 #include "engine/PDFLibrary.h"
 #include "jobs/Session.h"

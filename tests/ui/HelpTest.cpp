@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The help window and the manual inside it.
 #include "settings/Language.h"
 #include "split/SplitSummary.h"

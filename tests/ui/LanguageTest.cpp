@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Every shipped language in the window: each text translated, each caption fitting its place.
 #include "settings/Language.h"
 #include "merge/MergeList.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The page window: drawing through Qt PDF and through a scripted source, choosing pages with
 // the mouse, and handing the choice to the split panel.
 #include "ui/PagesWindow.h"

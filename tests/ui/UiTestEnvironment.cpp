@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // One QApplication for the whole widget test program, and a settings store of its own.
 #include "ui/UiTestEnvironment.h"
 

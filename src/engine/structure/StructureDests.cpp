@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The named destinations of a StructureIndex: the catalog's /Dests and the /Names /Dests tree,
 // read from their stored bytes where their shape allows.
 #include "engine/read/DestinationScanner.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // TagPlan's tree written as PDF text, for both writers: the one numbering its own objects
 // writes it as it is, the one building a document parses each object.
 #include "engine/structure/TagPlan.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // The pages of a merge that no source gives, as the builder adds them.
 #include "engine/structure/OutputLabels.h"
 #include "engine/write/ContentsText.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Velmora Software
+// SPDX-License-Identifier: Apache-2.0
+
 // Building the outline and the name tree as objects first cost more than the rest of a
 // merge's end, so the direct writer has them written straight as text.
 #include "engine/write/StructureText.h"
