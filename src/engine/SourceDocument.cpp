@@ -77,6 +77,14 @@ bool pushInheritedAttributes(std::vector<QPDFPageObjectHelper>& pages)
 
 } // namespace
 
+int32_t turnedRotation(QPDFObjectHandle page, int32_t angle)
+{
+    QPDFObjectHandle own = page.getKey("/Rotate");
+    const long long value = own.isInteger() ? own.getIntValue() : 0;
+    const long long turned = (value % 90 == 0 ? value : 0) + angle;
+    return int32_t(((turned % 360) + 360) % 360);
+}
+
 void PdfVersion::raise(const std::string& version, int extensionLevel)
 {
     auto numbers = [](const std::string& v) {

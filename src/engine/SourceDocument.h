@@ -40,6 +40,9 @@ struct PdfVersion
 // source document is referenced from an output.
 QPDFObjectHandle plainLabel(QPDFObjectHandle label);
 
+// The /Rotate of `page` with `angle` added, from 0 to 270; a missing or odd value counts as 0.
+int32_t turnedRotation(QPDFObjectHandle page, int32_t angle);
+
 class SourceDocument;
 // Appends to `nums` the page-label entries of the source pages `indices` placed at output
 // pages from `at` on, as plain values. A source without labels numbers its pages from 1.

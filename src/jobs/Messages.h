@@ -30,6 +30,10 @@ inline const char* const kMsgSplitSucceeded = "PDF file has been successfully sp
 inline const char* const kMsgProtectedSplit = "The protected file was split without its password.";
 // Followed by the engine's error number.
 inline const char* const kMsgSplitFailed = "Split failed\r\nError code: ";
+// A split by size: the success message's second line, followed by the pages ("7, 12") that
+// alone are larger than the limit and so were written to a file each.
+inline const char* const kMsgPagesOverLimit =
+    "These pages are larger than the limit on their own, each was written to a file by itself: ";
 // Followed by the level asked for.
 inline const char* const kMsgNoBookmarksAtLevel = "This PDF has no bookmarks at level ";
 

@@ -189,7 +189,7 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         const std::string& key = item.first;
         if (stream && key == "/Length")
             continue;
-        if (page && key == "/Parent")
+        if (page && (key == "/Parent" || (m_turn != 0 && key == "/Rotate")))
             continue;
         if (link && retarget->fix.replaces(key))
             continue;
@@ -211,6 +211,8 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
     }
     if (page)
         out += " /Parent 2 0 R";
+    if (page && m_turn != 0)
+        out += " /Rotate " + std::to_string(turnedRotation(h, m_turn));
     if (link) {
         out += " /Dest ";
         out += retarget->dest;
@@ -301,7 +303,8 @@ int DirectWriter::writeStream(int number, QPDFObjectHandle h, std::string& dict)
     return number;
 }
 
-void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>& indices)
+void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
+                              const std::vector<int32_t>& turns)
 {
     m_version.raise(source.version(), source.extensionLevel());
     m_source = &source;
@@ -328,7 +331,9 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
 
     const auto& tags = m_plan.tags();
     for (size_t k = 0; k < pages.size(); ++k) {
+        m_turn = k < turns.size() ? turns[k] : 0;
         writeObject(pages[k].first, pages[k].second, true, {}, tags.pageKey(at + int32_t(k)));
+        m_turn = 0;
         // Everything this page reaches, before the next page: one pass over the file's area.
         writeQueued();
     }

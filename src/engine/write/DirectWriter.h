@@ -39,9 +39,11 @@ public:
     explicit DirectWriter(std::FILE* file, BookmarkMode bookmarks = BookmarkMode::Keep,
                           bool tags = true, bool objectStreams = true);
 
-    // Writes the pages at `indices` (zero-based) of `source` and all they reach. The source
+    // Writes the pages at `indices` (zero-based) of `source` and all they reach, each turned by
+    // the angle at its position in `turns` (added to its /Rotate; none when empty). The source
     // is not needed afterwards. Throws when source data cannot be read.
-    void addSegment(SourceDocument& source, const std::vector<int32_t>& indices);
+    void addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
+                    const std::vector<int32_t>& turns = {});
 
     // Writes the page tree, outline, named destinations, catalog, information entries and
     // cross-reference table.
@@ -113,6 +115,8 @@ private:
     std::map<std::pair<int, QPDFObjGen>, int> m_tagObjects;
     // This segment's objects that the structure tree refers to.
     std::set<QPDFObjGen> m_segmentTagObjects;
+    // The angle the page being written is turned by.
+    int32_t m_turn = 0;
 };
 
 } // namespace paginor

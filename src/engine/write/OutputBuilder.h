@@ -27,7 +27,9 @@ public:
 
     // Appends the pages at `indices` (zero-based) of `source`, in that order. The source must
     // outlive the write of this output: stream data is read from it then. Throws on failure.
-    void addPages(SourceDocument& source, const std::vector<int32_t>& indices);
+    // `turns`: the angle added to the /Rotate of the page at each position; none when empty.
+    void addPages(SourceDocument& source, const std::vector<int32_t>& indices,
+                  const std::vector<int32_t>& turns = {});
 
     // Document-information entries by key ("/Creator"), written as text strings over those
     // the first source gives.
