@@ -1,8 +1,11 @@
 #include "cli/CommandLine.h"
 
+#include "engine/PageList.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace paginor::cli {
@@ -23,6 +26,8 @@ const QString kDecrypt = QStringLiteral("decrypt");
 const QString kAttachments = QStringLiteral("attachments");
 const QString kStructure = QStringLiteral("structure");
 const QString kCompat = QStringLiteral("compat");
+const QString kSize = QStringLiteral("size");
+const QString kRotate = QStringLiteral("rotate");
 
 QString absolute(const QString& path)
 {
@@ -155,6 +160,51 @@ bool inputPageLists(const QCommandLineParser& parser, QMap<int, QString>& lists,
     return true;
 }
 
+// --size 10M, 500K, 1.5G or a plain number of megabytes, as the size box's text (megabytes);
+// false when it is no size above 0.
+bool sizeInMegabytes(const QString& value, QString& megabytes)
+{
+    static const QRegularExpression size(
+        QStringLiteral(R"(^\s*(\d+(?:\.\d*)?|\.\d+)\s*([KMG]?)B?\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = size.match(value);
+    if (!m.hasMatch())
+        return false;
+    const QString unit = m.captured(2).toUpper();
+    const double scale = unit == QLatin1String("K")   ? 1.0 / 1024
+                         : unit == QLatin1String("G") ? 1024.0
+                                                      : 1.0;
+    const double mb = m.captured(1).toDouble() * scale;
+    megabytes = QString::number(mb, 'g', 17);
+    return sizeLimitBytes(megabytes) > 0;
+}
+
+// --rotate ANGLE or ANGLE:PAGES; false with `why` set for anything else.
+bool rotation(const QString& value, CommandLine& line, QString& why)
+{
+    const qsizetype colon = value.indexOf(u':');
+    const QString angle = value.left(colon).trimmed();
+    const QString pages = colon < 0 ? QString() : value.mid(colon + 1).trimmed();
+    line.rotateAngle = angle == QLatin1String("90")    ? 90
+                       : angle == QLatin1String("180") ? 180
+                       : angle == QLatin1String("270") ? 270
+                                                       : 0;
+    if (line.rotateAngle == 0 || (colon >= 0 && pages.isEmpty())) {
+        why = QStringLiteral("--rotate takes 90, 180 or 270, for some pages with their list "
+                             "(90:1-3,7), not %1")
+                  .arg(value);
+        return false;
+    }
+    const PageListResult read = parsePageList(pages.toStdString(), 1);
+    if (!pages.isEmpty() && read.error == EngineError::BadPageList) {
+        why = QStringLiteral("--rotate: this page list is not valid: %1")
+                  .arg(QString::fromStdString(read.badItem));
+        return false;
+    }
+    line.rotatePages = pages;
+    return true;
+}
+
 CommandLine parseSplit(QStringList words)
 {
     CommandLine line;
@@ -165,20 +215,26 @@ CommandLine parseSplit(QStringList words)
         return refuse(toMissing);
     QCommandLineParser parser;
     QString why;
-    if (!parseWords(parser,
-                    QList<QCommandLineOption>{
-                        valued(kPassword, QStringLiteral("PW")), QCommandLineOption(kDryRun),
-                        valued(kBookmarks, QStringLiteral("MODE")),
-                        valued(kAtBookmarks, QStringLiteral("LEVEL")),
-                        valued(kEvery, QStringLiteral("N")), valued(kRange, QStringLiteral("FROM")),
-                        QCommandLineOption(kOdd), QCommandLineOption(kEven),
-                        valued(kPages, QStringLiteral("LIST")),
-                        valued(kAfter, QStringLiteral("LIST")), QCommandLineOption(kDecrypt)} +
-                        outputOptions(),
-                    words, why) ||
+    if (!parseWords(
+            parser,
+            QList<QCommandLineOption>{
+                valued(kPassword, QStringLiteral("PW")), QCommandLineOption(kDryRun),
+                valued(kBookmarks, QStringLiteral("MODE")),
+                valued(kAtBookmarks, QStringLiteral("LEVEL")), valued(kEvery, QStringLiteral("N")),
+                valued(kRange, QStringLiteral("FROM")), QCommandLineOption(kOdd),
+                QCommandLineOption(kEven), valued(kPages, QStringLiteral("LIST")),
+                valued(kAfter, QStringLiteral("LIST")), QCommandLineOption(kDecrypt),
+                valued(kSize, QStringLiteral("SIZE")), valued(kRotate, QStringLiteral("ANGLE"))} +
+                outputOptions(),
+            words, why) ||
         !readOutputOptions(parser, line, why))
         return refuse(why);
     line.decrypt = parser.isSet(kDecrypt);
+    const QStringList rotations = parser.values(kRotate);
+    if (rotations.size() > 1)
+        return refuse(QStringLiteral("--rotate takes one value, once"));
+    if (!rotations.isEmpty() && !rotation(rotations.first(), line, why))
+        return refuse(why);
 
     const QStringList passwords = parser.values(kPassword);
     if (passwords.size() > 1)
@@ -202,7 +258,7 @@ CommandLine parseSplit(QStringList words)
         if (!isLevel(level))
             return refuse(
                 QStringLiteral("--at-bookmarks takes a level (1 = the top), not %1").arg(level));
-    const QStringList modeNames{kEvery, kRange, kOdd, kEven, kPages, kAfter};
+    const QStringList modeNames{kEvery, kRange, kOdd, kEven, kPages, kAfter, kSize};
     const QStringList seen = parser.optionNames();
     const qsizetype modes =
         levels.size() + std::count_if(seen.begin(), seen.end(), [&](const QString& name) {
@@ -210,10 +266,10 @@ CommandLine parseSplit(QStringList words)
         });
     if (modes > 1)
         return refuse(QStringLiteral("give exactly one of --every, --range, --odd, --even, "
-                                     "--pages, --at-bookmarks, --after"));
+                                     "--pages, --at-bookmarks, --after, --size"));
     if (modes == 0)
         return refuse(QStringLiteral("split needs one of --every, --range, --odd, --even, "
-                                     "--pages, --at-bookmarks, --after"));
+                                     "--pages, --at-bookmarks, --after, --size"));
 
     SplitOptions& o = line.options;
     if (parser.isSet(kEvery)) {
@@ -233,6 +289,12 @@ CommandLine parseSplit(QStringList words)
     } else if (parser.isSet(kAfter)) {
         o.mode = SplitMode::AfterPages;
         o.TextAfter = parser.value(kAfter);
+    } else if (parser.isSet(kSize)) {
+        o.mode = SplitMode::SizeParts;
+        if (!sizeInMegabytes(parser.value(kSize), o.TextSize))
+            return refuse(QStringLiteral("--size takes a size above 0 such as 10M, 500K or "
+                                         "1.5G, not %1")
+                              .arg(parser.value(kSize)));
     } else {
         o.mode = SplitMode::Bookmarks;
         o.TextLevel = levels.first();
@@ -343,6 +405,7 @@ QString usageText()
         "  paginor-cli split --pages LIST    SOURCE OUTPUT\n"
         "  paginor-cli split --at-bookmarks LEVEL SOURCE OUTPUT\n"
         "  paginor-cli split --after LIST    SOURCE OUTPUT\n"
+        "  paginor-cli split --size SIZE     SOURCE OUTPUT\n"
         "  paginor-cli merge OUTPUT INPUT INPUT [INPUT ...]\n"
         "  paginor-cli outline SOURCE\n"
         "  paginor-cli --help | --version\n"
@@ -367,6 +430,11 @@ QString usageText()
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
         "With --after LIST (\"5,12,40\") one part per run between the pages cut after, named\n"
         "as with --every: \"OUTPUT-name Page 1-5.pdf\", ... \"OUTPUT-name Page 41-50.pdf\".\n"
+        "With --size SIZE (10M, 500K, 1.5G; a plain number is megabytes; 1K = 1024 bytes)\n"
+        "each part is the longest run of pages whose file is at most SIZE, named as with\n"
+        "--every; a page larger than SIZE on its own gets a file by itself and is named.\n"
+        "split --rotate 90 turns every page written by 90 degrees clockwise (180 and 270 too),\n"
+        "added to each page's own rotation; --rotate 90:1-3,7 turns only those pages of SOURCE.\n"
         "With --at-bookmarks LEVEL one part per bookmark of that level (1 = the top), written\n"
         "as \"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
         "level, page number (- when it leads nowhere) and title, separated by tabs; it takes\n"

@@ -61,6 +61,10 @@ int dryRunSplit(const CommandLine& line)
         printLine(stderr, QString::fromLatin1(kOutlineUnreadableText));
         return 1;
     }
+    if (plan.mode == SplitMode::SizeParts) {
+        printLine(stdout, sizePartsText(plan));
+        return plan.aboutFiles > 0 ? 0 : 1;
+    }
     for (size_t i = 0; i < plan.parts.size(); ++i)
         printLine(stdout, plannedPath(plan, i, line.output) + QStringLiteral(": ") +
                               pagesText(plan.parts[i].pageCount));
