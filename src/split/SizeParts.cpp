@@ -39,7 +39,7 @@ int32_t SizeEstimate::lastWithin(int32_t first, double budget)
 
 namespace {
 
-// Tries at most this many runs by the estimate before halving the range still open.
+// Runs tried by the estimate alone before halving takes turns with it.
 constexpr int kGuesses = 3;
 
 } // namespace
@@ -91,7 +91,9 @@ bool cutBySize(SizeEstimate& estimate, int64_t limit, const SizeTrials& trials,
                 continue;
             }
             int32_t guess = estimate.lastWithin(first, double(limit) / scale);
-            if (tries >= kGuesses)
+            // An estimate that keeps missing by a page or two takes turns with halving the range
+            // still open (or doubling the run while no run was over), so the search stays short.
+            if (tries >= kGuesses && (tries - kGuesses) % 2 == 1)
                 guess =
                     over < total ? fits + (over - fits) / 2 : fits + std::max(fits - first + 1, 1);
             last = std::clamp(guess, fits + 1, over - 1);
