@@ -1,11 +1,10 @@
 #include "cli/CommandLine.h"
 
-#include "engine/PageList.h"
+#include "cli/SplitValues.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace paginor::cli {
@@ -160,51 +159,6 @@ bool inputPageLists(const QCommandLineParser& parser, QMap<int, QString>& lists,
     return true;
 }
 
-// --size 10M, 500K, 1.5G or a plain number of megabytes, as the size box's text (megabytes);
-// false when it is no size above 0.
-bool sizeInMegabytes(const QString& value, QString& megabytes)
-{
-    static const QRegularExpression size(
-        QStringLiteral(R"(^\s*(\d+(?:\.\d*)?|\.\d+)\s*([KMG]?)B?\s*$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = size.match(value);
-    if (!m.hasMatch())
-        return false;
-    const QString unit = m.captured(2).toUpper();
-    const double scale = unit == QLatin1String("K")   ? 1.0 / 1024
-                         : unit == QLatin1String("G") ? 1024.0
-                                                      : 1.0;
-    const double mb = m.captured(1).toDouble() * scale;
-    megabytes = QString::number(mb, 'g', 17);
-    return sizeLimitBytes(megabytes) > 0;
-}
-
-// --rotate ANGLE or ANGLE:PAGES; false with `why` set for anything else.
-bool rotation(const QString& value, CommandLine& line, QString& why)
-{
-    const qsizetype colon = value.indexOf(u':');
-    const QString angle = value.left(colon).trimmed();
-    const QString pages = colon < 0 ? QString() : value.mid(colon + 1).trimmed();
-    line.rotateAngle = angle == QLatin1String("90")    ? 90
-                       : angle == QLatin1String("180") ? 180
-                       : angle == QLatin1String("270") ? 270
-                                                       : 0;
-    if (line.rotateAngle == 0 || (colon >= 0 && pages.isEmpty())) {
-        why = QStringLiteral("--rotate takes 90, 180 or 270, for some pages with their list "
-                             "(90:1-3,7), not %1")
-                  .arg(value);
-        return false;
-    }
-    const PageListResult read = parsePageList(pages.toStdString(), 1);
-    if (!pages.isEmpty() && read.error == EngineError::BadPageList) {
-        why = QStringLiteral("--rotate: this page list is not valid: %1")
-                  .arg(QString::fromStdString(read.badItem));
-        return false;
-    }
-    line.rotatePages = pages;
-    return true;
-}
-
 CommandLine parseSplit(QStringList words)
 {
     CommandLine line;
@@ -233,7 +187,8 @@ CommandLine parseSplit(QStringList words)
     const QStringList rotations = parser.values(kRotate);
     if (rotations.size() > 1)
         return refuse(QStringLiteral("--rotate takes one value, once"));
-    if (!rotations.isEmpty() && !rotation(rotations.first(), line, why))
+    if (!rotations.isEmpty() &&
+        !readRotation(rotations.first(), line.rotateAngle, line.rotatePages, why))
         return refuse(why);
 
     const QStringList passwords = parser.values(kPassword);
