@@ -103,29 +103,43 @@ private:
         return m_children[size_t(at)];
     }
 
-    // The indirect objects `h` refers to, other pages left out; a page's /Parent too.
+    // The indirect objects `h` refers to, other pages left out. Of a page, its /Parent is left
+    // out, and its contents and annotations are counted without what they refer to: a
+    // manual's many links would cost more to read than their few bytes tell, and what
+    // annotations share is rare; the written size makes up for it.
     void collect(QPDFObjectHandle h, bool page, std::vector<int32_t>& out)
     {
-        std::vector<QPDFObjectHandle> direct{h};
+        std::vector<std::pair<QPDFObjectHandle, bool>> direct{{h, false}}; // value, as a leaf
         bool top = true;
         while (!direct.empty()) {
-            QPDFObjectHandle item = direct.back();
+            auto [item, leaf] = direct.back();
             direct.pop_back();
             if (!top && item.isIndirect()) {
                 const QPDFObjGen og = item.getObjGen();
-                if (!m_source.isPage(og))
-                    out.push_back(indexOf(og));
+                if (m_source.isPage(og))
+                    continue;
+                const int32_t index = indexOf(og);
+                if (leaf && !m_expanded[size_t(index)] && m_children[size_t(index)].empty())
+                    m_expanded[size_t(index)] = true;
+                out.push_back(index);
+                // An indirect list of annotations or contents: its items are leaves too.
+                if (leaf && item.isArray())
+                    for (auto& value : item.aitems())
+                        direct.emplace_back(value, true);
                 continue;
             }
             if (item.isStream())
                 item = item.getDict();
             if (item.isDictionary()) {
-                for (auto& [key, value] : item.getDictAsMap())
-                    if (!(top && page && key == "/Parent"))
-                        direct.push_back(value);
+                for (auto& [key, value] : item.getDictAsMap()) {
+                    const bool pageKey = top && page;
+                    if (!(pageKey && key == "/Parent"))
+                        direct.emplace_back(
+                            value, leaf || (pageKey && (key == "/Annots" || key == "/Contents")));
+                }
             } else if (item.isArray()) {
                 for (auto& value : item.aitems())
-                    direct.push_back(value);
+                    direct.emplace_back(value, leaf);
             }
             top = false;
         }
