@@ -218,6 +218,14 @@ bool PDFLibrary::WriteToFile(const QString& path, const std::function<bool(int64
         const std::string target = localPath(path);
         WriteOptions options = m->writeOptions();
         options.acceptSize = accept;
+        // A write that may be turned down is tried again with much the same pages: their
+        // objects are read apart each time rather than kept.
+        struct AllApart
+        {
+            SourceDocument& source;
+            ~AllApart() { source.readAllApart(false); }
+        } apart{*doc.source};
+        doc.source->readAllApart(bool(accept));
         const std::vector<int32_t> turns = m->turns(doc);
         options.beforeCommit = [&doc] {
             doc.source->checkUnchanged();

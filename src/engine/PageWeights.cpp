@@ -97,7 +97,11 @@ private:
         if (!m_expanded[size_t(at)]) {
             m_expanded[size_t(at)] = true;
             std::vector<int32_t> found;
-            collect(m_source.pdf().getObject(m_ids[size_t(at)]), false, found);
+            // Read apart, so that weighing parses no whole object stream into the document.
+            QPDFObjectHandle value;
+            if (!m_source.peek(m_ids[size_t(at)], value))
+                value = m_source.pdf().getObject(m_ids[size_t(at)]);
+            collect(value, false, found);
             m_children[size_t(at)] = std::move(found);
         }
         return m_children[size_t(at)];
@@ -109,23 +113,35 @@ private:
     // annotations share is rare; the written size makes up for it.
     void collect(QPDFObjectHandle h, bool page, std::vector<int32_t>& out)
     {
-        std::vector<std::pair<QPDFObjectHandle, bool>> direct{{h, false}}; // value, as a leaf
+        enum Kind
+        {
+            Whole,
+            List,
+            Leaf
+        }; // List: a page's /Annots or /Contents
+        std::vector<std::pair<QPDFObjectHandle, Kind>> direct{{h, Whole}};
         bool top = true;
         while (!direct.empty()) {
-            auto [item, leaf] = direct.back();
+            auto [item, kind] = direct.back();
             direct.pop_back();
             if (!top && item.isIndirect()) {
                 const QPDFObjGen og = item.getObjGen();
                 if (m_source.isPage(og))
                     continue;
                 const int32_t index = indexOf(og);
-                if (leaf && !m_expanded[size_t(index)] && m_children[size_t(index)].empty())
-                    m_expanded[size_t(index)] = true;
                 out.push_back(index);
-                // An indirect list of annotations or contents: its items are leaves too.
-                if (leaf && item.isArray())
-                    for (auto& value : item.aitems())
-                        direct.emplace_back(value, true);
+                if (kind == Whole)
+                    continue;
+                m_expanded[size_t(index)] = true; // counted without what it refers to
+                if (kind == Leaf)
+                    continue;
+                // A list kept apart: its items are leaves. Looking at a leaf would parse it.
+                QPDFObjectHandle list;
+                if (!m_source.peek(og, list))
+                    list = m_source.pdf().getObject(og);
+                if (list.isArray())
+                    for (auto& value : list.aitems())
+                        direct.emplace_back(value, Leaf);
                 continue;
             }
             if (item.isStream())
@@ -133,13 +149,14 @@ private:
             if (item.isDictionary()) {
                 for (auto& [key, value] : item.getDictAsMap()) {
                     const bool pageKey = top && page;
-                    if (!(pageKey && key == "/Parent"))
-                        direct.emplace_back(
-                            value, leaf || (pageKey && (key == "/Annots" || key == "/Contents")));
+                    if (pageKey && key == "/Parent")
+                        continue;
+                    const bool list = pageKey && (key == "/Annots" || key == "/Contents");
+                    direct.emplace_back(value, list ? List : kind);
                 }
             } else if (item.isArray()) {
                 for (auto& value : item.aitems())
-                    direct.emplace_back(value, leaf);
+                    direct.emplace_back(value, kind == List ? Leaf : kind);
             }
             top = false;
         }

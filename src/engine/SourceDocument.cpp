@@ -377,6 +377,16 @@ bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
     // copy from the file would miss; pruning copies what it changes below a page.
     if (isPage(og))
         return false;
+    return m_allApart ? reader().readApart(og, value) : reader().readOnce(og, value);
+}
+
+bool SourceDocument::peek(QPDFObjGen og, QPDFObjectHandle& value)
+{
+    return !isPage(og) && reader().readApart(og, value);
+}
+
+ObjectStreamReader& SourceDocument::reader()
+{
     if (!m_reader) {
         // The page tree was parsed on opening: its object streams are in the cache already.
         std::vector<QPDFObjGen> known{m_pdf->getRoot().getObjGen()};
@@ -391,7 +401,7 @@ bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
         }
         m_reader = std::make_unique<ObjectStreamReader>(*m_pdf, known);
     }
-    return m_reader->readOnce(og, value);
+    return *m_reader;
 }
 
 void SourceDocument::stayOpen(bool open)

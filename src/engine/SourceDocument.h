@@ -115,6 +115,16 @@ public:
     // as usual. Only while the document is unchanged from the file.
     bool readOnce(QPDFObjGen og, QPDFObjectHandle& value);
 
+    // While on, readOnce reads every object it can apart without counting the use: for outputs
+    // that may be written again with much the same pages, whose objects are each used several
+    // times yet not worth keeping.
+    void readAllApart(bool on) { m_allApart = on; }
+
+    // Sets `value` to the object `og` read apart from the document's cache, for a look that
+    // does not count as a use (readOnce may still hand it out), and returns true; false when
+    // it must be taken from the document. Never for pages.
+    bool peek(QPDFObjGen og, QPDFObjectHandle& value);
+
     // Keeps the file open for a stretch of reads; only meaningful for reopening sources.
     void stayOpen(bool open);
     // Frees the read buffer of the file, which the next read fills again: for a source kept
@@ -130,6 +140,8 @@ private:
     void load();
     QPDFPageObjectHelper& preparedPage(int32_t index);
     void addInherited(QPDFObjectHandle dict, int32_t index);
+    ObjectStreamReader& reader(); // made on first use
+    bool m_allApart = false;
 
     std::string m_path;
     QString m_password;

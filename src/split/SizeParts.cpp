@@ -41,6 +41,8 @@ namespace {
 
 // Runs tried by the estimate alone before halving takes turns with it.
 constexpr int kGuesses = 3;
+// The share of the next page's estimate that must still fit for the longer run to be tried.
+constexpr double kSureShare = 0.5;
 
 } // namespace
 
@@ -56,19 +58,30 @@ bool cutBySize(SizeEstimate& estimate, int64_t limit, const SizeTrials& trials,
         int64_t keptBytes = 0;
         int32_t last = std::min(estimate.lastWithin(first, double(limit) / scale), total - 1);
         for (int tries = 1;; ++tries) {
+            const int64_t guessed = estimate.bytes(first, last);
+            const int64_t nextPage =
+                last + 1 < total ? estimate.bytes(first, last + 1) - guessed : 0;
+            // The next page cannot fit when even half of what it is estimated to add is more
+            // than the room left: that saves writing the longer run only to see it over.
+            const auto nextTooLarge = [&](int64_t size) {
+                const double perByte = guessed > 0 ? double(size) / double(guessed) : 1.0;
+                return last + 1 < total &&
+                       double(size) + kSureShare * perByte * double(nextPage) > double(limit);
+            };
             bool keep = false;
             const int64_t bytes = trials.write(first + 1, last + 1, [&](int64_t size) {
                 const bool within = size <= limit;
-                keep = within ? last == total - 1 || over == last + 1 ||
+                keep = within ? last == total - 1 || over == last + 1 || nextTooLarge(size) ||
                                     trials.isNew(first + 1, last + 1)
                               : last == first;
                 return keep;
             });
             if (bytes < 0)
                 return false;
-            const int64_t guessed = estimate.bytes(first, last);
             if (guessed > 0)
                 scale = std::max(double(bytes) / double(guessed), 1e-3);
+            if (bytes <= limit && nextTooLarge(bytes))
+                over = last + 1;
             if (bytes <= limit) {
                 fits = last;
                 if (keep) {

@@ -54,8 +54,9 @@ struct SizeTrials
 // whose written file is at most `limit` bytes, or that first page alone when even it is larger.
 // Each run is guessed from the estimate, scaled by how far the estimates of the files written
 // so far missed, then measured: a file over the limit is never kept, and a run is only taken
-// as the longest once the run one page longer was measured over the limit (or the pages ran
-// out). Appends the kept parts in order; false when a write failed, the parts so far kept.
+// as the longest once the run one page longer was measured over the limit, the pages ran out,
+// or the room left is less than half of what the next page is estimated to add. Appends the kept
+// parts in order; false when a write failed, the parts so far kept.
 bool cutBySize(SizeEstimate& estimate, int64_t limit, const SizeTrials& trials,
                std::vector<SizedPart>& parts);
 
