@@ -21,7 +21,8 @@ int usage()
 {
     std::fprintf(stderr, "usage: paginor-bench split every N SOURCE OUTPUT\n"
                          "       paginor-bench split range FROM-TO SOURCE OUTPUT\n"
-                         "       paginor-bench split bookmarks LEVEL SOURCE OUTPUT\n");
+                         "       paginor-bench split bookmarks LEVEL SOURCE OUTPUT\n"
+                         "       paginor-bench split size MEGABYTES SOURCE OUTPUT\n");
     return 2;
 }
 
@@ -44,6 +45,9 @@ int runSplitBench(int argc, char** argv)
     } else if (std::strcmp(argv[2], "bookmarks") == 0) {
         request.options.mode = paginor::SplitMode::Bookmarks;
         request.options.TextLevel = arg;
+    } else if (std::strcmp(argv[2], "size") == 0) {
+        request.options.mode = paginor::SplitMode::SizeParts;
+        request.options.TextSize = arg;
     } else {
         return usage();
     }

@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/MergeLayoutOptions.h"
+#include "cli/SplitValues.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,6 +32,8 @@ const QString kStructure = QStringLiteral("structure");
 const QString kCompat = QStringLiteral("compat");
 const QString kProgress = QStringLiteral("progress");
 const QString kNoProgress = QStringLiteral("no-progress");
+const QString kSize = QStringLiteral("size");
+const QString kRotate = QStringLiteral("rotate");
 
 QString absolute(const QString& path)
 {
@@ -187,20 +190,27 @@ CommandLine parseSplit(QStringList words)
         return refuse(toMissing);
     QCommandLineParser parser;
     QString why;
-    if (!parseWords(parser,
-                    QList<QCommandLineOption>{
-                        valued(kPassword, QStringLiteral("PW")), QCommandLineOption(kDryRun),
-                        valued(kBookmarks, QStringLiteral("MODE")),
-                        valued(kAtBookmarks, QStringLiteral("LEVEL")),
-                        valued(kEvery, QStringLiteral("N")), valued(kRange, QStringLiteral("FROM")),
-                        QCommandLineOption(kOdd), QCommandLineOption(kEven),
-                        valued(kPages, QStringLiteral("LIST")),
-                        valued(kAfter, QStringLiteral("LIST")), QCommandLineOption(kDecrypt)} +
-                        outputOptions(),
-                    words, why) ||
+    if (!parseWords(
+            parser,
+            QList<QCommandLineOption>{
+                valued(kPassword, QStringLiteral("PW")), QCommandLineOption(kDryRun),
+                valued(kBookmarks, QStringLiteral("MODE")),
+                valued(kAtBookmarks, QStringLiteral("LEVEL")), valued(kEvery, QStringLiteral("N")),
+                valued(kRange, QStringLiteral("FROM")), QCommandLineOption(kOdd),
+                QCommandLineOption(kEven), valued(kPages, QStringLiteral("LIST")),
+                valued(kAfter, QStringLiteral("LIST")), QCommandLineOption(kDecrypt),
+                valued(kSize, QStringLiteral("SIZE")), valued(kRotate, QStringLiteral("ANGLE"))} +
+                outputOptions(),
+            words, why) ||
         !readOutputOptions(parser, line, why))
         return refuse(why);
     line.decrypt = parser.isSet(kDecrypt);
+    const QStringList rotations = parser.values(kRotate);
+    if (rotations.size() > 1)
+        return refuse(QCoreApplication::translate("cli", "--rotate takes one value, once"));
+    if (!rotations.isEmpty() &&
+        !readRotation(rotations.first(), line.rotateAngle, line.rotatePages, why))
+        return refuse(why);
 
     const QStringList passwords = parser.values(kPassword);
     if (passwords.size() > 1)
@@ -228,7 +238,7 @@ CommandLine parseSplit(QStringList words)
             return refuse(QCoreApplication::translate(
                               "cli", "--at-bookmarks takes a level (1 = the top), not %1")
                               .arg(level));
-    const QStringList modeNames{kEvery, kRange, kOdd, kEven, kPages, kAfter};
+    const QStringList modeNames{kEvery, kRange, kOdd, kEven, kPages, kAfter, kSize};
     const QStringList seen = parser.optionNames();
     const qsizetype modes =
         levels.size() + std::count_if(seen.begin(), seen.end(), [&](const QString& name) {
@@ -237,11 +247,11 @@ CommandLine parseSplit(QStringList words)
     if (modes > 1)
         return refuse(QCoreApplication::translate(
             "cli", "give exactly one of --every, --range, --odd, --even, "
-                   "--pages, --at-bookmarks, --after"));
+                   "--pages, --at-bookmarks, --after, --size"));
     if (modes == 0)
         return refuse(QCoreApplication::translate(
             "cli", "split needs one of --every, --range, --odd, --even, "
-                   "--pages, --at-bookmarks, --after"));
+                   "--pages, --at-bookmarks, --after, --size"));
 
     SplitOptions& o = line.options;
     if (parser.isSet(kEvery)) {
@@ -261,6 +271,13 @@ CommandLine parseSplit(QStringList words)
     } else if (parser.isSet(kAfter)) {
         o.mode = SplitMode::AfterPages;
         o.TextAfter = parser.value(kAfter);
+    } else if (parser.isSet(kSize)) {
+        o.mode = SplitMode::SizeParts;
+        if (!sizeInMegabytes(parser.value(kSize), o.TextSize))
+            return refuse(QCoreApplication::translate(
+                              "cli", "--size takes a size above 0 such as 10M, 500K or "
+                                     "1.5G, not %1")
+                              .arg(parser.value(kSize)));
     } else {
         o.mode = SplitMode::Bookmarks;
         o.TextLevel = levels.first();
@@ -374,6 +391,7 @@ QString usageText()
         "  paginor-cli split --pages LIST    SOURCE OUTPUT\n"
         "  paginor-cli split --at-bookmarks LEVEL SOURCE OUTPUT\n"
         "  paginor-cli split --after LIST    SOURCE OUTPUT\n"
+        "  paginor-cli split --size SIZE     SOURCE OUTPUT\n"
         "  paginor-cli merge OUTPUT INPUT INPUT [INPUT ...]\n"
         "  paginor-cli outline SOURCE\n"
         "  paginor-cli --help | --version\n"
@@ -398,6 +416,11 @@ QString usageText()
         "With --every N the parts are written as \"OUTPUT-name Page 1-10.pdf\" and so on.\n"
         "With --after LIST (\"5,12,40\") one part per run between the pages cut after, named\n"
         "as with --every: \"OUTPUT-name Page 1-5.pdf\", ... \"OUTPUT-name Page 41-50.pdf\".\n"
+        "With --size SIZE (10M, 500K, 1.5G; a plain number is megabytes; 1K = 1024 bytes)\n"
+        "each part is the longest run of pages whose file is at most SIZE, named as with\n"
+        "--every; a page larger than SIZE on its own gets a file by itself and is named.\n"
+        "split --rotate 90 turns every page written by 90 degrees clockwise (180 and 270 too),\n"
+        "added to each page's own rotation; --rotate 90:1-3,7 turns only those pages of SOURCE.\n"
         "With --at-bookmarks LEVEL one part per bookmark of that level (1 = the top), written\n"
         "as \"OUTPUT-name 01 Title.pdf\" and so on. outline prints the bookmarks, one a line:\n"
         "level, page number (- when it leads nowhere) and title, separated by tabs; it takes\n"

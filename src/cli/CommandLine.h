@@ -44,6 +44,11 @@ struct CommandLine
     QString password;
     bool dryRun = false; // --dry-run: tell what the split would write, write nothing
 
+    // split: --rotate ANGLE[:PAGES], the angle (0 = none) added to the rotation of the source's
+    // pages PAGES ("" = every page).
+    int rotateAngle = 0;
+    QString rotatePages;
+
     // merge: every --password given, in order; each is tried on every protected input.
     QStringList passwords;
 

@@ -65,6 +65,10 @@ int dryRunSplit(const CommandLine& line)
         printLine(stderr, shownText(kOutlineUnreadableText));
         return 1;
     }
+    if (plan.mode == SplitMode::SizeParts) {
+        printLine(stdout, sizePartsText(plan));
+        return plan.aboutFiles > 0 ? 0 : 1;
+    }
     for (size_t i = 0; i < plan.parts.size(); ++i)
         printLine(stdout, plannedPath(plan, i, line.output) + QStringLiteral(": ") +
                               pagesText(plan.parts[i].pageCount));

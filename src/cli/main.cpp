@@ -48,6 +48,7 @@ int runSplit(const CommandLine& line)
     engine.setKeepAttachments(line.keepAttachments);
     engine.setStructureKept(line.structure);
     engine.setObjectStreams(!line.compat);
+    engine.setRotation(line.rotateAngle, line.rotatePages);
     Session session;
     TerminalInteraction ui(line.output, line.hasPassword, line.password, line.progress);
     SplitJob job(engine, session, ui);

@@ -25,6 +25,7 @@ enum class EngineError : int32_t
     BadArgument = 11,     // an entry number, index or item out of range
     InputChanged = 12,    // a source changed or vanished before its data was written
     Internal = 13,        // anything else
+    Declined = 14, // the caller turned the finished output down (its size); nothing was replaced
 };
 
 } // namespace paginor

@@ -97,6 +97,11 @@ struct PDFLibrary::Impl
         }
     }
     bool objectStreams = true;
+    int32_t turnAngle = 0;
+    std::string turnPages; // "" = every page
+
+    // The angle added to each page of `doc`, by position; empty when none is turned.
+    std::vector<int32_t> turns(const Document& doc) const;
 
     bool failed(EngineError code)
     {
@@ -191,6 +196,25 @@ bool PDFLibrary::SetInfoEntry(int32_t entry, const QString& text)
 
 bool PDFLibrary::WriteToFile(const QString& path)
 {
+    return WriteToFile(path, {});
+}
+
+std::vector<int32_t> PDFLibrary::Impl::turns(const Document& doc) const
+{
+    if (turnAngle == 0)
+        return {};
+    std::vector<bool> named(size_t(doc.source->pageCount()), turnPages.empty());
+    if (!turnPages.empty())
+        for (int32_t index : parsePageList(turnPages, doc.source->pageCount()).pages)
+            named[size_t(index)] = true;
+    std::vector<int32_t> out;
+    for (int32_t index : doc.pages)
+        out.push_back(named[size_t(index)] ? turnAngle : 0);
+    return out;
+}
+
+bool PDFLibrary::WriteToFile(const QString& path, const std::function<bool(int64_t)>& accept)
+{
     if (!m->current)
         return m->failed(EngineError::NoDocument);
     if (path.isEmpty())
@@ -199,6 +223,16 @@ bool PDFLibrary::WriteToFile(const QString& path)
         auto& doc = *m->current;
         const std::string target = localPath(path);
         WriteOptions options = m->writeOptions();
+        options.acceptSize = accept;
+        // A write that may be turned down is tried again with much the same pages: their
+        // objects are read apart each time rather than kept.
+        struct AllApart
+        {
+            SourceDocument& source;
+            ~AllApart() { source.readAllApart(false); }
+        } apart{*doc.source};
+        doc.source->readAllApart(bool(accept));
+        const std::vector<int32_t> turns = m->turns(doc);
         options.beforeCommit = [&doc] {
             doc.source->checkUnchanged();
         };
@@ -209,10 +243,10 @@ bool PDFLibrary::WriteToFile(const QString& path)
         const bool encrypt = m->keepEncryption && doc.source->pdf().isEncrypted();
         if (!encrypt &&
             chooseWriter({segmentFacts(*doc.source, doc.pages)}) == WriterKind::Direct) {
-            writeAtomically(target, options, [&doc, bookmarks, &options, this](std::FILE* file) {
+            writeAtomically(target, options, [&](std::FILE* file) {
                 DirectWriter writer(file, bookmarks, m->tags, options.objectStreams);
                 writer.keepAttachments(options.keepAttachments);
-                writer.addSegment(*doc.source, doc.pages);
+                writer.addSegment(*doc.source, doc.pages, {}, turns);
                 writer.finish(doc.info);
             });
         } else {
@@ -220,7 +254,7 @@ bool PDFLibrary::WriteToFile(const QString& path)
             builder.keepAttachments(options.keepAttachments);
             if (encrypt)
                 options.encryptLike = &doc.source->pdf();
-            builder.addPages(*doc.source, doc.pages);
+            builder.addPages(*doc.source, doc.pages, {}, turns);
             builder.setInfo(doc.info);
             builder.finish();
             options.minimumVersion = builder.version().text;
@@ -238,6 +272,28 @@ bool PDFLibrary::WriteToFile(const QString& path)
             m->warn(doc.source->tagRepairs());
         return true;
     });
+}
+
+bool PDFLibrary::pageWeights(PageWeights& weights)
+{
+    weights = {};
+    if (!m->current)
+        return m->failed(EngineError::NoDocument);
+    return m->guarded([&] {
+        weights = measurePageWeights(*m->current->source, m->current->pages);
+        return true;
+    });
+}
+
+bool PDFLibrary::setRotation(int32_t angle, const QString& pageList)
+{
+    const std::string pages = pageList.trimmed().toStdString();
+    if (angle % 90 != 0 || angle < 0 || angle >= 360 ||
+        (!pages.empty() && parsePageList(pages, 1).error == EngineError::BadPageList))
+        return m->failed(EngineError::BadArgument);
+    m->turnAngle = angle;
+    m->turnPages = pages;
+    return true;
 }
 
 bool PDFLibrary::readBookmarks(std::vector<BookmarkLevel>& bookmarks)

@@ -5,6 +5,7 @@
 
 #include "engine/BookmarkMode.h"
 #include "engine/EngineError.h"
+#include "engine/PageWeights.h"
 #include "engine/structure/BookmarkLevels.h"
 #include "engine/structure/PageOrder.h"
 
@@ -64,6 +65,15 @@ public:
     // regular file or not exist yet; a folder or device fails with WriteFailed. A source changed in
     // place since it was opened fails with InputChanged.
     bool WriteToFile(const QString& path);
+
+    // WriteToFile, except that the written file replaces `path` only when `accept`, given its
+    // size in bytes, returns true; otherwise it is removed, `path` stays as it was and the call
+    // fails with Declined. The size is that of the finished file, as the writer in use made it.
+    bool WriteToFile(const QString& path, const std::function<bool(int64_t bytes)>& accept);
+
+    // Sets `weights` to the weights of the current document's pages, in order (see
+    // PageWeights). Returns false when there is no current document or it cannot be read.
+    bool pageWeights(PageWeights& weights);
 
     // Sets `bookmarks` to the outline of the file the current document was opened from, in
     // outline order, with pages counted in that file (not in a selection made since). The
@@ -150,6 +160,12 @@ public:
     // Whether outputs pack their objects into object streams, the smaller layout (the
     // default), or keep the classic layout that readers older than PDF 1.5 take.
     void setObjectStreams(bool on);
+
+    // Turns the pages of what WriteToFile writes: `angle` (90, 180 or 270; 0 turns nothing) is
+    // added to the own rotation of each page of the source that `pageList` names ("" = every
+    // page; read as PickPages reads a list, items past the last page naming nothing). Returns
+    // false, changing nothing, for another angle or a list PickPages would refuse as malformed.
+    bool setRotation(int32_t angle, const QString& pageList = QString());
 
     // Progress of a long operation: (done, total), called on the thread running it.
     using ProgressHandler = std::function<void(int done, int total)>;

@@ -80,6 +80,14 @@ bool pushInheritedAttributes(std::vector<QPDFPageObjectHelper>& pages)
 
 } // namespace
 
+int32_t turnedRotation(QPDFObjectHandle page, int32_t angle)
+{
+    QPDFObjectHandle own = page.getKey("/Rotate");
+    const long long value = own.isInteger() ? own.getIntValue() : 0;
+    const long long turned = (value % 90 == 0 ? value : 0) + angle;
+    return int32_t(((turned % 360) + 360) % 360);
+}
+
 void PdfVersion::raise(const std::string& version, int extensionLevel)
 {
     auto numbers = [](const std::string& v) {
@@ -363,7 +371,14 @@ bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     // Pages are changed in the document (inherited attributes, pruned resources), which a
     // copy from the file would miss; pruning copies what it changes below a page.
-    return !isPage(og) && reader().readOnce(og, value);
+    if (isPage(og))
+        return false;
+    return m_allApart ? reader().readApart(og, value) : reader().readOnce(og, value);
+}
+
+bool SourceDocument::peek(QPDFObjGen og, QPDFObjectHandle& value)
+{
+    return !isPage(og) && reader().readApart(og, value);
 }
 
 ObjectStreamReader& SourceDocument::reader()

@@ -42,6 +42,9 @@ struct PdfVersion
 // source document is referenced from an output.
 QPDFObjectHandle plainLabel(QPDFObjectHandle label);
 
+// The /Rotate of `page` with `angle` added, from 0 to 270; a missing or odd value counts as 0.
+int32_t turnedRotation(QPDFObjectHandle page, int32_t angle);
+
 class SourceDocument;
 // Appends to `nums` the page-label entries of the source pages `indices` placed at output
 // pages from `at` on, as plain values. A source without labels numbers its pages from
@@ -112,6 +115,16 @@ public:
     // as usual. Only while the document is unchanged from the file.
     bool readOnce(QPDFObjGen og, QPDFObjectHandle& value);
 
+    // While on, readOnce reads every object it can apart without counting the use: for outputs
+    // that may be written again with much the same pages, whose objects are each used several
+    // times yet not worth keeping.
+    void readAllApart(bool on) { m_allApart = on; }
+
+    // Sets `value` to the object `og` read apart from the document's cache, for a look that
+    // does not count as a use (readOnce may still hand it out), and returns true; false when
+    // it must be taken from the document. Never for pages.
+    bool peek(QPDFObjGen og, QPDFObjectHandle& value);
+
     // Keeps the file open for a stretch of reads; only meaningful for reopening sources.
     void stayOpen(bool open);
     // Frees the read buffer of the file, which the next read fills again: for a source kept
@@ -130,6 +143,7 @@ private:
     // The reader of objects apart from the document, made on first use when the page tree
     // was not read through it.
     ObjectStreamReader& reader();
+    bool m_allApart = false;
 
     std::string m_path;
     QString m_password;

@@ -55,6 +55,11 @@ inline const char* const kMsgProtectedSplit =
 // Followed by the engine's error number.
 inline const char* const kMsgSplitFailed =
     QT_TRANSLATE_NOOP("Messages", "Split failed\r\nError code: ");
+// A split by size: the success message's second line, followed by the pages ("7, 12") that
+// alone are larger than the limit and so were written to a file each.
+inline const char* const kMsgPagesOverLimit = QT_TRANSLATE_NOOP(
+    "Messages",
+    "These pages are larger than the limit on their own, each was written to a file by itself: ");
 // Followed by the level asked for.
 inline const char* const kMsgNoBookmarksAtLevel =
     QT_TRANSLATE_NOOP("Messages", "This PDF has no bookmarks at level ");
@@ -106,7 +111,7 @@ inline const char* const kMsgRowPagesSelectNothing =
     QT_TRANSLATE_NOOP("Messages", "This page list names no page of the file: ");
 
 // The heading of a merge's contents page, and its bookmark.
-inline const char* const kMsgContentsTitle = "Contents";
+inline const char* const kMsgContentsTitle = QT_TRANSLATE_NOOP("Messages", "Contents");
 
 // The window.
 inline const char* const kMsgEngineUnavailable = QT_TRANSLATE_NOOP(

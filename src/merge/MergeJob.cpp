@@ -146,7 +146,7 @@ MergeResult MergeJob::joinWhileBusy(PDFLibrary& engine, JobSeam seam, const QStr
                                     const QStringList& pageLists, const MergeLayout& layout)
 {
     MergeShape shape = layout.shape;
-    shape.contentsTitle = QString::fromLatin1(kMsgContentsTitle).toStdString();
+    shape.contentsTitle = shownText(kMsgContentsTitle).toStdString();
     engine.setMergeShape(shape);
     MergeResult outcome;
     outcome.output = output;

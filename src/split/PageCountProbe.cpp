@@ -3,6 +3,8 @@
 
 #include "split/PageCountProbe.h"
 
+#include <QFileInfo>
+
 #include "engine/EngineError.h"
 #include "engine/InputFile.h"
 #include "engine/PDFLibrary.h"
@@ -27,6 +29,7 @@ SourceCount countPages(PDFLibrary& engine, const QString& path, const QString& p
     if (isNumber) {
         count.state = SourceCount::State::Counted;
         count.pageTotal = pages;
+        count.fileBytes = QFileInfo(path).size();
         count.outlineAsked = outline;
         // The engine keeps what the probe parsed: opening the same file again reads nothing.
         if (outline && engine.OpenDocument(path, password)) {

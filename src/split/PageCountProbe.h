@@ -32,6 +32,7 @@ struct SourceCount
     };
     State state = State::Unreadable;
     int32_t pageTotal = 0;
+    int64_t fileBytes = 0; // when Counted: the size of the file
     // When Counted and asked for: the outline, read with the count so that a split at
     // bookmarks can be told without opening the file again. outlineRead is false when it was
     // not asked for or could not be read.

@@ -11,7 +11,9 @@
 #include "settings/Product.h"
 #include "split/BookmarkParts.h"
 #include "split/PartStem.h"
+#include "split/SizeParts.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace paginor {
@@ -128,6 +130,7 @@ void SplitJob::run(SplitRequest& request)
     request.errorCode = 0;
     request.written.clear();
     request.unprotected = false;
+    request.oversized.clear();
 
     const QString source = request.TextFile.trimmed();
     request.TextFile = source;
@@ -171,6 +174,13 @@ void SplitJob::run(SplitRequest& request)
         QString text = shownText(kMsgSplitSucceeded);
         if (request.unprotected)
             text += QStringLiteral("\r\n") + shownText(kMsgProtectedSplit);
+        if (!request.oversized.isEmpty()) {
+            QStringList pages;
+            for (int32_t page : request.oversized)
+                pages << QString::number(page);
+            text += QStringLiteral("\r\n") + shownText(kMsgPagesOverLimit) +
+                    pages.join(QStringLiteral(", "));
+        }
         m_ask.message(text, UserQuestions::Icon::Information, shownText(kTitleOk));
     }
 }
@@ -219,6 +229,10 @@ void SplitJob::produce(SplitRequest& request, const CheckedOptions& options, con
     if (!opened)
         return;
 
+    if (options.mode == SplitMode::SizeParts) {
+        produceBySize(request, options.sizeLimit, source, output);
+        return;
+    }
     // Each part's page list and file.
     std::vector<std::pair<QString, QString>> parts;
     if (options.mode == SplitMode::Bookmarks) {
@@ -305,6 +319,86 @@ bool SplitJob::writePart(const QString& pageList, const QString& target, SplitRe
     }
     m_engine.DropDocument(m_engine.DocumentIdAt(1));
     return ok;
+}
+
+void SplitJob::produceBySize(SplitRequest& request, int64_t limit, const QString& source,
+                             const QString& output)
+{
+    const QString password = m_session.SourcePassword;
+    PageWeights weights;
+    bool weighed = false;
+    m_feedback.runWhileYielding([&] {
+        weighed = m_engine.pageWeights(weights);
+        if (!weighed)
+            noteFailure(request, m_engine.LastErrorNumber());
+        m_engine.DropDocument(m_engine.DocumentIdAt(1));
+    });
+    if (!weighed)
+        return;
+    if (weights.pageObjects.empty()) {
+        noteFailure(request, int32_t(EngineError::EmptySelection));
+        return;
+    }
+    const auto listOf = [](int32_t first, int32_t last) {
+        return QString::number(first) + u'-' + QString::number(last);
+    };
+    SizeTrials trials;
+    trials.write = [&](int32_t first, int32_t last, const std::function<bool(int64_t)>& keep) {
+        const QString list = listOf(first, last);
+        const QString target = partFileName(output, list);
+        m_feedback.setStatus(shownText(kMsgSplittingPage) + list + shownText(kMsgSplittingPageEnd));
+        m_feedback.yield();
+        int64_t size = -1;
+        m_feedback.runWhileYielding([&] {
+            if (!m_engine.OpenDocument(source, password)) {
+                noteFailure(request, m_engine.LastErrorNumber());
+            } else if (sameFile(target, source)) {
+                noteFailure(request, int32_t(EngineError::WriteFailed));
+                m_engine.DropDocument(m_engine.DocumentIdAt(1));
+            } else {
+                size = writeMeasured(list, target, request, keep);
+            }
+        });
+        return size;
+    };
+    trials.isNew = [&](int32_t first, int32_t last) {
+        return !QFileInfo::exists(partFileName(output, listOf(first, last)));
+    };
+    trials.remove = [&](int32_t first, int32_t last) {
+        const QString target = partFileName(output, listOf(first, last));
+        QFile::remove(target);
+        request.written.removeAll(target);
+    };
+    SizeEstimate estimate(std::move(weights));
+    std::vector<SizedPart> parts;
+    cutBySize(estimate, limit, trials, parts);
+    for (const SizedPart& part : parts)
+        if (part.bytes > limit)
+            request.oversized << part.first;
+}
+
+int64_t SplitJob::writeMeasured(const QString& pageList, const QString& target,
+                                SplitRequest& request, const std::function<bool(int64_t)>& keep)
+{
+    int64_t size = -1;
+    bool ok = m_engine.PickPages(pageList) == 1;
+    if (ok) {
+        m_engine.SetInfoEntry(5, infoText());
+        m_engine.SetInfoEntry(6, infoText());
+        ok = m_engine.WriteToFile(target, [&](int64_t bytes) {
+            size = bytes;
+            return keep(bytes);
+        });
+    }
+    if (ok) {
+        request.written << target;
+        request.unprotected = request.unprotected || m_engine.dropsProtection();
+    } else if (m_engine.LastErrorNumber() != int32_t(EngineError::Declined) || size < 0) {
+        noteFailure(request, m_engine.LastErrorNumber());
+        size = -1;
+    }
+    m_engine.DropDocument(m_engine.DocumentIdAt(1));
+    return size;
 }
 
 } // namespace paginor

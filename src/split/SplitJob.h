@@ -43,6 +43,7 @@ struct SplitRequest
     int32_t errorCode = 0;                 // for Failed: the engine's code of the first failure
     QStringList written;                   // the output files written, in order
     bool unprotected = false; // a protected source's parts were written without its protection
+    QList<int32_t> oversized; // by size: the pages larger than the limit alone, in a file each
 };
 
 // The split job behind "&Split", shared by the window, the command line and the benchmark.
@@ -61,11 +62,11 @@ public:
     // "Splitting page: <list>, please wait...". At bookmarks, a source without bookmarks of
     // the level gets "This PDF has no bookmarks at level <n>" before the save dialog; each
     // bookmark's part is then written as a pages-per-file part is. Ends with "PDF file has been
-    // successfully splitted." when every output was written (and, when the engine was told not to
-    // keep a protected source's encryption, "The protected file was split without its
-    // password."), else "Split failed\r\nError code: N".
-    // While a split runs, a further call returns at once with HeldOff. The source is never written
-    // over.
+    // successfully splitted." when every output was written (by size, with the pages that alone
+    // are over the limit named on a second line: "<kMsgPagesOverLimit>7, 12"; and, when the engine
+    // was told not to keep a protected source's encryption, "The protected file was split without
+    // its password."), else "Split failed\r\nError code: N". While a split runs, a further call
+    // returns at once with HeldOff. The source is never written over.
     void run(SplitRequest& request);
 
     // "&Browse" (see SourcePassword::CmdBrowse_Click); does nothing while running().
@@ -102,6 +103,13 @@ private:
     void produce(SplitRequest& request, const CheckedOptions& options, const QString& source,
                  const QString& output);
     bool writePart(const QString& pageList, const QString& target, SplitRequest& request);
+    // The parts of a split by size, from the document opened by produce().
+    void produceBySize(SplitRequest& request, int64_t limit, const QString& source,
+                       const QString& output);
+    // Writes a part whose file stays only when `keep` takes its size; returns that size, or -1
+    // when the part could not be written.
+    int64_t writeMeasured(const QString& pageList, const QString& target, SplitRequest& request,
+                          const std::function<bool(int64_t)>& keep);
 
     PDFLibrary& m_engine;
     Session& m_session;

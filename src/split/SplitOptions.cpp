@@ -44,6 +44,20 @@ int32_t pagesPerFile(const QString& textEvery)
     return int32_t(n);
 }
 
+int64_t sizeLimitBytes(const QString& textSize)
+{
+    const QString t = textSize.trimmed();
+    const qsizetype dot = t.indexOf(u'.');
+    bool digits = !t.isEmpty() && t != QStringLiteral(".") && t.lastIndexOf(u'.') == dot;
+    for (QChar c : t)
+        digits = digits && (c.isDigit() || c == u'.');
+    bool ok = false;
+    const double megabytes = digits ? t.toDouble(&ok) : 0;
+    if (!ok || !(megabytes > 0) || megabytes > 1024 * 1024)
+        return 0;
+    return int64_t(std::llround(megabytes * double(kBytesPerMegabyte)));
+}
+
 CheckedOptions readSplitOptions(const SplitOptions& options)
 {
     CheckedOptions checked;
@@ -63,6 +77,9 @@ CheckedOptions readSplitOptions(const SplitOptions& options)
         break;
     case SplitMode::AfterPages:
         checked.cuts = cutPages(options.TextAfter).value_or(std::vector<int32_t>{});
+        break;
+    case SplitMode::SizeParts:
+        checked.sizeLimit = sizeLimitBytes(options.TextSize);
         break;
     case SplitMode::OddPages:
     case SplitMode::EvenPages:
@@ -88,6 +105,7 @@ ValidationResult checkSplitOptions(SplitOptions& options)
     case SplitMode::OddPages:
     case SplitMode::EvenPages:
     case SplitMode::AfterPages:
+    case SplitMode::SizeParts:
         break;
     }
     ValidationResult result;
@@ -101,6 +119,8 @@ ValidationResult checkSplitOptions(SplitOptions& options)
         return refuse(kMsgInvalidNumber, OptionField::TextLevel);
     if (checked.mode == SplitMode::AfterPages && checked.cuts.empty())
         return refuse(kMsgInputPageNumber, OptionField::TextAfter);
+    if (checked.mode == SplitMode::SizeParts && checked.sizeLimit == 0)
+        return refuse(kMsgInvalidNumber, OptionField::TextSize);
     return result;
 }
 
@@ -138,6 +158,7 @@ QStringList CheckedOptions::pageLists(int32_t pageTotal) const
     case SplitMode::AfterPages:
         return afterPageLists(cuts, pageTotal);
     case SplitMode::Bookmarks:
+    case SplitMode::SizeParts:
         break;
     }
     return {};

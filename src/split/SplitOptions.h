@@ -22,13 +22,14 @@ enum class SplitMode
     CustomPages, // one file: the user's page list
     Bookmarks,   // one file per bookmark of the level in TextLevel
     AfterPages,  // one file per run of pages between the cuts after the pages in TextAfter
+    SizeParts,   // one file per run of pages that fits in the megabytes of TextSize
 };
 
 // True for the modes that write a file per part, named after the chosen output.
 inline bool writesParts(SplitMode mode)
 {
     return mode == SplitMode::EveryN || mode == SplitMode::Bookmarks ||
-           mode == SplitMode::AfterPages;
+           mode == SplitMode::AfterPages || mode == SplitMode::SizeParts;
 }
 
 // The option boxes that can receive the focus.
@@ -41,6 +42,7 @@ enum class OptionField
     TextCustom,
     TextLevel,
     TextAfter,
+    TextSize,
 };
 
 // What the option panel holds: the selected mode and the texts of its four boxes. The
@@ -54,6 +56,7 @@ struct SplitOptions
     QString TextCustom = QStringLiteral("1,3,10-25,30-47");
     QString TextLevel = QStringLiteral("1");
     QString TextAfter = QStringLiteral("5,12,40");
+    QString TextSize = QStringLiteral("10");
 };
 
 // The options of the selected mode once read: the mode, its numbers and its page list. The
@@ -65,12 +68,14 @@ struct CheckedOptions
     int32_t level = 0;         // Bookmarks: the outline level, 0 when not a usable level
     QString pageList;          // PageRange: "from-to"; CustomPages: the list, blanks trimmed
     std::vector<int32_t> cuts; // AfterPages: the pages cut after, ascending; empty when not valid
+    int64_t sizeLimit = 0;     // SizeParts: the most bytes a file may have, 0 when not valid
 
     // The page-list texts of the output files for a source of `pageTotal` pages, in order; one
     // per file. EveryN gives "1-n", "(n+1)-(2n)", ... while the start is at most pageTotal, the
     // last end not cut back; PageRange and CustomPages their pageList; Odd/EvenPages every such
     // page up to pageTotal, each followed by ","; Bookmarks nothing, its parts come from the
-    // source's outline; AfterPages the runs between the cuts (see afterPageLists).
+    // source's outline; AfterPages the runs between the cuts (see afterPageLists); SizeParts
+    // nothing, its parts come from the written sizes.
     QStringList pageLists(int32_t pageTotal) const;
 };
 
@@ -95,7 +100,9 @@ CheckedOptions readSplitOptions(const SplitOptions& options);
 // - Bookmarks and TextLevel is no level from 1 on (the same message as TextEvery, focus
 //   TextLevel);
 // - AfterPages and TextAfter names no page, or has an item that is no page number
-//   ("Please input the page number", focus TextAfter).
+//   ("Please input the page number", focus TextAfter);
+// - SizeParts and TextSize is no number of megabytes above 0 (the same message as TextEvery,
+//   focus TextSize).
 ValidationResult checkSplitOptions(SplitOptions& options);
 
 // checkSplitOptions, showing its message through `ui` (exclamation, "Error") when it stops.
@@ -108,5 +115,13 @@ QStringList BuildPageLists(const SplitOptions& options, int32_t pageTotal);
 // The pages-per-file count of TextEvery, or 0 when it is not a usable count. A bookmark level
 // follows the same rule.
 int32_t pagesPerFile(const QString& textEvery);
+
+// One megabyte, as the size box counts it.
+constexpr int64_t kBytesPerMegabyte = 1024 * 1024;
+
+// The bytes of TextSize, a whole or decimal number of megabytes ("10", "2.5", ".5", blanks
+// around it allowed), rounded to a whole byte; 0 when it is not such a number, is 0 or rounds
+// to 0 bytes, or is above 1048576 (a terabyte).
+int64_t sizeLimitBytes(const QString& textSize);
 
 } // namespace paginor

@@ -124,6 +124,13 @@ SplitPlan planSplit(const SplitOptions& options, const SourceCount& source)
         planBookmarkParts(plan, checked.level, boxes.TextLevel, source);
         return plan;
     }
+    if (checked.mode == SplitMode::SizeParts) {
+        plan.sizeText = boxes.TextSize.trimmed();
+        if (pageTotal > 0)
+            plan.aboutFiles = std::max<int64_t>(
+                (source.fileBytes + checked.sizeLimit - 1) / checked.sizeLimit, 1);
+        return plan;
+    }
     const QStringList lists = checked.pageLists(pageTotal);
     for (const QString& list : lists) {
         const PageListResult read = parsePageList(list.toStdString(), pageTotal);
@@ -185,7 +192,9 @@ QString summaryText(const SplitPlan& plan)
         return text + shownText(kOutlineUnreadableText) + u'.';
     if (plan.listRefused)
         return text + remarkText(plan);
-    if (plan.parts.empty()) {
+    if (plan.mode == SplitMode::SizeParts) {
+        text += sizePartsText(plan);
+    } else if (plan.parts.empty()) {
         text += shownText(kWritesNoFileText);
     } else if (writesParts(plan.mode)) {
         const size_t files = plan.parts.size();
@@ -206,11 +215,22 @@ QString summaryText(const SplitPlan& plan)
     return remark.isEmpty() ? text : text + u' ' + remark;
 }
 
+QString sizePartsText(const SplitPlan& plan)
+{
+    if (plan.aboutFiles == 0)
+        return shownText(kWritesNoFileText);
+    return QCoreApplication::translate("SplitSummary",
+                                       "Writes files of at most %1 MB, about %L2 or more.")
+        .arg(plan.sizeText)
+        .arg(plan.aboutFiles);
+}
+
 QString plannedPath(const SplitPlan& plan, size_t index, const QString& chosenPath)
 {
     if (index >= plan.parts.size())
         return chosenPath;
-    if (plan.mode == SplitMode::EveryN || plan.mode == SplitMode::AfterPages)
+    if (plan.mode == SplitMode::EveryN || plan.mode == SplitMode::AfterPages ||
+        plan.mode == SplitMode::SizeParts)
         return SplitJob::partFileName(chosenPath, plan.parts[index].pageList);
     if (plan.mode == SplitMode::Bookmarks)
         return bookmarkPartFileName(chosenPath, int(index + 1), plan.parts[index].title);

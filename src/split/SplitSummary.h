@@ -51,6 +51,8 @@ struct SplitPlan
     std::vector<PlannedPart> parts; // the files written, in order; empty when none is
     QStringList pastEnd;            // what a single list names past the last page: "37-999", "40"
     bool backwardsFromPastEnd = false; // the page range runs backwards from past the last page
+    QString sizeText;                  // by size: the size box as typed, blanks trimmed ("10")
+    int64_t aboutFiles = 0; // by size: the files the source's size makes likely, at least 1
 };
 
 // Works the plan out for a counted source with the split job's own steps: the option check,
@@ -68,6 +70,10 @@ QString remarkText(const SplitPlan& plan);
 
 // The file that part `index` is written to when the save dialog answered `chosenPath`.
 QString plannedPath(const SplitPlan& plan, size_t index, const QString& chosenPath);
+
+// By size: "Writes files of at most 10 MB, about 3 or more.", from the source's size; only
+// the written files tell exactly, as what pages share (fonts, pictures) goes into each file.
+QString sizePartsText(const SplitPlan& plan);
 
 // "1 page", "311 pages".
 QString pagesText(int64_t count);

@@ -76,6 +76,8 @@ FormMain::FormMain(FormMainOptions options, QWidget* parent) : QMainWindow(paren
     createEngine(options);
     buildWindow();
     LabelStatu->clear();
+    if (m_split)
+        m_split->restoreRemembered();
 
     if (const std::optional<int> skin = settingToInt(ReadSetting(QStringLiteral("Skin"))))
         m_skinNumber = *skin;
@@ -329,6 +331,8 @@ void FormMain::closeEvent(QCloseEvent* event)
 void FormMain::unload()
 {
     WriteSetting(QStringLiteral("Skin"), QString::number(m_skinNumber));
+    if (m_split)
+        m_split->remember();
 }
 
 void FormMain::jobEnded()

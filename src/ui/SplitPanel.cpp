@@ -6,6 +6,7 @@
 
 #include "jobs/Messages.h"
 #include "jobs/Session.h"
+#include "settings/SettingsStore.h"
 #include "ui/FileDropTarget.h"
 #include "ui/PagesWindow.h"
 
@@ -58,7 +59,8 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
                               QT_TR_NOOP("Save even pages"),
                               QT_TR_NOOP("Save custom pages:"),
                               QT_TR_NOOP("Split at bookmarks of level"),
-                              QT_TR_NOOP("Split after pages")};
+                              QT_TR_NOOP("Split after pages"),
+                              QT_TR_NOOP("Split into files of at most")};
     for (int i = 0; i < int(OptionRange.size()); ++i) {
         OptionRange[i] = new QRadioButton(tr(captions[i]));
         OptionRange[i]->setObjectName(QStringLiteral("OptionRange_%1").arg(i));
@@ -75,6 +77,8 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     CmdPages = named(new QPushButton(tr("Pa&ges...")), "CmdPages");
     TextLevel = numberBox("TextLevel", "1");
     TextAfter = named(new QLineEdit(QStringLiteral("5,12,40")), "TextAfter");
+    TextSize = numberBox("TextSize", "10");
+    LabelMegabytes = named(new QLabel(tr("MB")), "LabelMegabytes");
 
     auto* options = new QGridLayout(Frame1);
     options->setHorizontalSpacing(8);
@@ -99,6 +103,9 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
     options->addWidget(TextLevel, 5, 1);
     options->addWidget(OptionRange[6], 6, 0);
     options->addWidget(TextAfter, 6, 1, 1, 4);
+    options->addWidget(OptionRange[7], 7, 0);
+    options->addWidget(TextSize, 7, 1);
+    options->addWidget(LabelMegabytes, 7, 2, 1, 3);
     options->setColumnStretch(4, 1);
 
     CmdSplit = named(new QPushButton(tr("&Split")), "CmdSplit");
@@ -149,7 +156,8 @@ SplitPanel::SplitPanel(PDFLibrary& engine, Session& session, JobSeam seam, QWidg
             showOptions(*shown);
     });
 
-    for (QLineEdit* edit : {TextEvery, TextFrom, TextTo, TextCustom, TextLevel, TextAfter}) {
+    for (QLineEdit* edit :
+         {TextEvery, TextFrom, TextTo, TextCustom, TextLevel, TextAfter, TextSize}) {
         // Composed input would slip past the keystroke filter.
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
         edit->installEventFilter(this);
@@ -197,7 +205,24 @@ SplitOptions SplitPanel::options() const
     o.TextCustom = TextCustom->text();
     o.TextLevel = TextLevel->text();
     o.TextAfter = TextAfter->text();
+    o.TextSize = TextSize->text();
     return o;
+}
+
+void SplitPanel::restoreRemembered()
+{
+    const std::optional<int> mode = settingToInt(ReadSetting(QStringLiteral("SplitMode")));
+    if (mode && *mode >= 0 && *mode < int(OptionRange.size()))
+        OptionRange[size_t(*mode)]->setChecked(true);
+    const QString size = ReadSetting(QStringLiteral("SplitSize"));
+    if (sizeLimitBytes(size) > 0)
+        TextSize->setText(size.trimmed());
+}
+
+void SplitPanel::remember() const
+{
+    WriteSetting(QStringLiteral("SplitMode"), QString::number(OptionRangeGroup->checkedId()));
+    WriteSetting(QStringLiteral("SplitSize"), TextSize->text());
 }
 
 void SplitPanel::showOptions(const SplitOptions& o)
@@ -227,6 +252,8 @@ QLineEdit* SplitPanel::box(OptionField field) const
         return TextLevel;
     case OptionField::TextAfter:
         return TextAfter;
+    case OptionField::TextSize:
+        return TextSize;
     case OptionField::None:
         break;
     }
@@ -351,8 +378,9 @@ bool keyAllowed(const QKeyEvent* key, const QString& punctuation)
 bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    const bool option = edit && (edit == TextEvery || edit == TextFrom || edit == TextTo ||
-                                 edit == TextCustom || edit == TextLevel || edit == TextAfter);
+    const bool option =
+        edit && (edit == TextEvery || edit == TextFrom || edit == TextTo || edit == TextCustom ||
+                 edit == TextLevel || edit == TextAfter || edit == TextSize);
     // The list boxes keep their caret on focus; the number boxes select their text.
     const bool list = edit == TextCustom || edit == TextAfter;
     if (!option)
@@ -361,6 +389,7 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const QString punctuation = edit == TextCustom  ? QStringLiteral(",-")
                                     : edit == TextAfter ? QStringLiteral(",")
+                                    : edit == TextSize  ? QStringLiteral(".")
                                                         : QString();
         if (!keyAllowed(static_cast<QKeyEvent*>(event), punctuation)) {
             event->accept();
@@ -375,6 +404,7 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
                                : edit == TextFrom || edit == TextTo ? SplitMode::PageRange
                                : edit == TextLevel                  ? SplitMode::Bookmarks
                                : edit == TextAfter                  ? SplitMode::AfterPages
+                               : edit == TextSize                   ? SplitMode::SizeParts
                                                                     : SplitMode::CustomPages;
         OptionRange[size_t(mode)]->setChecked(true);
         // The line edit selects everything when Tab or a shortcut brings the focus; the custom

@@ -26,7 +26,7 @@ class PDFLibrary;
 class SplitSummaryView;
 struct Session;
 
-// The split panel `PicCleavo`: the source file, the seven split modes and the split button.
+// The split panel `PicCleavo`: the source file, the eight split modes and the split button.
 // It uses the window's one engine, session texts and interaction; it owns none of them.
 class SplitPanel : public QWidget
 {
@@ -41,6 +41,12 @@ public:
     // The mode and box texts as the panel shows them.
     SplitOptions options() const;
 
+    // Selects the split mode and fills the size box as the settings `SplitMode` and `SplitSize`
+    // remember them; leaves the defaults where a setting is missing or not valid.
+    void restoreRemembered();
+    // Stores the selected mode and the size box's text under those settings.
+    void remember() const;
+
     // The drop target that takes one PDF dropped anywhere on the panel.
     FileDropTarget* dropTarget() const { return m_drop; }
     // Decides whether drops are taken now (by default: while nothing runs here).
@@ -48,8 +54,8 @@ public:
 
     // The controls, named as the window's designer named them (also their objectName).
     QGroupBox* Frame1 = nullptr; // "Split Options"
-    std::array<QRadioButton*, 7> OptionRange{};
-    QButtonGroup* OptionRangeGroup = nullptr; // ids 0 to 6, the split mode
+    std::array<QRadioButton*, 8> OptionRange{};
+    QButtonGroup* OptionRangeGroup = nullptr; // ids 0 to 7, the split mode
     QLineEdit* TextEvery = nullptr;
     QLabel* Label3 = nullptr; // "pages per file"
     QLineEdit* TextFrom = nullptr;
@@ -59,7 +65,9 @@ public:
     QPushButton* CmdPages = nullptr; // "Pa&ges...", right of TextCustom
     QLineEdit* TextLevel = nullptr;
     QLineEdit* TextAfter = nullptr; // "Split after pages"
-    QLabel* Label2 = nullptr;       // "File name:"
+    QLineEdit* TextSize = nullptr;  // "Split into files of at most" [N] "MB"
+    QLabel* LabelMegabytes = nullptr;
+    QLabel* Label2 = nullptr; // "File name:"
     QLineEdit* TextFile = nullptr;
     QPushButton* CmdBrowse = nullptr;
     QPushButton* CmdSplit = nullptr;

@@ -34,7 +34,7 @@ SplitSummaryView::SplitSummaryView(SplitPanel& panel, const Session& session)
     connect(panel.OptionRangeGroup, &QButtonGroup::idToggled, &m_pause,
             qOverload<>(&QTimer::start));
     for (QLineEdit* box : {panel.TextEvery, panel.TextFrom, panel.TextTo, panel.TextCustom,
-                           panel.TextLevel, panel.TextAfter})
+                           panel.TextLevel, panel.TextAfter, panel.TextSize})
         connect(box, &QLineEdit::textChanged, &m_pause, qOverload<>(&QTimer::start));
 }
 

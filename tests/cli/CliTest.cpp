@@ -7,10 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
 
 using namespace paginor::test;
 
@@ -99,6 +101,86 @@ TEST_F(CliTest, SplitEveryAndAfterNameThePartsAfterTheOutput)
     EXPECT_EQ(pageContents(dir.path("Cut Page 1-1.pdf")), pagesOf(pages, {1}));
     EXPECT_EQ(pageContents(dir.path("Cut Page 2-3.pdf")), pagesOf(pages, {2, 3}));
     EXPECT_EQ(pageContents(dir.path("Cut Page 4-5.pdf")), pagesOf(pages, {4, 5}));
+}
+
+// The /Rotate of each page of a file.
+std::vector<int> rotations(const QString& path)
+{
+    QPDF pdf;
+    pdf.processFile(QFile::encodeName(path).constData());
+    std::vector<int> out;
+    for (auto& page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+        auto rotate = page.getObjectHandle().getKey("/Rotate");
+        out.push_back(rotate.isInteger() ? rotate.getIntValueAsInt() : 0);
+    }
+    return out;
+}
+
+// Splits by size and by turning pages, each output read back by its pages' text: a split by
+// size writes the pages in order, each file within the limit unless it is one page that alone
+// is over it, and each file as long as fits (one page more, written as a range, is over).
+TEST_F(CliTest, SplitBySizeAndTurnedPages)
+{
+    struct Case
+    {
+        std::vector<int> kilobytes; // the picture on each page of the source
+        int ownRotate;
+        QStringList args;
+        std::vector<std::vector<int>> parts; // by size: the pages of each file, in order
+        QString oversized;                   // by size: the pages named as over the limit
+        std::vector<int> turned;             // by rotation: each output page's /Rotate
+    };
+    const std::vector<Case> cases = {
+        {{8, 8, 8, 8, 8, 8, 8}, 0, {"--size", "30K"}, {{1, 2, 3}, {4, 5, 6}, {7}}, "", {}},
+        {{8, 8, 64, 8, 8, 8}, 0, {"--size", "0.03"}, {{1, 2}, {3}, {4, 5, 6}}, "3", {}},
+        {{40, 8, 8, 70, 0}, 0, {"--size", "30k"}, {{1}, {2, 3}, {4}, {5}}, "1, 4", {}},
+        {{1, 1, 1, 1, 1}, 0, {"--size", "1G"}, {{1, 2, 3, 4, 5}}, "", {}},
+        {{}, 90, {"--rotate", "90", "--range", "1", "3"}, {}, "", {180, 180, 180}},
+        {{}, 180, {"--rotate", "270:2,4-9", "--pages", "1-5"}, {}, "", {180, 90, 180, 90, 90}},
+        {{}, 0, {"--rotate", "180", "--odd", "--compat"}, {}, "", {180, 180, 180}},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const QString in = dir.path(QStringLiteral("in%1.pdf").arg(++n));
+        PdfSpec recipe;
+        recipe.pages = std::max(int(c.kilobytes.size()), 5);
+        recipe.imageKilobytes = c.kilobytes;
+        recipe.rotate = c.ownRotate;
+        makePdf(in, recipe);
+        const auto all = pageContents(in);
+        const QString out = dir.path(QStringLiteral("out%1.pdf").arg(n));
+        const CliRun r = cli(QStringList{"split"} << c.args << in << out);
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        if (!c.turned.empty()) {
+            EXPECT_EQ(rotations(out), c.turned);
+            continue;
+        }
+        const int64_t limit = c.args.at(1) == "1G" ? int64_t(1) << 30
+                              : c.args.at(1).endsWith('K', Qt::CaseInsensitive)
+                                  ? c.args.at(1).chopped(1).toLongLong() * 1024
+                                  : int64_t(c.args.at(1).toDouble() * 1024 * 1024);
+        QStringList written = QDir(dir.root()).entryList({QStringLiteral("out%1 Page *").arg(n)});
+        EXPECT_EQ(written.size(), qsizetype(c.parts.size()));
+        for (size_t i = 0; i < c.parts.size(); ++i) {
+            const auto& pagesIn = c.parts[i];
+            const QString part = dir.path(QStringLiteral("out%1 Page %2-%3.pdf")
+                                              .arg(n)
+                                              .arg(pagesIn.front())
+                                              .arg(pagesIn.back()));
+            EXPECT_EQ(pageContents(part), pagesOf(all, pagesIn)) << part.toStdString();
+            EXPECT_TRUE(QFileInfo(part).size() <= limit || pagesIn.size() == 1);
+            if (i + 1 == c.parts.size())
+                continue;
+            const QString longer = dir.path("longer.pdf");
+            cli({"split", "--range", QString::number(pagesIn.front()),
+                 QString::number(pagesIn.back() + 1), in, longer});
+            EXPECT_GT(QFileInfo(longer).size(), limit) << part.toStdString();
+        }
+        EXPECT_EQ(r.out.contains("on their own"), !c.oversized.isEmpty());
+        if (!c.oversized.isEmpty())
+            EXPECT_TRUE(r.out.trimmed().endsWith(": " + c.oversized)) << r.out.toStdString();
+    }
 }
 
 TEST_F(CliTest, OutlineListsWhatASplitAtBookmarksWrites)
@@ -425,12 +507,12 @@ TEST(CliUsage, EachUsageErrorNamesItsProblemOnOneLine)
         {{"split", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: split needs one of --every, --range, --odd, --even, --pages, "
-         "--at-bookmarks, --after"},
+         "--at-bookmarks, --after, --size"},
         {{"split", "--odd", "a.pdf"}, 2, "paginor-cli: split needs SOURCE and OUTPUT"},
         {{"split", "--odd", "--even", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: give exactly one of --every, --range, --odd, --even, --pages, "
-         "--at-bookmarks, --after"},
+         "--at-bookmarks, --after, --size"},
         {{"split", "--every"}, 2, "paginor-cli: Missing value after '--every'."},
         {{"split", "--range", "5", "a.pdf", "b.pdf"},
          2,
@@ -459,7 +541,7 @@ TEST(CliUsage, EachUsageErrorNamesItsProblemOnOneLine)
         {{"split", "--after", "3", "--every", "2", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: give exactly one of --every, --range, --odd, --even, --pages, "
-         "--at-bookmarks, --after"},
+         "--at-bookmarks, --after, --size"},
         {{"merge", "--pages", "3=1", "o.pdf", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: --pages names input 3, but there are 2"},
@@ -479,6 +561,27 @@ TEST(CliUsage, EachUsageErrorNamesItsProblemOnOneLine)
         {{"merge", "--reverse", "2", "--reverse", "4", "o.pdf", "a.pdf", "b.pdf"},
          2,
          "paginor-cli: --reverse names input 4, but there are 2"},
+        // Sizes and angles that are refused before anything is read or written.
+        {{"split", "--size", "0", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --size takes a size above 0 such as 10M, 500K or 1.5G, not 0"},
+        {{"split", "--size", "ten", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --size takes a size above 0 such as 10M, 500K or 1.5G, not ten"},
+        {{"split", "--size", "2T", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --size takes a size above 0 such as 10M, 500K or 1.5G, not 2T"},
+        {{"split", "--rotate", "45", "--odd", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --rotate takes 90, 180 or 270, for some pages with their list "
+         "(90:1-3,7), not 45"},
+        {{"split", "--rotate", "360:1", "--odd", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --rotate takes 90, 180 or 270, for some pages with their list "
+         "(90:1-3,7), not 360:1"},
+        {{"split", "--rotate", "90:1-x", "--odd", "a.pdf", "b.pdf"},
+         2,
+         "paginor-cli: --rotate: this page list is not valid: 1-x"},
         {{"outline"}, 2, "paginor-cli: outline needs SOURCE"},
         {{"outline", "a.pdf", "b.pdf"}, 2, "paginor-cli: outline needs SOURCE"},
         // The keep policy with or without "=", and the old spelling of a split at bookmarks,

@@ -202,6 +202,46 @@ TEST(SplitOptions, SplitAfterPagesCutsAfterEachListedPage)
     }
 }
 
+TEST(SplitOptions, SizeIsAWholeOrDecimalNumberOfMegabytesAboveZero)
+{
+    const struct
+    {
+        const char* text;
+        int64_t bytes; // 0: refused
+    } cases[] = {
+        {"10", 10 * 1048576},
+        {" 2.5 ", 2621440},
+        {".5", 524288},
+        {"5.", 5 * 1048576},
+        {"0.000001", 1},
+        {"1048576", int64_t(1) << 40},
+        {"", 0},
+        {"0", 0},
+        {"0.0000001", 0}, // rounds to no byte
+        {".", 0},
+        {"1.2.3", 0},
+        {"abc", 0},
+        {"1e3", 0},
+        {"-1", 0},
+        {"1,5", 0},
+        {"1048577", 0},
+    };
+    for (const auto& c : cases) {
+        FakeInteraction ui;
+        SplitOptions o;
+        o.mode = SplitMode::SizeParts;
+        o.TextSize = c.text;
+        const ValidationResult r = ValidateSplitInputs(o, ui);
+        EXPECT_EQ(r.goOn, c.bytes != 0) << c.text;
+        EXPECT_EQ(o.TextSize, c.text); // never rewritten
+        EXPECT_EQ(r.checked.sizeLimit, c.bytes) << c.text;
+        if (!r.goOn) {
+            EXPECT_EQ(r.focus, OptionField::TextSize);
+            EXPECT_EQ(ui.messageTexts(), QStringList{"Please input a valid number"});
+        }
+    }
+}
+
 TEST(SplitOptions, CountingStopsBeforeLeavingThe32BitRange)
 {
     SplitOptions o;

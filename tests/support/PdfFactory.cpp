@@ -16,6 +16,7 @@
 #include <qpdf/QUtil.hh>
 
 #include <cctype>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 
@@ -67,6 +68,22 @@ QPDFObjectHandle makeImage(QPDF& pdf, int k)
     auto image = newStream(pdf, pixels);
     image.replaceDict(parse("<< /Type /XObject /Subtype /Image /Width 64 /Height 64 "
                             "/ColorSpace /DeviceGray /BitsPerComponent 8 >>"));
+    return image;
+}
+
+// A grey picture of `kilobytes` KB of noise, which no compression makes smaller.
+QPDFObjectHandle makeNoise(QPDF& pdf, int k, int kilobytes)
+{
+    std::string pixels(size_t(kilobytes) * 1024, '\0');
+    uint32_t state = 2166136261u ^ uint32_t(k);
+    for (char& c : pixels) {
+        state = state * 1664525u + 1013904223u;
+        c = char(state >> 24);
+    }
+    auto image = newStream(pdf, pixels);
+    image.replaceDict(parse("<< /Type /XObject /Subtype /Image /Width 1024 /Height " +
+                            std::to_string(kilobytes) +
+                            " /ColorSpace /DeviceGray /BitsPerComponent 8 >>"));
     return image;
 }
 
@@ -181,8 +198,14 @@ void makePdf(const QString& path, const PdfSpec& recipe)
             content = "/OC /L BDC " + content + "EMC\n";
         if (recipe.sharedResources)
             content += "q 100 0 0 100 72 72 cm /X" + std::to_string(k) + " Do Q\n";
+        const int kilobytes =
+            size_t(k) <= recipe.imageKilobytes.size() ? recipe.imageKilobytes[size_t(k - 1)] : 0;
+        if (kilobytes > 0)
+            content += "q 100 0 0 100 300 300 cm /Big Do Q\n";
         auto page = pdf.makeIndirectObject(parse("<< /Type /Page /MediaBox [0 0 612 792] >>"));
         page.replaceKey("/Contents", newStream(pdf, content));
+        if (recipe.rotate != 0)
+            page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(recipe.rotate));
         if (recipe.sharedResources) {
             page.replaceKey("/Resources", shared);
         } else {
@@ -192,6 +215,10 @@ void makePdf(const QString& path, const PdfSpec& recipe)
                 res.replaceKey("/Properties", QPDFObjectHandle::newDictionary());
                 res.getKey("/Properties").replaceKey("/L", layers[size_t(k - 1)]);
             }
+            if (kilobytes > 0)
+                res.replaceKey("/XObject", parse("<< >>"));
+            if (kilobytes > 0)
+                res.getKey("/XObject").replaceKey("/Big", makeNoise(pdf, k, kilobytes));
             page.replaceKey("/Resources", res);
         }
         if (recipe.uriLinks > 0) {

@@ -44,6 +44,10 @@ struct PdfSpec
     // The font carries an embedded program (a stream), the same in every file made so.
     bool fontProgram = false;
     bool strayObject = false; // the catalog refers to an object ("stray") that no page uses
+    // Page k (from 1) draws a picture of imageKilobytes[k - 1] kilobytes that does not
+    // compress; none where the list ends or holds 0. Not with sharedResources.
+    std::vector<int> imageKilobytes;
+    int rotate = 0; // every page's own /Rotate
 };
 
 // Writes a PDF made to `recipe` at `path` (replacing any file there).

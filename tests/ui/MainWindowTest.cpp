@@ -13,11 +13,13 @@
 #include "ui/UiTestEnvironment.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -193,6 +195,34 @@ TEST_F(MainWindowTest, MissingSkinFileLeavesThePlainLookAndKeepsTheNumber)
     EXPECT_EQ(qApp->styleSheet(), m_plainSheet);
     window->close();
     EXPECT_EQ(ReadSetting("Skin"), "3");
+}
+
+// The split mode and the size box live on from one run to the next; stored values that are
+// not valid leave the defaults.
+TEST_F(MainWindowTest, RemembersTheSplitModeAndTheSize)
+{
+    const struct
+    {
+        QString mode, size;
+        int shownMode;
+        QString shownSize;
+    } cases[] = {
+        {"7", " 2.5 ", 7, "2.5"}, {"0", "", 0, "10"}, {"8", "0", 1, "10"}, {"x", "abc", 1, "10"}};
+    for (const auto& c : cases) {
+        FreshSettings fresh;
+        storeReminder(QDate::currentDate());
+        WriteSetting("SplitMode", c.mode);
+        WriteSetting("SplitSize", c.size);
+        auto window = open();
+        SplitPanel& split = *window->splitPanel();
+        EXPECT_EQ(split.OptionRangeGroup->checkedId(), c.shownMode) << c.mode.toStdString();
+        EXPECT_EQ(split.TextSize->text(), c.shownSize) << c.size.toStdString();
+        split.OptionRange[3]->setChecked(true);
+        split.TextSize->setText("0.75");
+        window->close();
+        EXPECT_EQ(ReadSetting("SplitMode"), "3");
+        EXPECT_EQ(ReadSetting("SplitSize"), "0.75");
+    }
 }
 
 TEST_F(MainWindowTest, TabsSwitchPanelsAndBothExitButtonsCloseStoringTheSkin)

@@ -58,6 +58,7 @@ TEST_F(SplitPanelTest, StartsWithThePageRangeAndItsDefaults)
     EXPECT_EQ(panel.TextTo->text(), "10");
     EXPECT_EQ(panel.TextCustom->text(), "1,3,10-25,30-47");
     EXPECT_EQ(panel.TextLevel->text(), "1");
+    EXPECT_EQ(panel.TextSize->text(), "10");
 }
 
 TEST_F(SplitPanelTest, KeystrokeFilter)
@@ -66,6 +67,7 @@ TEST_F(SplitPanelTest, KeystrokeFilter)
         EXPECT_EQ(typed(box, "1a .,-2;x9"), "129") << box->objectName().toStdString();
     EXPECT_EQ(typed(panel.TextCustom, "1a .,-2;x9 "), "1,-29");
     EXPECT_EQ(typed(panel.TextAfter, "1a .,-2;x9 "), "1,29");
+    EXPECT_EQ(typed(panel.TextSize, "1a .,-2;x9 "), "1.29");
 
     // Backspace and the keys that type nothing still work.
     typed(panel.TextEvery, "123");
@@ -113,6 +115,11 @@ TEST_F(SplitPanelTest, FocusSelectsTheModeAndTheNumberText)
     QApplication::processEvents();
     EXPECT_EQ(mode(), 5);
     EXPECT_EQ(panel.TextLevel->selectedText(), "1");
+
+    QTest::mouseClick(panel.TextSize, Qt::LeftButton, {}, QPoint(4, 4));
+    QApplication::processEvents();
+    EXPECT_EQ(mode(), 7);
+    EXPECT_EQ(panel.TextSize->selectedText(), "10");
 
     // The list boxes select their mode only; the caret stays where the click put it.
     QTest::mouseClick(panel.TextAfter, Qt::LeftButton, {}, QPoint(4, 4));

@@ -171,6 +171,15 @@ void writeAtomically(const std::string& requested, const WriteOptions& options,
     if (!ok)
         fail(target + ": " + why);
 
+    if (options.acceptSize) {
+        struct stat written;
+        if (::stat(guard.path.c_str(), &written) != 0)
+            fail(guard.path + ": cannot measure: " + std::strerror(errno));
+        if (!options.acceptSize(int64_t(written.st_size)))
+            throw EngineFailure(EngineError::Declined, target + ": turned down at " +
+                                                           std::to_string(written.st_size) +
+                                                           " bytes");
+    }
     if (options.beforeCommit)
         options.beforeCommit();
     if (::rename(guard.path.c_str(), target.c_str()) != 0)

@@ -8,6 +8,7 @@
 
 #include <qpdf/QPDF.hh>
 
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -25,6 +26,9 @@ struct WriteOptions
     // Runs after every byte is written and before the output replaces the target; throwing
     // EngineFailure there abandons the write (a source changed while being read).
     std::function<void()> beforeCommit;
+    // Runs once every byte is written, with the size of the finished file; false abandons the
+    // write with Declined, leaving the target as it was.
+    std::function<bool(int64_t bytes)> acceptSize;
     std::string minimumVersion = "1.3";
     int extensionLevel = 0;
     // Objects other than streams packed into object streams (the default); off writes the
@@ -47,7 +51,8 @@ struct WriteOptions
 // A new file gets the usual permissions (umask applied); a replaced file keeps its mode. The
 // target must be a regular file or not exist. On failure the temporary file is removed, the
 // target is untouched, and EngineFailure is thrown: WriteFailed, or the code `produce` threw
-// (InputChanged, or an input's own failure in a merge). std::bad_alloc from `produce`, and
+// (InputChanged, or an input's own failure in a merge), or Declined when `acceptSize` turned
+// the file down. std::bad_alloc from `produce`, and
 // anything the stream opener throws, pass through unchanged.
 void writeAtomically(const std::string& target, const WriteOptions& options,
                      const std::function<void(std::FILE*)>& produce);

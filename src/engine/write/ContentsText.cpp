@@ -101,13 +101,6 @@ std::string winAnsiText(const std::string& utf8)
     return out;
 }
 
-int turned(QPDFObjectHandle own, int by)
-{
-    const long long base = own.isInteger() ? own.getIntValue() : 0;
-    const long long sum = (base / 90 * 90 + by) % 360;
-    return int(sum < 0 ? sum + 360 : sum);
-}
-
 std::vector<std::string> contentsNumbers(const AddedPages& pages, bool labelled,
                                          const std::vector<QPDFObjectHandle>& labels)
 {

@@ -21,10 +21,6 @@ std::string winAnsiText(const std::string& utf8);
 // How many lines fit below the heading of a contents page of `box`; at least 1.
 int32_t contentsLinesPerPage(const PageBox& box);
 
-// A page's /Rotate value `own` (an integer, or none for 0) turned further by `by` degrees, a
-// multiple of 90: 0, 90, 180 or 270.
-int turned(QPDFObjectHandle own, int by);
-
 // The page number each line of `pages` shows: its page's label under the sorted label
 // entries `labels` when the output has labels, else its place from 1.
 std::vector<std::string> contentsNumbers(const AddedPages& pages, bool labelled,

@@ -195,7 +195,7 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
         const std::string& key = item.first;
         if (stream && key == "/Length")
             continue;
-        if (page && (key == "/Parent" || (key == "/Rotate" && m_rotate != 0)))
+        if (page && (key == "/Parent" || (m_turn != 0 && key == "/Rotate")))
             continue;
         if (link && retarget->fix.replaces(key))
             continue;
@@ -217,8 +217,8 @@ void DirectWriter::serializeDict(QPDFObjectHandle h, std::string& out, bool stre
     }
     if (page)
         out += " /Parent 2 0 R";
-    if (page && m_rotate != 0)
-        out += " /Rotate " + std::to_string(turned(h.getKey("/Rotate"), m_rotate));
+    if (page && m_turn != 0)
+        out += " /Rotate " + std::to_string(turnedRotation(h, m_turn));
     if (link) {
         out += " /Dest ";
         out += retarget->dest;
@@ -310,9 +310,9 @@ int DirectWriter::writeStream(int number, QPDFObjectHandle h, std::string& dict)
 }
 
 void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
-                              const std::vector<int32_t>& positions, int rotate)
+                              const std::vector<int32_t>& positions,
+                              const std::vector<int32_t>& turns)
 {
-    m_rotate = rotate;
     std::vector<int32_t> at = positions;
     if (at.empty()) {
         at.resize(indices.size());
@@ -343,7 +343,9 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
 
     const auto& tags = m_plan.tags();
     for (size_t k = 0; k < pages.size(); ++k) {
+        m_turn = k < turns.size() ? turns[k] : 0;
         writeObject(pages[k].first, pages[k].second, true, {}, tags.pageKey(at[k]));
+        m_turn = 0;
         // Everything this page reaches, before the next page: one pass over the file's area.
         writeQueued();
     }

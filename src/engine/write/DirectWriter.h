@@ -49,10 +49,11 @@ public:
 
     // Writes the pages at `indices` (zero-based) of `source` and all they reach, page
     // `indices[k]` at output page `positions[k]` (none: after the pages written so far), each
-    // turned by `rotate` degrees (a multiple of 90) beyond its own /Rotate. The source is not
-    // needed afterwards. Throws when source data cannot be read.
+    // turned by `turns[k]` degrees (a multiple of 90; none when empty) beyond its own /Rotate.
+    // The source is not needed afterwards. Throws when source data cannot be read.
     void addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
-                    const std::vector<int32_t>& positions = {}, int rotate = 0);
+                    const std::vector<int32_t>& positions = {},
+                    const std::vector<int32_t>& turns = {});
 
     // Writes the page tree, outline, named destinations, catalog, information entries and
     // cross-reference table.
@@ -101,7 +102,6 @@ private:
     std::vector<std::string> m_buffers;
     std::vector<int> m_pageNumbers; // by output page
     AddedPages m_added;
-    int m_rotate = 0; // this segment's turn
     std::vector<QPDFObjectHandle> m_labels;
     bool m_anyLabels = false; // labels are written when any source has them
     PdfVersion m_version;
@@ -127,6 +127,8 @@ private:
     std::map<std::pair<int, QPDFObjGen>, int> m_tagObjects;
     // This segment's objects that the structure tree refers to.
     std::set<QPDFObjGen> m_segmentTagObjects;
+    // The angle the page being written is turned by.
+    int32_t m_turn = 0;
 };
 
 } // namespace paginor

@@ -280,6 +280,14 @@ private:
         return m_order ? m_order->positions(i) : std::vector<int32_t>{};
     }
 
+    // The turn of each page input i gives: its row's, or none.
+    std::vector<int32_t> turns(size_t i) const
+    {
+        const int rotate = m_inputs[i].rotate;
+        return rotate == 0 ? std::vector<int32_t>{}
+                           : std::vector<int32_t>(m_pages[i].size(), rotate);
+    }
+
     // Input i, as the survey kept it or opened again.
     std::shared_ptr<SourceDocument> source(size_t i)
     {
@@ -316,7 +324,7 @@ private:
                 [&](size_t i, std::shared_ptr<SourceDocument>& doc) {
                     try {
                         doc->stayOpen(true);
-                        writer.addSegment(*doc, m_pages[i], positions(i), m_inputs[i].rotate);
+                        writer.addSegment(*doc, m_pages[i], positions(i), turns(i));
                         doc->stayOpen(false);
                         noteWarnings(*doc);
                     } catch (const std::exception& e) {
@@ -357,7 +365,7 @@ private:
             try {
                 opened = source(i);
                 opened->stayOpen(true);
-                builder.addPages(*opened, m_pages[i], positions(i), m_inputs[i].rotate);
+                builder.addPages(*opened, m_pages[i], positions(i), turns(i));
                 opened->stayOpen(false);
                 noteWarnings(*opened);
             } catch (const std::exception& e) {

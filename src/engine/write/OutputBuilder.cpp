@@ -35,7 +35,8 @@ void OutputBuilder::setAddedPages(const AddedPages& pages)
 }
 
 void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>& indices,
-                             const std::vector<int32_t>& positions, int rotate)
+                             const std::vector<int32_t>& positions,
+                             const std::vector<int32_t>& turns)
 {
     m_version.raise(source.version(), source.extensionLevel());
     m_anyLabels = m_anyLabels || source.hasPageLabels();
@@ -48,7 +49,8 @@ void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>&
     const bool prune =
         std::set<int32_t>(indices.begin(), indices.end()).size() < size_t(source.pageCount());
     const size_t first = m_copies.size();
-    for (int32_t index : indices) {
+    for (size_t k = 0; k < indices.size(); ++k) {
+        const int32_t index = indices[k];
         auto& page = source.pageForCopy(index, prune);
         auto from = page.getObjectHandle();
         const auto key = std::make_pair(&source, from.getObjGen());
@@ -57,9 +59,8 @@ void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>&
         QPDFPageObjectHelper toCopy = again ? page.shallowCopyPage() : page;
         m_pages->addPage(toCopy, false);
         auto to = m_out->getAllPages().back();
-        if (rotate != 0)
-            to.replaceKey("/Rotate",
-                          QPDFObjectHandle::newInteger(turned(to.getKey("/Rotate"), rotate)));
+        if (k < turns.size() && turns[k] != 0)
+            to.replaceKey("/Rotate", QPDFObjectHandle::newInteger(turnedRotation(to, turns[k])));
         if (source.hasForm() || (again && from.getKey("/Annots").isArray()))
             outForm().fixCopiedAnnotations(to, toCopy.getObjectHandle(), source.formHelper());
         if (!again)

@@ -34,11 +34,12 @@ public:
     void setAddedPages(const AddedPages& pages);
 
     // Appends the pages at `indices` (zero-based) of `source`, page `indices[k]` at output
-    // page `positions[k]` (none: after the pages added so far), each turned by `rotate` degrees
-    // (a multiple of 90) beyond its own /Rotate. The source must outlive the write of this
-    // output: stream data is read from it then. Throws on failure.
+    // page `positions[k]` (none: after the pages added so far), each turned by `turns[k]`
+    // degrees (a multiple of 90; none when empty) beyond its own /Rotate. The source must
+    // outlive the write of this output: stream data is read from it then. Throws on failure.
     void addPages(SourceDocument& source, const std::vector<int32_t>& indices,
-                  const std::vector<int32_t>& positions = {}, int rotate = 0);
+                  const std::vector<int32_t>& positions = {},
+                  const std::vector<int32_t>& turns = {});
 
     // Document-information entries by key ("/Creator"), written as text strings over those
     // the first source gives.
