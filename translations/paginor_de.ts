@@ -197,6 +197,14 @@ Die übrigen Teile des Fensters funktionieren weiterhin.</translation>
         <source>The bookmarks can not be read</source>
         <translation>Die Lesezeichen können nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>These pages are larger than the limit on their own, each was written to a file by itself: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished">Inhalt</translation>
+    </message>
 </context>
 <context>
     <name>SplitSummary</name>
@@ -231,6 +239,10 @@ Die übrigen Teile des Fensters funktionieren weiterhin.</translation>
     <message>
         <source>Writes 1 file with %1</source>
         <translation>Schreibt 1 Datei mit %1</translation>
+    </message>
+    <message>
+        <source>Writes files of at most %1 MB, about %L2 or more.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -268,14 +280,6 @@ Die übrigen Teile des Fensters funktionieren weiterhin.</translation>
         <translation>--at-bookmarks nimmt eine Ebene (1 = die oberste), nicht %1</translation>
     </message>
     <message>
-        <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after</source>
-        <translation>geben Sie genau eine der Optionen --every, --range, --odd, --even, --pages, --at-bookmarks, --after an</translation>
-    </message>
-    <message>
-        <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after</source>
-        <translation>split braucht eine der Optionen --every, --range, --odd, --even, --pages, --at-bookmarks, --after</translation>
-    </message>
-    <message>
         <source>split needs SOURCE and OUTPUT</source>
         <translation>split braucht SOURCE und OUTPUT</translation>
     </message>
@@ -290,10 +294,6 @@ Die übrigen Teile des Fensters funktionieren weiterhin.</translation>
     <message>
         <source>merge needs OUTPUT and the INPUT files</source>
         <translation>merge braucht OUTPUT und die INPUT-Dateien</translation>
-    </message>
-    <message>
-        <source>--pages names input %1, but there are %2</source>
-        <translation>--pages nennt die Eingabe %1, es gibt aber nur %2</translation>
     </message>
     <message>
         <source>no command given</source>
@@ -336,6 +336,46 @@ Fehlercode: %1</translation>
     <message>
         <source> (use --password or PAGINOR_PASSWORD)</source>
         <translation> (verwenden Sie --password oder PAGINOR_PASSWORD)</translation>
+    </message>
+    <message>
+        <source>--progress and --no-progress cannot be given together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rotate takes one value, once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size takes a size above 0 such as 10M, 500K or 1.5G, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 names input %2, but there are %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rotate takes N=ANGLE, once per input N, with ANGLE a multiple of 90, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--reverse takes an input number, once each, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rotate takes 90, 180 or 270, for some pages with their list (90:1-3,7), not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rotate: this page list is not valid: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -517,6 +557,41 @@ Fehlercode: %1</translation>
     </message>
 </context>
 <context>
+    <name>paginor::MergeOptionsWindow</name>
+    <message>
+        <source>Merge options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Interleave pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One page of each file in turn; reverse a file from its row&apos;s menu, for backs scanned last to first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A &amp;blank page after each file with an odd page count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So that every file starts on a front side when printed on both sides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a &amp;contents page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A first page listing each file with the page where it starts, each line a link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn or reverse a file&apos;s pages from its row&apos;s menu (right-click the row).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>paginor::MergePanel</name>
     <message>
         <source>No.</source>
@@ -561,6 +636,33 @@ Fehlercode: %1</translation>
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>paginor::MergeRowMenu</name>
+    <message>
+        <source>reversed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turned %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reverse pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn &amp;%1°</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -707,6 +809,14 @@ Fehlercode: %1</translation>
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Split into files of at most</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
