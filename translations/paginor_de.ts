@@ -199,11 +199,11 @@ Die übrigen Teile des Fensters funktionieren weiterhin.</translation>
     </message>
     <message>
         <source>These pages are larger than the limit on their own, each was written to a file by itself: </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seiten sind schon allein größer als die Grenze, jede wurde in eine eigene Datei geschrieben: </translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished">Inhalt</translation>
+        <translation>Inhalt</translation>
     </message>
 </context>
 <context>
@@ -242,7 +242,7 @@ Die übrigen Teile des Fensters funktionieren weiterhin.</translation>
     </message>
     <message>
         <source>Writes files of at most %1 MB, about %L2 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt Dateien von höchstens %1 MB, etwa %L2 oder mehr.</translation>
     </message>
 </context>
 <context>
@@ -339,43 +339,43 @@ Fehlercode: %1</translation>
     </message>
     <message>
         <source>--progress and --no-progress cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>--progress und --no-progress können nicht zusammen angegeben werden</translation>
     </message>
     <message>
         <source>--rotate takes one value, once</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate nimmt einen Wert, und das nur einmal</translation>
     </message>
     <message>
         <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie genau eine der Optionen --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size an</translation>
     </message>
     <message>
         <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>split braucht eine der Optionen --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</translation>
     </message>
     <message>
         <source>--size takes a size above 0 such as 10M, 500K or 1.5G, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--size nimmt eine Größe über 0 wie 10M, 500K oder 1.5G, nicht %1</translation>
     </message>
     <message>
         <source>%1 names input %2, but there are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nennt die Eingabe %2, es gibt aber nur %3</translation>
     </message>
     <message>
         <source>--rotate takes N=ANGLE, once per input N, with ANGLE a multiple of 90, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate nimmt N=ANGLE, einmal je Eingabe N, mit ANGLE als Vielfachem von 90, nicht %1</translation>
     </message>
     <message>
         <source>--reverse takes an input number, once each, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--reverse nimmt eine Eingabenummer, jede nur einmal, nicht %1</translation>
     </message>
     <message>
         <source>--rotate takes 90, 180 or 270, for some pages with their list (90:1-3,7), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate nimmt 90, 180 oder 270, für einzelne Seiten mit ihrer Liste (90:1-3,7), nicht %1</translation>
     </message>
     <message>
         <source>--rotate: this page list is not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate: Diese Seitenliste ist ungültig: %1</translation>
     </message>
 </context>
 <context>
@@ -560,35 +560,35 @@ Fehlercode: %1</translation>
     <name>paginor::MergeOptionsWindow</name>
     <message>
         <source>Merge options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen zum Zusammenfügen</translation>
     </message>
     <message>
         <source>&amp;Interleave pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten &amp;verschachteln</translation>
     </message>
     <message>
         <source>One page of each file in turn; reverse a file from its row&apos;s menu, for backs scanned last to first</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwechselnd eine Seite aus jeder Datei; kehren Sie eine Datei über das Menü ihrer Zeile um, für Rückseiten, die von der letzten zur ersten gescannt wurden</translation>
     </message>
     <message>
         <source>A &amp;blank page after each file with an odd page count</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine &amp;leere Seite nach jeder Datei mit ungerader Seitenzahl</translation>
     </message>
     <message>
         <source>So that every file starts on a front side when printed on both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Damit jede Datei beim beidseitigen Drucken auf einer Vorderseite beginnt</translation>
     </message>
     <message>
         <source>Add a &amp;contents page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhaltsseite hinzufügen</translation>
     </message>
     <message>
         <source>A first page listing each file with the page where it starts, each line a link</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine erste Seite, die jede Datei mit der Seite nennt, auf der sie beginnt, jede Zeile eine Verknüpfung</translation>
     </message>
     <message>
         <source>Turn or reverse a file&apos;s pages from its row&apos;s menu (right-click the row).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten einer Datei drehen oder umkehren Sie über das Menü ihrer Zeile (Rechtsklick auf die Zeile).</translation>
     </message>
 </context>
 <context>
@@ -639,30 +639,30 @@ Fehlercode: %1</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ptionen...</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeRowMenu</name>
     <message>
         <source>reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>umgekehrt</translation>
     </message>
     <message>
         <source>turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>um %1° gedreht</translation>
     </message>
     <message>
         <source>&amp;Reverse pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten &amp;umkehren</translation>
     </message>
     <message>
         <source>&amp;Upright</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufrecht</translation>
     </message>
     <message>
         <source>Turn &amp;%1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Um &amp;%1° drehen</translation>
     </message>
 </context>
 <context>
@@ -812,11 +812,11 @@ Fehlercode: %1</translation>
     </message>
     <message>
         <source>Split into files of at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen in Dateien von höchstens</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
 </context>
 </TS>
