@@ -199,11 +199,11 @@ Le reste de la fenêtre fonctionne toujours.</translation>
     </message>
     <message>
         <source>These pages are larger than the limit on their own, each was written to a file by itself: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ces pages dépassent à elles seules la limite, chacune a été écrite dans un fichier à part : </translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished">Sommaire</translation>
+        <translation>Sommaire</translation>
     </message>
 </context>
 <context>
@@ -242,7 +242,7 @@ Le reste de la fenêtre fonctionne toujours.</translation>
     </message>
     <message>
         <source>Writes files of at most %1 MB, about %L2 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit des fichiers d&apos;au plus %1 Mo, environ %L2 ou plus.</translation>
     </message>
 </context>
 <context>
@@ -339,43 +339,43 @@ Code d&apos;erreur : %1</translation>
     </message>
     <message>
         <source>--progress and --no-progress cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>--progress et --no-progress ne peuvent pas être donnés ensemble</translation>
     </message>
     <message>
         <source>--rotate takes one value, once</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate accepte une seule valeur, une seule fois</translation>
     </message>
     <message>
         <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez exactement une option parmi --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</translation>
     </message>
     <message>
         <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>split demande une option parmi --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</translation>
     </message>
     <message>
         <source>--size takes a size above 0 such as 10M, 500K or 1.5G, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--size accepte une taille supérieure à 0, comme 10M, 500K ou 1.5G, pas %1</translation>
     </message>
     <message>
         <source>%1 names input %2, but there are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 désigne l&apos;entrée %2, mais il n&apos;y en a que %3</translation>
     </message>
     <message>
         <source>--rotate takes N=ANGLE, once per input N, with ANGLE a multiple of 90, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate accepte N=ANGLE, une fois par entrée N, ANGLE étant un multiple de 90, pas %1</translation>
     </message>
     <message>
         <source>--reverse takes an input number, once each, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--reverse accepte un numéro d&apos;entrée, une fois chacun, pas %1</translation>
     </message>
     <message>
         <source>--rotate takes 90, 180 or 270, for some pages with their list (90:1-3,7), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate accepte 90, 180 ou 270, pour certaines pages avec leur liste (90:1-3,7), pas %1</translation>
     </message>
     <message>
         <source>--rotate: this page list is not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate : cette liste de pages n&apos;est pas valide : %1</translation>
     </message>
 </context>
 <context>
@@ -560,35 +560,35 @@ Code d&apos;erreur : %1</translation>
     <name>paginor::MergeOptionsWindow</name>
     <message>
         <source>Merge options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de fusion</translation>
     </message>
     <message>
         <source>&amp;Interleave pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entrelacer les pages</translation>
     </message>
     <message>
         <source>One page of each file in turn; reverse a file from its row&apos;s menu, for backs scanned last to first</source>
-        <translation type="unfinished"></translation>
+        <translation>Une page de chaque fichier à tour de rôle ; inversez un fichier depuis le menu de sa ligne, pour des versos numérisés de la dernière à la première</translation>
     </message>
     <message>
         <source>A &amp;blank page after each file with an odd page count</source>
-        <translation type="unfinished"></translation>
+        <translation>Une page &amp;blanche après chaque fichier au nombre de pages impair</translation>
     </message>
     <message>
         <source>So that every file starts on a front side when printed on both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour que chaque fichier commence sur un recto en impression recto verso</translation>
     </message>
     <message>
         <source>Add a &amp;contents page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une page de &amp;sommaire</translation>
     </message>
     <message>
         <source>A first page listing each file with the page where it starts, each line a link</source>
-        <translation type="unfinished"></translation>
+        <translation>Une première page qui liste chaque fichier avec la page où il commence, chaque ligne étant un lien</translation>
     </message>
     <message>
         <source>Turn or reverse a file&apos;s pages from its row&apos;s menu (right-click the row).</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites pivoter ou inversez les pages d&apos;un fichier depuis le menu de sa ligne (clic droit sur la ligne).</translation>
     </message>
 </context>
 <context>
@@ -639,30 +639,30 @@ Code d&apos;erreur : %1</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeRowMenu</name>
     <message>
         <source>reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>inversé</translation>
     </message>
     <message>
         <source>turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>pivoté de %1°</translation>
     </message>
     <message>
         <source>&amp;Reverse pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inverser les pages</translation>
     </message>
     <message>
         <source>&amp;Upright</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sans rotation</translation>
     </message>
     <message>
         <source>Turn &amp;%1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter de &amp;%1°</translation>
     </message>
 </context>
 <context>
@@ -812,11 +812,11 @@ Code d&apos;erreur : %1</translation>
     </message>
     <message>
         <source>Split into files of at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Diviser en fichiers d&apos;au plus</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
 </context>
 </TS>
