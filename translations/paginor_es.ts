@@ -199,11 +199,11 @@ Las demás partes de la ventana siguen funcionando.</translation>
     </message>
     <message>
         <source>These pages are larger than the limit on their own, each was written to a file by itself: </source>
-        <translation type="unfinished"></translation>
+        <translation>Estas páginas superan el límite por sí solas; cada una se ha escrito en un archivo aparte: </translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished">Contenido</translation>
+        <translation>Índice</translation>
     </message>
 </context>
 <context>
@@ -242,7 +242,7 @@ Las demás partes de la ventana siguen funcionando.</translation>
     </message>
     <message>
         <source>Writes files of at most %1 MB, about %L2 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe archivos de hasta %1 MB, unos %L2 o más.</translation>
     </message>
 </context>
 <context>
@@ -339,43 +339,43 @@ Código de error: %1</translation>
     </message>
     <message>
         <source>--progress and --no-progress cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>--progress y --no-progress no se pueden indicar a la vez</translation>
     </message>
     <message>
         <source>--rotate takes one value, once</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate admite un solo valor, una sola vez</translation>
     </message>
     <message>
         <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>indique exactamente una de estas opciones: --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</translation>
     </message>
     <message>
         <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>split necesita una de estas opciones: --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</translation>
     </message>
     <message>
         <source>--size takes a size above 0 such as 10M, 500K or 1.5G, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--size admite un tamaño mayor que 0, como 10M, 500K o 1.5G, no %1</translation>
     </message>
     <message>
         <source>%1 names input %2, but there are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nombra la entrada %2, pero solo hay %3</translation>
     </message>
     <message>
         <source>--rotate takes N=ANGLE, once per input N, with ANGLE a multiple of 90, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate admite N=ANGLE, una vez por cada entrada N, con ANGLE múltiplo de 90, no %1</translation>
     </message>
     <message>
         <source>--reverse takes an input number, once each, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--reverse admite un número de entrada, una vez cada uno, no %1</translation>
     </message>
     <message>
         <source>--rotate takes 90, 180 or 270, for some pages with their list (90:1-3,7), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate admite 90, 180 o 270, para algunas páginas con su lista (90:1-3,7), no %1</translation>
     </message>
     <message>
         <source>--rotate: this page list is not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate: esta lista de páginas no es válida: %1</translation>
     </message>
 </context>
 <context>
@@ -560,35 +560,35 @@ Código de error: %1</translation>
     <name>paginor::MergeOptionsWindow</name>
     <message>
         <source>Merge options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de unión</translation>
     </message>
     <message>
         <source>&amp;Interleave pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intercalar páginas</translation>
     </message>
     <message>
         <source>One page of each file in turn; reverse a file from its row&apos;s menu, for backs scanned last to first</source>
-        <translation type="unfinished"></translation>
+        <translation>Una página de cada archivo por turnos; invierta un archivo desde el menú de su fila, para reversos escaneados de la última a la primera</translation>
     </message>
     <message>
         <source>A &amp;blank page after each file with an odd page count</source>
-        <translation type="unfinished"></translation>
+        <translation>Una página en &amp;blanco tras cada archivo con un número impar de páginas</translation>
     </message>
     <message>
         <source>So that every file starts on a front side when printed on both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Para que cada archivo empiece en el anverso de una hoja al imprimir a doble cara</translation>
     </message>
     <message>
         <source>Add a &amp;contents page</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una página de ín&amp;dice</translation>
     </message>
     <message>
         <source>A first page listing each file with the page where it starts, each line a link</source>
-        <translation type="unfinished"></translation>
+        <translation>Una primera página con cada archivo y la página donde empieza; cada línea es un enlace</translation>
     </message>
     <message>
         <source>Turn or reverse a file&apos;s pages from its row&apos;s menu (right-click the row).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire o invierta las páginas de un archivo desde el menú de su fila (clic derecho en la fila).</translation>
     </message>
 </context>
 <context>
@@ -639,30 +639,30 @@ Código de error: %1</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones...</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeRowMenu</name>
     <message>
         <source>reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>invertido</translation>
     </message>
     <message>
         <source>turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>girado %1°</translation>
     </message>
     <message>
         <source>&amp;Reverse pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Invertir páginas</translation>
     </message>
     <message>
         <source>&amp;Upright</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sin girar</translation>
     </message>
     <message>
         <source>Turn &amp;%1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar &amp;%1°</translation>
     </message>
 </context>
 <context>
@@ -812,11 +812,11 @@ Código de error: %1</translation>
     </message>
     <message>
         <source>Split into files of at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir en archivos de hasta</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
 </context>
 </TS>
