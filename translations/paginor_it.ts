@@ -199,11 +199,11 @@ Le altre parti della finestra funzionano ancora.</translation>
     </message>
     <message>
         <source>These pages are larger than the limit on their own, each was written to a file by itself: </source>
-        <translation type="unfinished"></translation>
+        <translation>Queste pagine superano da sole il limite; ognuna è stata scritta in un file a sé: </translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished">Sommario</translation>
+        <translation>Sommario</translation>
     </message>
 </context>
 <context>
@@ -242,7 +242,7 @@ Le altre parti della finestra funzionano ancora.</translation>
     </message>
     <message>
         <source>Writes files of at most %1 MB, about %L2 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive file di al massimo %1 MB, circa %L2 o più.</translation>
     </message>
 </context>
 <context>
@@ -339,43 +339,43 @@ Codice di errore: %1</translation>
     </message>
     <message>
         <source>--progress and --no-progress cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>--progress e --no-progress non possono essere indicati insieme</translation>
     </message>
     <message>
         <source>--rotate takes one value, once</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate accetta un solo valore, una sola volta</translation>
     </message>
     <message>
         <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>indicare esattamente una tra --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</translation>
     </message>
     <message>
         <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>split richiede una tra --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</translation>
     </message>
     <message>
         <source>--size takes a size above 0 such as 10M, 500K or 1.5G, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--size accetta una dimensione maggiore di 0, come 10M, 500K o 1.5G, non %1</translation>
     </message>
     <message>
         <source>%1 names input %2, but there are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 indica l&apos;input %2, ma ce ne sono solo %3</translation>
     </message>
     <message>
         <source>--rotate takes N=ANGLE, once per input N, with ANGLE a multiple of 90, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate accetta N=ANGLE, una volta per ogni input N, con ANGLE multiplo di 90, non %1</translation>
     </message>
     <message>
         <source>--reverse takes an input number, once each, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--reverse accetta un numero di input, una volta ciascuno, non %1</translation>
     </message>
     <message>
         <source>--rotate takes 90, 180 or 270, for some pages with their list (90:1-3,7), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate accetta 90, 180 o 270, per alcune pagine con il loro elenco (90:1-3,7), non %1</translation>
     </message>
     <message>
         <source>--rotate: this page list is not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate: questo elenco di pagine non è valido: %1</translation>
     </message>
 </context>
 <context>
@@ -560,35 +560,35 @@ Codice di errore: %1</translation>
     <name>paginor::MergeOptionsWindow</name>
     <message>
         <source>Merge options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di unione</translation>
     </message>
     <message>
         <source>&amp;Interleave pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alterna le pagine</translation>
     </message>
     <message>
         <source>One page of each file in turn; reverse a file from its row&apos;s menu, for backs scanned last to first</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pagina di ogni file a turno; inverti un file dal menu della sua riga, per retri scansionati dall&apos;ultimo al primo</translation>
     </message>
     <message>
         <source>A &amp;blank page after each file with an odd page count</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pagina &amp;bianca dopo ogni file con un numero dispari di pagine</translation>
     </message>
     <message>
         <source>So that every file starts on a front side when printed on both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Perché ogni file inizi sul fronte di un foglio nella stampa fronte-retro</translation>
     </message>
     <message>
         <source>Add a &amp;contents page</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi una pagina di &amp;sommario</translation>
     </message>
     <message>
         <source>A first page listing each file with the page where it starts, each line a link</source>
-        <translation type="unfinished"></translation>
+        <translation>Una prima pagina che elenca ogni file con la pagina in cui inizia; ogni riga è un collegamento</translation>
     </message>
     <message>
         <source>Turn or reverse a file&apos;s pages from its row&apos;s menu (right-click the row).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota o inverti le pagine di un file dal menu della sua riga (clic destro sulla riga).</translation>
     </message>
 </context>
 <context>
@@ -639,30 +639,30 @@ Codice di errore: %1</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni...</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeRowMenu</name>
     <message>
         <source>reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>invertito</translation>
     </message>
     <message>
         <source>turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>ruotato di %1°</translation>
     </message>
     <message>
         <source>&amp;Reverse pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inverti le pagine</translation>
     </message>
     <message>
         <source>&amp;Upright</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nessuna rotazione</translation>
     </message>
     <message>
         <source>Turn &amp;%1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota di &amp;%1°</translation>
     </message>
 </context>
 <context>
@@ -812,11 +812,11 @@ Codice di errore: %1</translation>
     </message>
     <message>
         <source>Split into files of at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividi in file di al massimo</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
 </context>
 </TS>
