@@ -199,11 +199,11 @@ As outras partes da janela continuam funcionando.</translation>
     </message>
     <message>
         <source>These pages are larger than the limit on their own, each was written to a file by itself: </source>
-        <translation type="unfinished"></translation>
+        <translation>Estas páginas sozinhas já passam do limite; cada uma foi gravada em um arquivo separado: </translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished">Conteúdo</translation>
+        <translation>Sumário</translation>
     </message>
 </context>
 <context>
@@ -242,7 +242,7 @@ As outras partes da janela continuam funcionando.</translation>
     </message>
     <message>
         <source>Writes files of at most %1 MB, about %L2 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava arquivos de até %1 MB, cerca de %L2 ou mais.</translation>
     </message>
 </context>
 <context>
@@ -339,43 +339,43 @@ Código de erro: %1</translation>
     </message>
     <message>
         <source>--progress and --no-progress cannot be given together</source>
-        <translation type="unfinished"></translation>
+        <translation>--progress e --no-progress não podem ser informados juntos</translation>
     </message>
     <message>
         <source>--rotate takes one value, once</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate aceita um só valor, uma só vez</translation>
     </message>
     <message>
         <source>give exactly one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>informe exatamente uma destas opções: --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</translation>
     </message>
     <message>
         <source>split needs one of --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</source>
-        <translation type="unfinished"></translation>
+        <translation>split precisa de uma destas opções: --every, --range, --odd, --even, --pages, --at-bookmarks, --after, --size</translation>
     </message>
     <message>
         <source>--size takes a size above 0 such as 10M, 500K or 1.5G, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--size aceita um tamanho acima de 0, como 10M, 500K ou 1.5G, não %1</translation>
     </message>
     <message>
         <source>%1 names input %2, but there are %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 indica a entrada %2, mas só há %3</translation>
     </message>
     <message>
         <source>--rotate takes N=ANGLE, once per input N, with ANGLE a multiple of 90, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate aceita N=ANGLE, uma vez por entrada N, com ANGLE múltiplo de 90, não %1</translation>
     </message>
     <message>
         <source>--reverse takes an input number, once each, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--reverse aceita um número de entrada, uma vez cada, não %1</translation>
     </message>
     <message>
         <source>--rotate takes 90, 180 or 270, for some pages with their list (90:1-3,7), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate aceita 90, 180 ou 270, para algumas páginas com a lista delas (90:1-3,7), não %1</translation>
     </message>
     <message>
         <source>--rotate: this page list is not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--rotate: esta lista de páginas não é válida: %1</translation>
     </message>
 </context>
 <context>
@@ -560,35 +560,35 @@ Código de erro: %1</translation>
     <name>paginor::MergeOptionsWindow</name>
     <message>
         <source>Merge options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de mesclagem</translation>
     </message>
     <message>
         <source>&amp;Interleave pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intercalar páginas</translation>
     </message>
     <message>
         <source>One page of each file in turn; reverse a file from its row&apos;s menu, for backs scanned last to first</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma página de cada arquivo por vez; inverta um arquivo pelo menu da linha dele, para versos digitalizados da última para a primeira</translation>
     </message>
     <message>
         <source>A &amp;blank page after each file with an odd page count</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma página em &amp;branco após cada arquivo com número ímpar de páginas</translation>
     </message>
     <message>
         <source>So that every file starts on a front side when printed on both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Para que cada arquivo comece na frente de uma folha ao imprimir frente e verso</translation>
     </message>
     <message>
         <source>Add a &amp;contents page</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma página de &amp;sumário</translation>
     </message>
     <message>
         <source>A first page listing each file with the page where it starts, each line a link</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma primeira página que lista cada arquivo com a página onde ele começa; cada linha é um link</translation>
     </message>
     <message>
         <source>Turn or reverse a file&apos;s pages from its row&apos;s menu (right-click the row).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire ou inverta as páginas de um arquivo pelo menu da linha dele (clique com o botão direito na linha).</translation>
     </message>
 </context>
 <context>
@@ -639,30 +639,30 @@ Código de erro: %1</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções...</translation>
     </message>
 </context>
 <context>
     <name>paginor::MergeRowMenu</name>
     <message>
         <source>reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>invertido</translation>
     </message>
     <message>
         <source>turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>girado %1°</translation>
     </message>
     <message>
         <source>&amp;Reverse pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inverter páginas</translation>
     </message>
     <message>
         <source>&amp;Upright</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sem girar</translation>
     </message>
     <message>
         <source>Turn &amp;%1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar &amp;%1°</translation>
     </message>
 </context>
 <context>
@@ -812,11 +812,11 @@ Código de erro: %1</translation>
     </message>
     <message>
         <source>Split into files of at most</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir em arquivos de até</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished"></translation>
+        <translation>MB</translation>
     </message>
 </context>
 </TS>
