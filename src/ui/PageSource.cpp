@@ -55,6 +55,11 @@ private:
 
 std::unique_ptr<PageSource> makeQtPdfSource()
 {
+    // Qt PDF starts its drawing library with the first document and shuts it down with the
+    // last; started again after that, it can crash in another thread's render. One document
+    // that lives as long as the program keeps it started once.
+    static QPdfDocument* const keeper = new QPdfDocument;
+    (void)keeper;
     return std::make_unique<QtPdfSource>();
 }
 
