@@ -46,7 +46,9 @@ int32_t pagesPerFile(const QString& textEvery)
 
 int64_t sizeLimitBytes(const QString& textSize)
 {
-    const QString t = textSize.trimmed();
+    // Either mark stands for the decimal point: much of the world writes "1,5".
+    QString t = textSize.trimmed();
+    t.replace(u',', u'.');
     const qsizetype dot = t.indexOf(u'.');
     bool digits = !t.isEmpty() && t != QStringLiteral(".") && t.lastIndexOf(u'.') == dot;
     for (QChar c : t)

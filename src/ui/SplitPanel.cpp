@@ -389,7 +389,7 @@ bool SplitPanel::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const QString punctuation = edit == TextCustom  ? QStringLiteral(",-")
                                     : edit == TextAfter ? QStringLiteral(",")
-                                    : edit == TextSize  ? QStringLiteral(".")
+                                    : edit == TextSize  ? QStringLiteral(".,")
                                                         : QString();
         if (!keyAllowed(static_cast<QKeyEvent*>(event), punctuation)) {
             event->accept();

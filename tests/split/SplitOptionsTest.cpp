@@ -223,7 +223,8 @@ TEST(SplitOptions, SizeIsAWholeOrDecimalNumberOfMegabytesAboveZero)
         {"abc", 0},
         {"1e3", 0},
         {"-1", 0},
-        {"1,5", 0},
+        {"1,5", 1572864}, // a decimal comma
+        {"1,5.2", 0},
         {"1048577", 0},
     };
     for (const auto& c : cases) {

@@ -67,7 +67,7 @@ TEST_F(SplitPanelTest, KeystrokeFilter)
         EXPECT_EQ(typed(box, "1a .,-2;x9"), "129") << box->objectName().toStdString();
     EXPECT_EQ(typed(panel.TextCustom, "1a .,-2;x9 "), "1,-29");
     EXPECT_EQ(typed(panel.TextAfter, "1a .,-2;x9 "), "1,29");
-    EXPECT_EQ(typed(panel.TextSize, "1a .,-2;x9 "), "1.29");
+    EXPECT_EQ(typed(panel.TextSize, "1a .,-2;x9 "), "1.,29");
 
     // Backspace and the keys that type nothing still work.
     typed(panel.TextEvery, "123");
