@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: Apache-2.0
 
 #include "engine/PDFLibrary.h"
+#include "engine/PDFLibraryImpl.h"
 
 #include "engine/PageList.h"
 #include "engine/SourceCache.h"
@@ -41,101 +42,7 @@ const char* infoKey(int32_t entry)
     }
 }
 
-std::string localPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-struct Document
-{
-    int32_t id = 0;
-    std::shared_ptr<SourceDocument> source;
-    std::vector<int32_t> pages; // indices into the source's pages
-    std::map<std::string, QString> info;
-};
-
-struct Probe
-{
-    bool opened = false;
-    int32_t pages = 0;
-};
-
 } // namespace
-
-struct PDFLibrary::Impl
-{
-    EngineError lastError = EngineError::None;
-    int32_t nextDocumentId = 1;
-    std::unique_ptr<Document> current;
-    SourceCache cache;
-    struct ListEntry
-    {
-        QString path;
-        QString password;
-        QString pageList;
-        int rotate;
-        bool reverse;
-    };
-    std::map<QString, std::vector<ListEntry>> lists;
-    MergeShape shape;
-    std::map<int32_t, Probe> probes;
-    int32_t nextProbe = 1;
-    ProgressHandler progress;
-    StreamOpener opener;
-    BookmarkMode bookmarks = BookmarkMode::PerFile;
-    bool keepEncryption = true;
-    bool keepAttachments = true;
-    bool tags = true;
-    std::vector<QString> warnings;
-
-    void warn(const std::vector<std::string>& notes)
-    {
-        for (const auto& note : notes) {
-            const QString text = QString::fromStdString(note);
-            if (std::find(warnings.begin(), warnings.end(), text) == warnings.end())
-                warnings.push_back(text);
-        }
-    }
-    bool objectStreams = true;
-    int32_t turnAngle = 0;
-    std::string turnPages; // "" = every page
-
-    // The angle added to each page of `doc`, by position; empty when none is turned.
-    std::vector<int32_t> turns(const Document& doc) const;
-
-    bool failed(EngineError code)
-    {
-        lastError = code;
-        return false;
-    }
-
-    // Runs `body`, turning any exception into an error code; returns body's success.
-    template <typename F> bool guarded(F&& body)
-    {
-        try {
-            return body();
-        } catch (const EngineFailure& e) {
-            return failed(e.code());
-        } catch (const std::bad_alloc&) {
-            return failed(EngineError::Internal);
-        } catch (const std::exception&) {
-            return failed(EngineError::NotPdfOrDamaged);
-        } catch (...) {
-            return failed(EngineError::Internal);
-        }
-    }
-
-    WriteOptions writeOptions() const
-    {
-        WriteOptions options;
-        options.openStream = opener;
-        options.bookmarks = bookmarks;
-        options.keepAttachments = keepAttachments;
-        options.tags = tags;
-        options.objectStreams = objectStreams;
-        return options;
-    }
-};
 
 PDFLibrary::PDFLibrary() : m(std::make_unique<Impl>()) {}
 PDFLibrary::~PDFLibrary() = default;
@@ -331,87 +238,6 @@ std::vector<QString> PDFLibrary::takeWarnings()
 int32_t PDFLibrary::LastErrorNumber() const
 {
     return int32_t(m->lastError);
-}
-
-void PDFLibrary::NewPathList(const QString& listName)
-{
-    m->lists[listName].clear();
-}
-
-bool PDFLibrary::AppendToPathList(const QString& listName, const QString& path,
-                                  const QString& password, const QString& pageList, int rotate,
-                                  bool reverse)
-{
-    m->lists[listName].push_back({path, password, pageList, rotate, reverse});
-    return true;
-}
-
-int32_t PDFLibrary::MergePathList(const QString& listName, const QString& outputPath)
-{
-    const auto list = m->lists.find(listName);
-    if (list == m->lists.end())
-        return m->failed(EngineError::UnknownList), 0;
-    std::vector<MergeInput> inputs;
-    for (const Impl::ListEntry& entry : list->second)
-        inputs.push_back({localPath(entry.path), entry.password, entry.pageList.toStdString(),
-                          entry.rotate, entry.reverse});
-    MergeOutcome outcome;
-    // Whatever else escapes the merge (qpdf finishing the output, memory) is a failure too,
-    // with no input to blame.
-    if (!m->guarded([&] {
-            outcome =
-                mergeFiles(inputs, localPath(outputPath), m->writeOptions(), m->progress, m->shape);
-            return true;
-        }))
-        return 0;
-    m->warn(outcome.warnings);
-    if (outcome.error != EngineError::None) {
-        m->failed(outcome.error);
-        return outcome.joined;
-    }
-    m->cache.forgetReplaced(localPath(outputPath));
-    return int32_t(inputs.size());
-}
-
-QString PDFLibrary::PathListEntry(const QString& listName, int32_t index)
-{
-    const auto list = m->lists.find(listName);
-    if (list == m->lists.end())
-        return m->failed(EngineError::UnknownList), QString();
-    if (index < 1 || size_t(index) > list->second.size())
-        return m->failed(EngineError::BadArgument), QString();
-    return list->second[size_t(index) - 1].path;
-}
-
-int32_t PDFLibrary::ProbeOpen(const QString& path, const QString& password)
-{
-    Probe probe;
-    m->guarded([&] {
-        auto source = m->cache.open(localPath(path), password);
-        probe.opened = true;
-        probe.pages = source->pageCount();
-        return true;
-    });
-    const int32_t handle = m->nextProbe++;
-    m->probes[handle] = probe;
-    return handle;
-}
-
-QString PDFLibrary::ProbeInfo(int32_t handle, int32_t item)
-{
-    const auto probe = m->probes.find(handle);
-    if (probe == m->probes.end())
-        return m->failed(EngineError::UnknownHandle), QString();
-    if (item != 20)
-        return m->failed(EngineError::BadArgument), QString();
-    return probe->second.opened ? QString::number(probe->second.pages) : QString();
-}
-
-bool PDFLibrary::ProbeClose(int32_t handle)
-{
-    if (m->probes.erase(handle) == 0)
-        return m->failed(EngineError::UnknownHandle);
-    return true;
 }
 
 void PDFLibrary::setProgressHandler(ProgressHandler handler)
