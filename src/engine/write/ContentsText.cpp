@@ -4,6 +4,7 @@
 #include "engine/write/ContentsText.h"
 
 #include "engine/structure/OutputLabels.h"
+#include "engine/write/PdfText.h"
 
 #include <QList>
 #include <QString>
@@ -52,20 +53,9 @@ std::string number(double v)
 // A PDF literal string of WinAnsi bytes.
 std::string literal(const std::string& bytes)
 {
-    std::string out = "(";
-    for (unsigned char c : bytes) {
-        if (c == '(' || c == ')' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 32 || c > 126) {
-            char octal[5];
-            std::snprintf(octal, sizeof octal, "\\%03o", c);
-            out += octal;
-        } else {
-            out += char(c);
-        }
-    }
-    return out + ")";
+    std::string out;
+    appendString(bytes, out);
+    return out;
 }
 
 double margin(const PageBox& box)
