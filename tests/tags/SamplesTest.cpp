@@ -73,6 +73,7 @@ struct Mode
         Partition,
         Merge
     } sum;
+    bool marked = true; // every page's content is marked
 };
 
 } // namespace
@@ -82,6 +83,14 @@ TEST_F(Samples, EveryModeKeepsTheStructureWhole)
     const Mode modes[] = {
         {"merge per file", {"merge", "@out", "@alpha", "@beta"}, Mode::Merge},
         {"merge keep", {"merge", "--bookmarks=keep", "@out", "@alpha", "@beta"}, Mode::Merge},
+        {"merge interleaved",
+         {"merge", "--interleave", "--reverse", "2", "@out", "@alpha", "@beta"},
+         Mode::Merge},
+        // Its contents page is text of its own, which no element marks.
+        {"merge with contents",
+         {"merge", "--contents", "@out", "@alpha", "@beta"},
+         Mode::Merge,
+         false},
         {"every page", {"split", "--every", "1", "@alpha", "@out"}, Mode::Partition},
         {"every 2", {"split", "--every", "2", "@beta", "@out"}, Mode::Partition},
         {"range", {"split", "--range", "2", "3", "@alpha", "@out"}, Mode::Part},
@@ -116,7 +125,7 @@ TEST_F(Samples, EveryModeKeepsTheStructureWhole)
             EXPECT_EQ(report.reached, report.markedContent);
             EXPECT_EQ(report.contentKids, report.markedContent);
             EXPECT_EQ(report.unusedClaims, 0);
-            EXPECT_TRUE(report.marked);
+            EXPECT_EQ(report.marked, mode.marked);
             EXPECT_GT(report.nextKey, 0);
             pages += report.pages;
             content += report.markedContent;

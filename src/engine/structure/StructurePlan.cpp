@@ -49,8 +49,9 @@ int StructurePlan::addSegment(SourceDocument& source, const std::vector<int32_t>
     return addSegment(source, indices, positions);
 }
 
-void StructurePlan::addContentsBookmark(const std::string& title, int32_t outPage)
+void StructurePlan::addContentsPages(const std::string& title, int32_t outPage)
 {
+    m_tags.addUnmarkedContent();
     if (m_mode == BookmarkMode::None)
         return;
     OutlineNode node;

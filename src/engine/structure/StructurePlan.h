@@ -115,9 +115,10 @@ public:
     int addSegment(SourceDocument& source, const std::vector<int32_t>& indices,
                    const std::vector<int32_t>& positions);
 
-    // A top bookmark `title` (UTF-8) leading to output page `outPage`, before every other;
-    // none when bookmarks are dropped. Call before the first segment.
-    void addContentsBookmark(const std::string& title, int32_t outPage);
+    // Contents pages from output page `outPage` on: a top bookmark `title` (UTF-8) leading
+    // there, before every other (none when bookmarks are dropped), and untagged text, so the
+    // output no longer claims that all its content is marked. Call before the first segment.
+    void addContentsPages(const std::string& title, int32_t outPage);
 
     // What to do with the annotation `annot` (a dictionary read from the source) of a page in
     // segment `segment`. Never throws; an unreadable link is dropped.

@@ -49,6 +49,9 @@ public:
     // Whether the sources' structure is kept at all.
     bool keeps() const { return m_keep; }
 
+    // The output holds content no tree marks (a page of its own making).
+    void addUnmarkedContent() { m_allMarked = false; }
+
     // Whether the output may get a tree at all (some kept element).
     bool empty() const;
 

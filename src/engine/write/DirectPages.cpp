@@ -17,7 +17,7 @@ void DirectWriter::setAddedPages(const AddedPages& pages)
     for (const auto& blank : pages.blanks)
         m_pageNumbers[size_t(blank.first)] = allocate();
     if (pages.contentsPages > 0)
-        m_plan.addContentsBookmark(pages.heading, 0);
+        m_plan.addContentsPages(pages.heading, 0);
 }
 
 // The blank and contents pages, numbered as the labels number the pages they list.

@@ -31,7 +31,7 @@ void OutputBuilder::setAddedPages(const AddedPages& pages)
 {
     m_added = pages;
     if (pages.contentsPages > 0)
-        m_plan.addContentsBookmark(pages.heading, 0);
+        m_plan.addContentsPages(pages.heading, 0);
 }
 
 void OutputBuilder::addPages(SourceDocument& source, const std::vector<int32_t>& indices,
