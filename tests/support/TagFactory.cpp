@@ -29,13 +29,13 @@ QPDFObjectHandle element(QPDF& pdf, const std::string& keys, QPDFObjectHandle pa
 
 } // namespace
 
-void makeTaggedPdf(const QString& path, const TaggedSpec& spec)
+void makeTaggedPdf(const QString& path, const TaggedSpec& recipe)
 {
     PdfSpec plain;
-    plain.pages = spec.pages;
-    plain.marker = spec.marker;
+    plain.pages = recipe.pages;
+    plain.marker = recipe.marker;
     plain.uriLinks = 1;
-    plain.formField = spec.form;
+    plain.formField = recipe.form;
     makePdf(path, plain);
 
     QPDF pdf;
@@ -45,8 +45,8 @@ void makeTaggedPdf(const QString& path, const TaggedSpec& spec)
     auto catalog = pdf.getRoot();
     parts.root = pdf.makeIndirectObject(
         QPDFObjectHandle::parse("<< /Type /StructTreeRoot /K [] /RoleMap << /Note " +
-                                spec.noteRole + " >> /ClassMap << /Box << /O /Layout /Color [" +
-                                spec.boxColor + "] >> >> /ParentTreeNextKey 200 >>"));
+                                recipe.noteRole + " >> /ClassMap << /Box << /O /Layout /Color [" +
+                                recipe.boxColor + "] >> >> /ParentTreeNextKey 200 >>"));
     parts.document = element(pdf, "/S /Document /K []", parts.root, {});
     auto nums = QPDFObjectHandle::newArray();
     auto annotKeys = QPDFObjectHandle::newArray();
@@ -88,7 +88,7 @@ void makeTaggedPdf(const QString& path, const TaggedSpec& spec)
                 element(pdf, "/S /TD /A << /O /Table /Headers [(th)] >> /K [4]", row, page));
         }
         if (k == 2)
-            element(pdf, "/S /Figure /Alt (" + spec.marker.toStdString() + " figure)",
+            element(pdf, "/S /Figure /Alt (" + recipe.marker.toStdString() + " figure)",
                     parts.document, page);
         contents.replaceStreamData(text, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
         page.replaceKey("/StructParents", QPDFObjectHandle::newInteger(k - 1));
@@ -105,9 +105,9 @@ void makeTaggedPdf(const QString& path, const TaggedSpec& spec)
     parts.root.replaceKey("/ParentTree", parts.parentTree);
     catalog.replaceKey("/StructTreeRoot", parts.root);
     catalog.replaceKey("/MarkInfo", QPDFObjectHandle::parse("<< /Marked true >>"));
-    catalog.replaceKey("/Lang", QPDFObjectHandle::newString(spec.lang));
-    if (spec.damage)
-        spec.damage(parts);
+    catalog.replaceKey("/Lang", QPDFObjectHandle::newString(recipe.lang));
+    if (recipe.damage)
+        recipe.damage(parts);
 
     const QString temp = path + ".tagged";
     QPDFWriter w(pdf, QFile::encodeName(temp).constData());

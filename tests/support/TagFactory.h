@@ -43,6 +43,6 @@ struct TaggedSpec
 // /Document; page 1 also has a /Table whose /TD names its /TH (ID "th") in /Headers, and
 // page 2 a /Figure known only by its alternate text. The parent tree, /StructParents of
 // pages and /StructParent of links are whole.
-void makeTaggedPdf(const QString& path, const TaggedSpec& spec);
+void makeTaggedPdf(const QString& path, const TaggedSpec& recipe);
 
 } // namespace paginor::test

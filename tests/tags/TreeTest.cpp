@@ -23,11 +23,11 @@ using namespace paginor::test;
 
 namespace {
 
-QString tagged(const TempDir& dir, const QString& name, TaggedSpec spec = {})
+QString tagged(const TempDir& dir, const QString& name, TaggedSpec recipe = {})
 {
-    spec.marker = name;
+    recipe.marker = name;
     const QString path = dir.path(name + ".pdf");
-    makeTaggedPdf(path, spec);
+    makeTaggedPdf(path, recipe);
     return path;
 }
 
@@ -131,9 +131,9 @@ TEST(Tags, DamagedTreesAreRepairedWithAWarningAndNeverFail)
     for (const auto& damage : damages) {
         SCOPED_TRACE(damage.name);
         TempDir dir;
-        TaggedSpec spec;
-        spec.damage = damage.apply;
-        const QString source = tagged(dir, "d", spec);
+        TaggedSpec recipe;
+        recipe.damage = damage.apply;
+        const QString source = tagged(dir, "d", recipe);
         const QString clean = tagged(dir, "c");
         for (int run = 0; run < 2; ++run) {
             const QString out = dir.path(run ? "merged.pdf" : "split.pdf");
@@ -244,9 +244,9 @@ TEST(Tags, ClashingRolesClassesAndIdsAreRenamed)
 TEST(Tags, AReadTreeCostsLittleMemoryPerElement)
 {
     TempDir dir;
-    TaggedSpec spec;
-    spec.pages = 200;
-    const QString path = tagged(dir, "a", spec);
+    TaggedSpec recipe;
+    recipe.pages = 200;
+    const QString path = tagged(dir, "a", recipe);
     auto source = SourceDocument::open(QFile::encodeName(path).toStdString(), "");
     const auto& index = source->structure();
     const size_t before = mallinfo2().uordblks;
@@ -260,10 +260,10 @@ TEST(Tags, UntaggedInputsGetNoTreeAndDroppingLeavesNoKeys)
 {
     TempDir dir;
     const QString plain = dir.path("p.pdf");
-    PdfSpec spec;
-    spec.marker = "p";
-    spec.uriLinks = 1;
-    makePdf(plain, spec);
+    PdfSpec recipe;
+    recipe.marker = "p";
+    recipe.uriLinks = 1;
+    makePdf(plain, recipe);
     const QString a = tagged(dir, "a");
     split(plain, "1-2", dir.path("split.pdf"));
     merge({plain, plain}, dir.path("merged.pdf"));
@@ -296,11 +296,11 @@ TEST(Tags, UntaggedInputsGetNoTreeAndDroppingLeavesNoKeys)
 TEST(Tags, CommandLineKeepsOrDropsAndWarns)
 {
     TempDir dir;
-    TaggedSpec spec;
-    spec.damage = [](TaggedParts& t) {
+    TaggedSpec recipe;
+    recipe.damage = [](TaggedParts& t) {
         t.headings[0].replaceKey("/S", QPDFObjectHandle::newNull());
     };
-    const QString source = tagged(dir, "s", spec);
+    const QString source = tagged(dir, "s", recipe);
     const QString cli = QStringLiteral(PAGINOR_CLI_PATH);
     auto kept = runCli(cli, {"split", "--range", "1", "2", source, dir.path("kept.pdf")});
     EXPECT_EQ(kept.status, 0);

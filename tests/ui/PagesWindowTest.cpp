@@ -93,10 +93,10 @@ TEST(PagesWindowTest, DrawsTheFileWithItsLabels)
 {
     TempDir dir;
     const QString file = dir.path("labelled.pdf");
-    PdfSpec spec;
-    spec.pages = 30;
-    spec.pageLabels = true;
-    paginor::test::makePdf(file, spec);
+    PdfSpec recipe;
+    recipe.pages = 30;
+    recipe.pageLabels = true;
+    paginor::test::makePdf(file, recipe);
 
     auto window = shownWindow(file, QString());
     EXPECT_EQ(window->windowTitle(), "Pages - labelled.pdf");
@@ -149,11 +149,11 @@ TEST(PagesWindowTest, ProtectedFileDrawsWithThePasswordGiven)
 {
     TempDir dir;
     const QString file = dir.path("locked.pdf");
-    PdfSpec spec;
-    spec.encryption = paginor::test::Encryption::Aes_256;
-    spec.userPassword = "open";
-    spec.ownerPassword = "owner";
-    paginor::test::makePdf(file, spec);
+    PdfSpec recipe;
+    recipe.encryption = paginor::test::Encryption::Aes_256;
+    recipe.userPassword = "open";
+    recipe.ownerPassword = "owner";
+    paginor::test::makePdf(file, recipe);
 
     auto without = shownWindow(file, QString());
     EXPECT_EQ(without->facts().status, DocumentFacts::Status::NeedsPassword);
@@ -230,9 +230,9 @@ TEST(PagesWindowTest, SplitPanelOpensOneWindowPerSourceAndTakesItsChoice)
 {
     TempDir dir;
     const QString file = dir.path("source.pdf");
-    PdfSpec spec;
-    spec.pages = 8;
-    paginor::test::makePdf(file, spec);
+    PdfSpec recipe;
+    recipe.pages = 8;
+    paginor::test::makePdf(file, recipe);
 
     PDFLibrary engine;
     Session session;
@@ -267,11 +267,11 @@ TEST(PagesWindowTest, WindowAsksForAMissingPasswordThroughTheSeam)
 {
     TempDir dir;
     const QString file = dir.path("locked.pdf");
-    PdfSpec spec;
-    spec.encryption = paginor::test::Encryption::Aes_128;
-    spec.userPassword = "open";
-    spec.ownerPassword = "owner";
-    paginor::test::makePdf(file, spec);
+    PdfSpec recipe;
+    recipe.encryption = paginor::test::Encryption::Aes_128;
+    recipe.userPassword = "open";
+    recipe.ownerPassword = "owner";
+    paginor::test::makePdf(file, recipe);
 
     PDFLibrary engine;
     Session session;
@@ -290,10 +290,10 @@ TEST(PagesWindowTest, WindowAsksForAMissingPasswordThroughTheSeam)
 TEST(PagesWindowTest, MergeRowsShowTheirFirstPageAndTakeAPageList)
 {
     TempDir dir;
-    PdfSpec spec;
-    spec.pages = 4;
-    paginor::test::makePdf(dir.path("a.pdf"), spec);
-    paginor::test::makePdf(dir.path("b.pdf"), spec);
+    PdfSpec recipe;
+    recipe.pages = 4;
+    paginor::test::makePdf(dir.path("a.pdf"), recipe);
+    paginor::test::makePdf(dir.path("b.pdf"), recipe);
 
     PDFLibrary engine;
     Session session;
