@@ -9,17 +9,15 @@
 
 #include <algorithm>
 #include <map>
-#include <sys/stat.h>
 
 namespace paginor {
 
 namespace {
 
-// The stored size of every object the cross-reference table lists.
-std::map<QPDFObjGen, int64_t> storedSizes(QPDF& pdf, const std::string& path)
+// The stored size of every object the cross-reference table lists, in a file of `fileEnd`
+// bytes.
+std::map<QPDFObjGen, int64_t> storedSizes(QPDF& pdf, int64_t fileEnd)
 {
-    struct stat st;
-    const int64_t fileEnd = ::stat(path.c_str(), &st) == 0 ? int64_t(st.st_size) : 0;
     const auto table = pdf.getXRefTable();
     std::vector<std::pair<int64_t, QPDFObjGen>> placed;
     std::map<int, int> inStream; // object stream number -> objects it holds
@@ -49,7 +47,8 @@ class Walker
 {
 public:
     Walker(SourceDocument& source)
-        : m_source(source), m_sizes(storedSizes(source.pdf(), source.path()))
+        : m_source(source),
+          m_sizes(storedSizes(source.pdf(), std::max<int64_t>(source.identity().size, 0)))
     {
     }
 
