@@ -158,8 +158,8 @@ std::string TagPlan::writeText(const std::function<int()>& allocate,
             if (type.isNameAndEquals("/Document") ||
                 (mapped.isInitialized() && mapped.isNameAndEquals("/Document"))) {
                 const int32_t lifted = tops[s][0];
-                if (top.keys.getKey("/Lang").isString())
-                    topLang[s] = top.keys.getKey("/Lang");
+                if (auto lang = top.keys.getKey("/Lang"); lang.isString())
+                    topLang[s] = lang;
                 number[s].erase(lifted);
                 tops[s].clear();
                 for (int32_t e : live[s])
@@ -201,7 +201,9 @@ std::string TagPlan::writeText(const std::function<int()>& allocate,
             const auto& element = elements[size_t(e)];
             const int own = number[s][e];
             std::string body = "<< /Type /StructElem";
-            for (auto& [key, value] : element.keys.ditems()) {
+            // The kept keys are held as text: read them once for this element.
+            QPDFObjectHandle keys = element.keys.dictionary();
+            for (auto& [key, value] : keys.ditems()) {
                 QPDFObjectHandle out = value;
                 if (key == "/S")
                     out = renamed(value, segment.roles);
@@ -219,7 +221,7 @@ std::string TagPlan::writeText(const std::function<int()>& allocate,
                 body += " " + nameText(key) + " " + out.unparse();
             }
             const bool top = element.parent < 0 || !number[s].count(element.parent);
-            if (top && !m_parts && topLang[s].isInitialized() && !element.keys.hasKey("/Lang"))
+            if (top && !m_parts && topLang[s].isInitialized() && !keys.hasKey("/Lang"))
                 body += " /Lang " + topLang[s].unparse();
             body += " /P " + ref(top ? container[s] : number[s][element.parent]);
             // The element's page is that of its first kept content; content elsewhere names

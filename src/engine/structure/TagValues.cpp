@@ -48,16 +48,6 @@ QPDFObjectHandle TagKeys::getKey(const std::string& key) const
     return dictionary().getKey(key);
 }
 
-bool TagKeys::hasKey(const std::string& key) const
-{
-    return dictionary().hasKey(key);
-}
-
-QPDFObjectHandle::QPDFDictItems TagKeys::ditems() const
-{
-    return dictionary().ditems();
-}
-
 void TagValues::appendText(QPDFObjectHandle h, size_t& budget, std::string& out, int depth)
 {
     if (depth > 8 || budget == 0) {

@@ -29,14 +29,14 @@ public:
     // `text` holds " /Key value" pairs of direct values, as in a dictionary.
     explicit TagKeys(std::string text) : m_text(std::move(text)) {}
 
-    // As QPDFObjectHandle's methods of the same names on the dictionary.
-    QPDFObjectHandle getKey(const std::string& key) const;
-    bool hasKey(const std::string& key) const;
-    QPDFObjectHandle::QPDFDictItems ditems() const;
-
-private:
+    // The keys as a new direct dictionary, parsed from the text on each call: a caller that
+    // reads several keys reads them from one.
     QPDFObjectHandle dictionary() const;
 
+    // The value of `key` in the dictionary, as QPDFObjectHandle::getKey gives it.
+    QPDFObjectHandle getKey(const std::string& key) const;
+
+private:
     std::string m_text;
 };
 
