@@ -287,7 +287,7 @@ QPDFObjectHandle SourceDocument::pageToWrite(int32_t index, bool prune)
         m_reader->readApart(originalPage(index).getObjGen(), copy) && copy.isDictionary()) {
         addInherited(copy, index);
         if (prune && m_sharesResources)
-            m_pruner.prune(copy);
+            m_pruner.prune(copy, true);
         return copy;
     }
     return pageForCopy(index, prune).getObjectHandle();

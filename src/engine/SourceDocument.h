@@ -79,7 +79,9 @@ public:
     // The page at `index` for a writer that only reads it: a copy read apart from the
     // document when nothing changed the page, else the page as pageForCopy gives it. Either
     // way with its inherited attributes.
+    // Pages given for one output come between calls of startOutput.
     QPDFObjectHandle pageToWrite(int32_t index, bool prune);
+    void startOutput() { m_pruner.startOutput(); }
     QPDFObjectHandle originalPage(int32_t index)
     {
         return m_pages.at(size_t(index)).getObjectHandle();

@@ -74,6 +74,57 @@ TEST(Reading, BlockSourceReadsAsTheInMemorySource)
                  std::exception);
 }
 
+namespace {
+
+// Two fonts, a form drawing with the second and an image, in one resource dictionary that
+// pages share.
+struct SharedResources
+{
+    QPDF pdf;
+    QPDFObjectHandle shared;
+
+    SharedResources()
+    {
+        pdf.emptyPDF();
+        auto font = [&](const char* base) {
+            return pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                std::string("<< /Type /Font /Subtype /Type1 /BaseFont /") + base + " >>"));
+        };
+        auto form = QPDFObjectHandle::newStream(&pdf, "BT /F2 10 Tf (f) Tj ET");
+        form.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
+        auto image = QPDFObjectHandle::newStream(&pdf, "x");
+        image.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+        auto fonts = QPDFObjectHandle::newDictionary();
+        fonts.replaceKey("/F1", font("Helvetica"));
+        fonts.replaceKey("/F2", font("Courier"));
+        auto xobjects = QPDFObjectHandle::newDictionary();
+        xobjects.replaceKey("/Fm1", form);
+        xobjects.replaceKey("/Im1", image);
+        shared = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        shared.replaceKey("/Font", fonts);
+        shared.replaceKey("/XObject", xobjects);
+    }
+
+    // A page drawing `content`; null content cannot be decoded.
+    QPDFObjectHandle page(const char* content)
+    {
+        auto stream = QPDFObjectHandle::newStream(&pdf, content ? content : "garbage");
+        if (!content)
+            stream.getDict().replaceKey("/Filter", QPDFObjectHandle::newName("/FlateDecode"));
+        auto page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 100 100] >>");
+        page.replaceKey("/Resources", shared);
+        page.replaceKey("/Contents", stream);
+        return pdf.makeIndirectObject(page);
+    }
+};
+
+std::set<std::string> kept(QPDFObjectHandle page, const char* type)
+{
+    return page.getKey("/Resources").getKey(type).getKeys();
+}
+
+} // namespace
+
 TEST(Reading, PruningKeepsWhatThePageDraws)
 {
     struct Case
@@ -91,41 +142,38 @@ TEST(Reading, PruningKeepsWhatThePageDraws)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.content ? c.content : "undecodable");
-        QPDF pdf;
-        pdf.emptyPDF();
-        auto font = [&](const char* base) {
-            return pdf.makeIndirectObject(QPDFObjectHandle::parse(
-                std::string("<< /Type /Font /Subtype /Type1 /BaseFont /") + base + " >>"));
-        };
-        auto form = QPDFObjectHandle::newStream(&pdf, "BT /F2 10 Tf (f) Tj ET");
-        form.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
-        auto image = QPDFObjectHandle::newStream(&pdf, "x");
-        image.getDict().replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
-        auto fonts = QPDFObjectHandle::newDictionary();
-        fonts.replaceKey("/F1", font("Helvetica"));
-        fonts.replaceKey("/F2", font("Courier"));
-        auto xobjects = QPDFObjectHandle::newDictionary();
-        xobjects.replaceKey("/Fm1", form);
-        xobjects.replaceKey("/Im1", image);
-        auto shared = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
-        shared.replaceKey("/Font", fonts);
-        shared.replaceKey("/XObject", xobjects);
-        auto content = QPDFObjectHandle::newStream(&pdf, c.content ? c.content : "garbage");
-        if (!c.content)
-            content.getDict().replaceKey("/Filter", QPDFObjectHandle::newName("/FlateDecode"));
-        auto page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 100 100] >>");
-        page.replaceKey("/Resources", shared);
-        page.replaceKey("/Contents", content);
-        page = pdf.makeIndirectObject(page);
-
+        SharedResources doc;
+        auto page = doc.page(c.content);
         ResourcePruner().prune(page);
-        auto kept = page.getKey("/Resources");
-        EXPECT_EQ(kept.getKey("/Font").getKeys(), c.fonts);
-        EXPECT_EQ(kept.getKey("/XObject").getKeys(), c.xobjects);
+        EXPECT_EQ(kept(page, "/Font"), c.fonts);
+        EXPECT_EQ(kept(page, "/XObject"), c.xobjects);
         // The shared dictionary other pages use is untouched.
-        EXPECT_EQ(shared.getKey("/Font").getKeys().size(), 2u);
-        EXPECT_EQ(shared.getKey("/XObject").getKeys().size(), 2u);
+        EXPECT_EQ(doc.shared.getKey("/Font").getKeys().size(), 2u);
+        EXPECT_EQ(doc.shared.getKey("/XObject").getKeys().size(), 2u);
     }
+}
+
+// Within one output, once its pages have drawn with everything a shared dictionary holds, the
+// next pages keep it whole; the next output starts afresh.
+TEST(Reading, PruningStopsWhenTheOutputDrawsWithEverything)
+{
+    SharedResources doc;
+    ResourcePruner pruner;
+    pruner.startOutput();
+    auto first = doc.page("BT /F1 12 Tf (a) Tj ET");
+    auto second = doc.page("/Fm1 Do /Im1 Do");
+    auto third = doc.page("BT /F1 12 Tf (c) Tj ET");
+    for (auto page : {first, second, third})
+        pruner.prune(page, true);
+    EXPECT_EQ(kept(first, "/Font"), std::set<std::string>{"/F1"});
+    EXPECT_EQ(kept(second, "/Font"), std::set<std::string>{"/F2"});
+    EXPECT_EQ(third.getKey("/Resources").getObjGen(), doc.shared.getObjGen());
+
+    pruner.startOutput();
+    auto alone = doc.page("BT /F1 12 Tf (c) Tj ET");
+    pruner.prune(alone, true);
+    EXPECT_EQ(kept(alone, "/Font"), std::set<std::string>{"/F1"});
+    EXPECT_TRUE(kept(alone, "/XObject").empty());
 }
 
 // Objects outside object streams are read apart from the file once each, whole objects only:
@@ -289,6 +337,37 @@ TEST(Reading, ThePlainScanReadsDestinationsAsTheParserDoesAndRefusesTheRest)
         bool empty = false;
         auto parsed = QPDFObjectHandle::parse(input, "case", tokenizer, empty, nullptr, &pdf);
         EXPECT_EQ(typed(scanned), typed(parsed));
+    }
+}
+
+// With a key list, a dictionary keeps those keys and steps over the rest unread.
+TEST(Reading, ThePlainScanKeepsOnlyTheKeysAsked)
+{
+    QPDF pdf;
+    pdf.emptyPDF();
+    auto known = [](QPDFObjGen og) {
+        return og.getGen() == 0 && (og.getObj() == 1 || og.getObj() == 2);
+    };
+    const KeyList keys{"/Type", "/Kids", "/Resources"};
+    const std::vector<std::pair<std::string, std::string>> cases{
+        // Values not asked for may hold what the plain scan refuses to build.
+        {"<</Type/Page/Annots[1 0 R 9 0 R null]/Contents 2 0 R/Resources 1 0 R>>",
+         "<< /Resources 1 0 R /Type /Page >>"},
+        {"<</Group<</S/Transparency/X<</Y[[1]]>>>>/Kids[2 0 R]/Type/Pages>>",
+         "<< /Kids [ 2 0 R ] /Type /Pages >>"},
+        {"<</Resources<</Font<</F1 1 0 R>>>>/Type/Page>>",
+         "<< /Resources << /Font << /F1 1 0 R >> >> /Type /Page >>"},
+        {"<</Type/Page/Type/Pages>>", "-"}, // a repeated key asked for
+        {"<</Type/Page/Annots[1 0 R>>", "-"},
+        {"<</Type/Page/Annots 1 0>>", "-"},
+        {"<</Type/Page/A/B#20C>>", "-"},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        SCOPED_TRACE(bytes);
+        QPDFObjectHandle scanned;
+        const bool read = scanPlainObject(bytes.data(), bytes.data() + bytes.size(), pdf, known,
+                                          scanned, nullptr, &keys);
+        EXPECT_EQ(read ? scanned.unparse() : "-", expected);
     }
 }
 

@@ -85,18 +85,19 @@ bool ObjectStreamReader::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
     return parseApart(*container, id, value);
 }
 
-bool ObjectStreamReader::readApart(QPDFObjGen og, QPDFObjectHandle& value)
+bool ObjectStreamReader::readApart(QPDFObjGen og, QPDFObjectHandle& value, const KeyList* keys)
 {
     const Entry* object = og.getGen() == 0 ? find(og.getObj()) : nullptr;
     if (object && object->offset >= 0)
-        return parseInFile(*object, value);
+        return parseInFile(*object, value, keys);
     Entry* container = object ? find(object->container) : nullptr;
     if (!container || (container->flags & (kParsed | kUnreadable)))
         return false;
-    return parseApart(*container, og.getObj(), value);
+    return parseApart(*container, og.getObj(), value, keys);
 }
 
-bool ObjectStreamReader::parseApart(Entry& container, int id, QPDFObjectHandle& value)
+bool ObjectStreamReader::parseApart(Entry& container, int id, QPDFObjectHandle& value,
+                                    const KeyList* keys)
 {
     const Stream* s = stream(container.id);
     if (!s) {
@@ -112,7 +113,8 @@ bool ObjectStreamReader::parseApart(Entry& container, int id, QPDFObjectHandle& 
         auto known = [this](QPDFObjGen ref) {
             return ref.getGen() == 0 && find(ref.getObj());
         };
-        if (scanPlainObject(bytes + at, bytes + s->data->getSize(), m_pdf, known, value))
+        if (scanPlainObject(bytes + at, bytes + s->data->getSize(), m_pdf, known, value, nullptr,
+                            keys))
             return true;
         s->input->seek(at, SEEK_SET);
         QPDFTokenizer tokenizer;
@@ -157,8 +159,8 @@ QPDFObjGen ObjectStreamReader::firstMisplaced(InputSource& file) const
     return QPDFObjGen();
 }
 
-ObjectStreamReader::Scan ObjectStreamReader::scanInFile(const Entry& object,
-                                                        QPDFObjectHandle& value)
+ObjectStreamReader::Scan
+ObjectStreamReader::scanInFile(const Entry& object, QPDFObjectHandle& value, const KeyList* keys)
 {
     char window[kPlainWindow];
     m_file->seek(object.offset, SEEK_SET);
@@ -173,7 +175,7 @@ ObjectStreamReader::Scan ObjectStreamReader::scanInFile(const Entry& object,
     auto known = [this](QPDFObjGen ref) {
         return ref.getGen() == 0 && find(ref.getObj());
     };
-    if (!scanPlainObject(body, end, m_pdf, known, parsed, &stop))
+    if (!scanPlainObject(body, end, m_pdf, known, parsed, &stop, keys))
         return Scan::Unknown;
     if (PlainLexer(stop, end).keyword("stream"))
         return Scan::Stream;
@@ -183,14 +185,15 @@ ObjectStreamReader::Scan ObjectStreamReader::scanInFile(const Entry& object,
     return Scan::Read;
 }
 
-bool ObjectStreamReader::parseInFile(const Entry& object, QPDFObjectHandle& value)
+bool ObjectStreamReader::parseInFile(const Entry& object, QPDFObjectHandle& value,
+                                     const KeyList* keys)
 {
     if (!m_file)
         return false;
     try {
         // Most objects are plain dictionaries and arrays, which a plain scan reads many
         // times faster than the general parser.
-        const Scan scan = scanInFile(object, value);
+        const Scan scan = scanInFile(object, value, keys);
         return scan == Scan::Unknown ? parseGeneral(object, value) : scan == Scan::Read;
     } catch (const std::exception&) {
         return false;

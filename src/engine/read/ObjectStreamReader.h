@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "engine/read/PlainObjectScanner.h"
+
 #include <qpdf/Buffer.hh>
 #include <qpdf/InputSource.hh>
 #include <qpdf/QPDF.hh>
@@ -41,7 +43,8 @@ public:
 
     // Like readOnce, but for a look that does not count as a use: the object may still be
     // handed out once later. For reading the page tree without parsing every page's stream.
-    bool readApart(QPDFObjGen og, QPDFObjectHandle& value);
+    // With `keys`, a dictionary may come with only those keys (see scanPlainObject).
+    bool readApart(QPDFObjGen og, QPDFObjectHandle& value, const KeyList* keys = nullptr);
 
     // Lets objects stored outside object streams be read apart too, from `file`: the
     // document's own input. Not for encrypted documents, whose strings the document decrypts.
@@ -96,8 +99,9 @@ private:
         qpdf_offset_t offset = -1; // where it starts in the file, when stored there
     };
     Entry* find(int id);
-    bool parseApart(Entry& container, int id, QPDFObjectHandle& value);
-    bool parseInFile(const Entry& object, QPDFObjectHandle& value);
+    bool parseApart(Entry& container, int id, QPDFObjectHandle& value,
+                    const KeyList* keys = nullptr);
+    bool parseInFile(const Entry& object, QPDFObjectHandle& value, const KeyList* keys = nullptr);
     // The plain scan of an object stored in the file: Read sets `value`; Stream is a stream's
     // dictionary, left to the document; Unknown takes the general parser.
     enum class Scan
@@ -106,7 +110,7 @@ private:
         Stream,
         Unknown,
     };
-    Scan scanInFile(const Entry& object, QPDFObjectHandle& value);
+    Scan scanInFile(const Entry& object, QPDFObjectHandle& value, const KeyList* keys);
     // Just after "N 0 obj" for `object` at `begin`, or null when that is not what is there.
     static const char* bodyOf(const Entry& object, const char* begin, const char* end);
     bool parseGeneral(const Entry& object, QPDFObjectHandle& value);

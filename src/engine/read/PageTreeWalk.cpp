@@ -14,6 +14,9 @@ namespace {
 
 constexpr size_t kResources = 2; // of PageTree::kInheritedKeys
 
+// What the walk reads of a node or a page.
+const KeyList kWalkKeys{"/Type", "/Kids", "/MediaBox", "/CropBox", "/Resources", "/Rotate"};
+
 // Whether a value is missing; a reference counts as present without being read.
 bool absent(QPDFObjectHandle h)
 {
@@ -26,10 +29,11 @@ public:
     Walk(ObjectStreamReader& reader, PageTree& tree) : m_reader(reader), m_tree(tree) {}
 
     // The value of `h`: read apart when it sits in an object stream, else from the document.
-    QPDFObjectHandle peek(QPDFObjectHandle h)
+    // With `keys`, a dictionary read apart may hold only those.
+    QPDFObjectHandle peek(QPDFObjectHandle h, const KeyList* keys = nullptr)
     {
         QPDFObjectHandle copy;
-        return h.isIndirect() && m_reader.readApart(h.getObjGen(), copy) ? copy : h;
+        return h.isIndirect() && m_reader.readApart(h.getObjGen(), copy, keys) ? copy : h;
     }
 
     bool run(QPDFObjectHandle root)
@@ -53,7 +57,9 @@ public:
             const int32_t inherited = frame.inherited;
             if (!kid.isIndirect())
                 return false;
-            auto dict = peek(kid);
+            // A page's links and contents are not the walk's business: only the keys it reads
+            // are built.
+            auto dict = peek(kid, &kWalkKeys);
             if (!dict.isDictionary())
                 return false;
             if (dict.hasKey("/Kids")) {

@@ -42,8 +42,8 @@ class Scanner
 {
 public:
     Scanner(const char* begin, const char* end, QPDF& pdf,
-            const std::function<bool(QPDFObjGen)>& known)
-        : m_lexer(begin, end), m_pdf(pdf), m_known(known)
+            const std::function<bool(QPDFObjGen)>& known, const KeyList* keys)
+        : m_lexer(begin, end), m_pdf(pdf), m_known(known), m_keys(keys)
     {
     }
 
@@ -91,6 +91,12 @@ private:
         for (auto t = m_lexer.next(key); t != PlainLexer::DictClose; t = m_lexer.next(key)) {
             if (t != PlainLexer::Value || key.kind != PlainItem::Name)
                 return false;
+            if (depth == 1 && m_keys && !wanted(key.text)) {
+                PlainItem next;
+                if (!skipValue(m_lexer.next(next), depth))
+                    return false;
+                continue;
+            }
             std::string name(key.text);
             if (items.count(name))
                 return false; // a repeated key is left to the parser's rules
@@ -104,6 +110,37 @@ private:
             items.emplace(std::move(name), entry);
         }
         value = QPDFObjectHandle::newDictionary(items);
+        return true;
+    }
+
+    bool wanted(std::string_view key) const
+    {
+        for (std::string_view k : *m_keys)
+            if (k == key)
+                return true;
+        return false;
+    }
+
+    // Steps over a value at `depth`, given its first token.
+    bool skipValue(PlainLexer::Token token, int depth)
+    {
+        PlainItem next;
+        if (token == PlainLexer::Value)
+            return true;
+        if (depth >= kMaxDepth)
+            return false;
+        if (token == PlainLexer::Open) {
+            for (auto t = m_lexer.next(next); t != PlainLexer::Close; t = m_lexer.next(next))
+                if (!skipValue(t, depth + 1))
+                    return false;
+            return true;
+        }
+        if (token != PlainLexer::DictOpen)
+            return false;
+        for (auto t = m_lexer.next(next); t != PlainLexer::DictClose; t = m_lexer.next(next))
+            if (t != PlainLexer::Value || next.kind != PlainItem::Name ||
+                !skipValue(m_lexer.next(next), depth + 1))
+                return false;
         return true;
     }
 
@@ -148,16 +185,17 @@ private:
     PlainLexer m_lexer;
     QPDF& m_pdf;
     const std::function<bool(QPDFObjGen)>& m_known;
+    const KeyList* m_keys;
 };
 
 } // namespace
 
 bool scanPlainObject(const char* begin, const char* end, QPDF& pdf,
                      const std::function<bool(QPDFObjGen)>& known, QPDFObjectHandle& value,
-                     const char** stop)
+                     const char** stop, const KeyList* keys)
 {
     QPDFObjectHandle result;
-    Scanner scanner(begin, end, pdf, known);
+    Scanner scanner(begin, end, pdf, known, keys);
     if (!scanner.object(result))
         return false;
     if (stop)

@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <functional>
+#include <string_view>
+#include <vector>
 
 namespace paginor {
 
@@ -24,8 +26,13 @@ namespace paginor {
 // other shape, any reference `known` refuses, and anything unusual in the bytes: the caller
 // then parses them the general way, so nothing this accepts is read differently. `stop`, when
 // given, is set to just after the object.
+//
+// With `keys`, a dictionary keeps only those keys at its top level; the other values are
+// stepped over without being built or checked beyond their brackets, for a caller that reads
+// a few keys of many objects (the page tree's walk).
+using KeyList = std::vector<std::string_view>;
 bool scanPlainObject(const char* begin, const char* end, QPDF& pdf,
                      const std::function<bool(QPDFObjGen)>& known, QPDFObjectHandle& value,
-                     const char** stop = nullptr);
+                     const char** stop = nullptr, const KeyList* keys = nullptr);
 
 } // namespace paginor

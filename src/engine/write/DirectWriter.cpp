@@ -328,6 +328,7 @@ void DirectWriter::addSegment(SourceDocument& source, const std::vector<int32_t>
     // Every page of the source (a merge) keeps every resource: pruning would only cost time.
     const bool prune =
         std::set<int32_t>(indices.begin(), indices.end()).size() < size_t(source.pageCount());
+    source.startOutput();
     for (int32_t index : indices) {
         auto page = source.pageToWrite(index, prune);
         const int number = allocate();

@@ -115,11 +115,52 @@ bool ResourcePruner::addFormNames(QPDFObjectHandle form, Names& names, std::set<
     return true;
 }
 
-void ResourcePruner::prune(QPDFObjectHandle page)
+void ResourcePruner::startOutput()
+{
+    m_drawn.clear();
+    m_full.clear();
+}
+
+bool ResourcePruner::sharedKey(QPDFObjectHandle resources, Shared& key)
+{
+    if (resources.isIndirect()) {
+        key = {resources.getObjGen(), QPDFObjGen()};
+        return true;
+    }
+    auto fonts = resources.getKey("/Font");
+    auto xobjects = resources.getKey("/XObject");
+    // A list written into the page itself is the page's own.
+    if ((!fonts.isIndirect() && !fonts.isNull()) || (!xobjects.isIndirect() && !xobjects.isNull()))
+        return false;
+    key = {fonts.getObjGen(), xobjects.getObjGen()};
+    return key.first.isIndirect() || key.second.isIndirect();
+}
+
+bool ResourcePruner::drawnInFull(const Shared& key, QPDFObjectHandle resources, const Names& names)
+{
+    Names& drawn = m_drawn[key];
+    drawn.insert(names.begin(), names.end());
+    for (const char* type : {"/Font", "/XObject"}) {
+        auto dict = resources.getKey(type);
+        if (!dict.isDictionary())
+            continue;
+        for (const auto& name : dict.getKeys())
+            if (!drawn.count(name))
+                return false;
+    }
+    m_full.insert(key);
+    return true;
+}
+
+void ResourcePruner::prune(QPDFObjectHandle page, bool inOutput)
 {
     try {
         auto resources = page.getKey("/Resources");
         if (!resources.isDictionary())
+            return;
+        Shared key;
+        const bool shared = inOutput && sharedKey(resources, key);
+        if (shared && m_full.count(key))
             return;
         Names names;
         if (!scan(page.getKey("/Contents"), names))
@@ -137,6 +178,8 @@ void ResourcePruner::prune(QPDFObjectHandle page)
                     return;
             }
         }
+        if (shared)
+            drawnInFull(key, resources, names);
         if (resources.isIndirect()) {
             resources = resources.shallowCopy();
             page.replaceKey("/Resources", resources);
