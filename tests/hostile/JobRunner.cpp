@@ -96,6 +96,8 @@ QString mergeOutcome(MergeResult::Kind k)
         return "merged";
     case MergeResult::Kind::Failed:
         return "failed";
+    case MergeResult::Kind::BadPageList:
+        return "bad page list";
     }
     return {};
 }
