@@ -371,9 +371,9 @@ bool SourceDocument::readOnce(QPDFObjGen og, QPDFObjectHandle& value)
 {
     // Pages are changed in the document (inherited attributes, pruned resources), which a
     // copy from the file would miss; pruning copies what it changes below a page.
-    if (isPage(og))
-        return false;
-    return m_allApart ? reader().readApart(og, value) : reader().readOnce(og, value);
+    if (m_allApart)
+        return peek(og, value);
+    return !isPage(og) && reader().readOnce(og, value);
 }
 
 bool SourceDocument::peek(QPDFObjGen og, QPDFObjectHandle& value)

@@ -303,24 +303,6 @@ bool SplitJob::bookmarksAtLevel(const QString& source, int32_t level, SplitReque
     return false;
 }
 
-bool SplitJob::writePart(const QString& pageList, const QString& target, SplitRequest& request)
-{
-    bool ok = m_engine.PickPages(pageList) == 1;
-    if (ok) {
-        m_engine.SetInfoEntry(5, infoText());
-        m_engine.SetInfoEntry(6, infoText());
-        ok = m_engine.WriteToFile(target);
-    }
-    if (!ok)
-        noteFailure(request, m_engine.LastErrorNumber());
-    if (ok) {
-        request.written << target;
-        request.unprotected = request.unprotected || m_engine.dropsProtection();
-    }
-    m_engine.DropDocument(m_engine.DocumentIdAt(1));
-    return ok;
-}
-
 void SplitJob::produceBySize(SplitRequest& request, int64_t limit, const QString& source,
                              const QString& output)
 {
@@ -356,7 +338,7 @@ void SplitJob::produceBySize(SplitRequest& request, int64_t limit, const QString
                 noteFailure(request, int32_t(EngineError::WriteFailed));
                 m_engine.DropDocument(m_engine.DocumentIdAt(1));
             } else {
-                size = writeMeasured(list, target, request, keep);
+                size = writePart(list, target, request, keep);
             }
         });
         return size;
@@ -377,22 +359,26 @@ void SplitJob::produceBySize(SplitRequest& request, int64_t limit, const QString
             request.oversized << part.first;
 }
 
-int64_t SplitJob::writeMeasured(const QString& pageList, const QString& target,
-                                SplitRequest& request, const std::function<bool(int64_t)>& keep)
+int64_t SplitJob::writePart(const QString& pageList, const QString& target, SplitRequest& request,
+                            const std::function<bool(int64_t)>& keep)
 {
     int64_t size = -1;
     bool ok = m_engine.PickPages(pageList) == 1;
     if (ok) {
         m_engine.SetInfoEntry(5, infoText());
         m_engine.SetInfoEntry(6, infoText());
-        ok = m_engine.WriteToFile(target, [&](int64_t bytes) {
-            size = bytes;
-            return keep(bytes);
-        });
+        ok = keep ? m_engine.WriteToFile(target,
+                                         [&](int64_t bytes) {
+                                             size = bytes;
+                                             return keep(bytes);
+                                         })
+                  : m_engine.WriteToFile(target);
     }
     if (ok) {
         request.written << target;
         request.unprotected = request.unprotected || m_engine.dropsProtection();
+        if (!keep)
+            size = 0;
     } else if (m_engine.LastErrorNumber() != int32_t(EngineError::Declined) || size < 0) {
         noteFailure(request, m_engine.LastErrorNumber());
         size = -1;

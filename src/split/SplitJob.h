@@ -102,14 +102,14 @@ private:
     bool bookmarksAtLevel(const QString& source, int32_t level, SplitRequest& request);
     void produce(SplitRequest& request, const CheckedOptions& options, const QString& source,
                  const QString& output);
-    bool writePart(const QString& pageList, const QString& target, SplitRequest& request);
+    // Writes the pages of `pageList` to `target`. With `keep`, the file stays only when `keep`
+    // takes its size, and that size is returned; without, 0 is. -1 when the part could not be
+    // written (a part turned down by `keep` keeps its size and notes no failure).
+    int64_t writePart(const QString& pageList, const QString& target, SplitRequest& request,
+                      const std::function<bool(int64_t)>& keep = {});
     // The parts of a split by size, from the document opened by produce().
     void produceBySize(SplitRequest& request, int64_t limit, const QString& source,
                        const QString& output);
-    // Writes a part whose file stays only when `keep` takes its size; returns that size, or -1
-    // when the part could not be written.
-    int64_t writeMeasured(const QString& pageList, const QString& target, SplitRequest& request,
-                          const std::function<bool(int64_t)>& keep);
 
     PDFLibrary& m_engine;
     Session& m_session;

@@ -229,8 +229,7 @@ QString plannedPath(const SplitPlan& plan, size_t index, const QString& chosenPa
 {
     if (index >= plan.parts.size())
         return chosenPath;
-    if (plan.mode == SplitMode::EveryN || plan.mode == SplitMode::AfterPages ||
-        plan.mode == SplitMode::SizeParts)
+    if (plan.mode == SplitMode::EveryN || plan.mode == SplitMode::AfterPages)
         return SplitJob::partFileName(chosenPath, plan.parts[index].pageList);
     if (plan.mode == SplitMode::Bookmarks)
         return bookmarkPartFileName(chosenPath, int(index + 1), plan.parts[index].title);

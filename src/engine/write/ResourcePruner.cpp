@@ -136,7 +136,7 @@ bool ResourcePruner::sharedKey(QPDFObjectHandle resources, Shared& key)
     return key.first.isIndirect() || key.second.isIndirect();
 }
 
-bool ResourcePruner::drawnInFull(const Shared& key, QPDFObjectHandle resources, const Names& names)
+void ResourcePruner::addDrawn(const Shared& key, QPDFObjectHandle resources, const Names& names)
 {
     Names& drawn = m_drawn[key];
     drawn.insert(names.begin(), names.end());
@@ -146,10 +146,9 @@ bool ResourcePruner::drawnInFull(const Shared& key, QPDFObjectHandle resources, 
             continue;
         for (const auto& name : dict.getKeys())
             if (!drawn.count(name))
-                return false;
+                return;
     }
     m_full.insert(key);
-    return true;
 }
 
 void ResourcePruner::prune(QPDFObjectHandle page, bool inOutput)
@@ -179,7 +178,7 @@ void ResourcePruner::prune(QPDFObjectHandle page, bool inOutput)
             }
         }
         if (shared)
-            drawnInFull(key, resources, names);
+            addDrawn(key, resources, names);
         if (resources.isIndirect()) {
             resources = resources.shallowCopy();
             page.replaceKey("/Resources", resources);

@@ -40,8 +40,9 @@ private:
     // A shared resource dictionary: its own number, or its font and XObject lists' numbers.
     using Shared = std::pair<QPDFObjGen, QPDFObjGen>;
     static bool sharedKey(QPDFObjectHandle resources, Shared& key);
-    // Adds `names` to what this output's pages drew with from `key`; true when that is all.
-    bool drawnInFull(const Shared& key, QPDFObjectHandle resources, const Names& names);
+    // Adds `names` to what this output's pages drew with from `key`, and `key` to m_full when
+    // that is now everything in `resources`' font and XObject lists.
+    void addDrawn(const Shared& key, QPDFObjectHandle resources, const Names& names);
     // The names a content stream (or array of them) mentions; false when it cannot be read.
     static bool scan(QPDFObjectHandle content, Names& names);
     // Adds the names of the form XObject `form` and of the forms it draws, cached per form.
