@@ -42,7 +42,8 @@ void ReopeningInputSource::before()
     if (!regularFileIdentity(m_path, now) || now != m_identity)
         throw EngineFailure(EngineError::InputChanged, m_path + ": changed or removed", m_path);
     // A file opened for a single read needs no large block.
-    m_file = std::make_unique<BlockInputSource>(m_path, m_stayOpen ? 64 * 1024 : 8 * 1024);
+    m_file = m_stayOpen ? std::make_unique<BlockInputSource>(m_path)
+                        : std::make_unique<BlockInputSource>(m_path, 8 * 1024, 1);
     m_file->seek(m_offset, SEEK_SET);
 }
 

@@ -65,11 +65,19 @@ TEST(Reading, BlockSourceReadsAsTheInMemorySource)
     file.write(data.data(), qint64(data.size()));
     file.close();
 
-    BlockInputSource block(QFile::encodeName(path).toStdString());
     Buffer bytes(reinterpret_cast<unsigned char*>(data.data()), data.size());
     BufferInputSource memory("memory", &bytes);
-    EXPECT_EQ(walk(block, qpdf_offset_t(data.size())), walk(memory, qpdf_offset_t(data.size())));
-    EXPECT_THROW(block.seek(-1, SEEK_SET), std::exception);
+    const std::string expected = walk(memory, qpdf_offset_t(data.size()));
+    // One block read again for every move; a few, the least recently used given up; all kept.
+    for (const auto& [size, count] : {std::pair<size_t, size_t>{8192, 1}, {4096, 3}, {32768, 32}}) {
+        BlockInputSource block(QFile::encodeName(path).toStdString(), size, count);
+        EXPECT_EQ(walk(block, qpdf_offset_t(data.size())), expected) << size << " x " << count;
+        // Again with the blocks the first walk left behind.
+        EXPECT_EQ(walk(block, qpdf_offset_t(data.size())), expected) << size << " x " << count;
+        block.releaseBlock();
+        EXPECT_EQ(walk(block, qpdf_offset_t(data.size())), expected) << size << " x " << count;
+        EXPECT_THROW(block.seek(-1, SEEK_SET), std::exception);
+    }
     EXPECT_THROW(BlockInputSource(QFile::encodeName(dir.path("none")).toStdString()),
                  std::exception);
 }

@@ -15,15 +15,9 @@
 
 namespace paginor {
 
-namespace {
-
-// A block starts a little before the position asked for: the tokenizer steps back often.
-constexpr qpdf_offset_t kBehind = 4096;
-
-} // namespace
-
-BlockInputSource::BlockInputSource(const std::string& path, size_t blockSize)
-    : m_path(path), m_blockSize(std::max<size_t>(blockSize, 2 * kBehind))
+BlockInputSource::BlockInputSource(const std::string& path, size_t blockSize, size_t blocks)
+    : m_path(path), m_blockSize(std::max<size_t>(blockSize, 4096)),
+      m_maxBlocks(std::max<size_t>(blocks, 1))
 {
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (m_fd < 0)
@@ -39,13 +33,33 @@ BlockInputSource::~BlockInputSource()
         ::close(m_fd);
 }
 
-bool BlockInputSource::fill(qpdf_offset_t offset)
+const BlockInputSource::Block* BlockInputSource::blockAt(qpdf_offset_t offset)
 {
-    const qpdf_offset_t start = std::max<qpdf_offset_t>(0, offset - kBehind);
-    m_block.resize(m_blockSize);
+    const qpdf_offset_t start = offset - offset % qpdf_offset_t(m_blockSize);
+    if (m_current < m_blocks.size() && m_blocks[m_current].start == start) {
+        m_blocks[m_current].used = ++m_clock;
+        return &m_blocks[m_current];
+    }
+    size_t slot = m_blocks.size();
+    for (size_t i = 0; i < m_blocks.size(); ++i) {
+        if (m_blocks[i].start == start) {
+            m_current = i;
+            m_blocks[i].used = ++m_clock;
+            return &m_blocks[i];
+        }
+        if (m_blocks.size() >= m_maxBlocks &&
+            (slot == m_blocks.size() || m_blocks[i].used < m_blocks[slot].used))
+            slot = i;
+    }
+    if (slot == m_blocks.size())
+        m_blocks.emplace_back();
+    Block& block = m_blocks[slot];
+    block.start = -1; // until it holds what it says
+    block.data.resize(m_blockSize);
     size_t got = 0;
     while (got < m_blockSize) {
-        const ssize_t n = ::pread(m_fd, m_block.data() + got, m_blockSize - got, start + got);
+        const ssize_t n =
+            ::pread(m_fd, block.data.data() + got, m_blockSize - got, start + qpdf_offset_t(got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -54,9 +68,13 @@ bool BlockInputSource::fill(qpdf_offset_t offset)
             break;
         got += size_t(n);
     }
-    m_blockStart = start;
-    m_blockLength = got;
-    return offset < m_blockStart + qpdf_offset_t(m_blockLength);
+    if (got == 0)
+        return nullptr;
+    block.start = start;
+    block.length = got;
+    block.used = ++m_clock;
+    m_current = slot;
+    return &block;
 }
 
 size_t BlockInputSource::read(char* buffer, size_t length)
@@ -65,13 +83,12 @@ size_t BlockInputSource::read(char* buffer, size_t length)
     size_t done = 0;
     while (done < length) {
         const qpdf_offset_t at = m_position + qpdf_offset_t(done);
-        if (at < m_blockStart || at >= m_blockStart + qpdf_offset_t(m_blockLength)) {
-            if (!fill(at))
-                break;
-        }
-        const size_t from = size_t(at - m_blockStart);
-        const size_t n = std::min(length - done, m_blockLength - from);
-        std::memcpy(buffer + done, m_block.data() + from, n);
+        const Block* block = blockAt(at);
+        const size_t from = block ? size_t(at - block->start) : 0;
+        if (!block || from >= block->length)
+            break;
+        const size_t n = std::min(length - done, block->length - from);
+        std::memcpy(buffer + done, block->data.data() + from, n);
         done += n;
     }
     m_position += qpdf_offset_t(done);
@@ -126,9 +143,8 @@ qpdf_offset_t BlockInputSource::findAndSkipNextEOL()
 
 void BlockInputSource::releaseBlock()
 {
-    std::vector<char>().swap(m_block);
-    m_blockStart = 0;
-    m_blockLength = 0;
+    std::vector<Block>().swap(m_blocks);
+    m_current = 0;
 }
 
 } // namespace paginor

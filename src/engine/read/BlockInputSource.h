@@ -5,20 +5,24 @@
 
 #include <qpdf/InputSource.hh>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace paginor {
 
-// Reads a file through one block kept in memory, with positioned reads and no seeks: parsing
-// moves back and forth by a few bytes per token and object, and a stream of the C library
-// pays a system call for every such move. Memory stays at one block whatever the file's size.
+// Reads a file through a few blocks kept in memory, with positioned reads and no seeks:
+// parsing moves back and forth by a few bytes per token and object, and a stream of the C
+// library pays a system call for every such move. Objects are read in another order than
+// they are stored, and one block in memory would be read again for most of them; memory
+// stays at a few blocks whatever the file's size.
 class BlockInputSource : public InputSource
 {
 public:
-    // Opens `path` for reading through blocks of `blockSize` bytes. Throws QPDFSystemError when
-    // it cannot be opened.
-    explicit BlockInputSource(const std::string& path, size_t blockSize = 64 * 1024);
+    // Opens `path` for reading through up to `blocks` blocks of `blockSize` bytes. Throws
+    // QPDFSystemError when it cannot be opened.
+    explicit BlockInputSource(const std::string& path, size_t blockSize = 32 * 1024,
+                              size_t blocks = 32);
     ~BlockInputSource() override;
     BlockInputSource(const BlockInputSource&) = delete;
     BlockInputSource& operator=(const BlockInputSource&) = delete;
@@ -34,21 +38,30 @@ public:
     // Throws QPDFSystemError when the file cannot be read.
     size_t read(char* buffer, size_t length) override;
     void unreadCh(char ch) override;
-    // Frees the block; the next read fills it again.
+    // Frees the blocks; the next reads fill them again.
     void releaseBlock();
 
 private:
-    // Fills the block with the data around `offset`; false at the end of the file.
-    bool fill(qpdf_offset_t offset);
+    struct Block
+    {
+        qpdf_offset_t start = -1; // a multiple of the block size
+        size_t length = 0;
+        uint64_t used = 0; // when it was last read from
+        std::vector<char> data;
+    };
+    // The block holding `offset`, read in when it is not kept, in place of the one least
+    // recently used; null when the file ends before `offset`.
+    const Block* blockAt(qpdf_offset_t offset);
 
     std::string m_path;
     int m_fd = -1;
     qpdf_offset_t m_size = 0;
     qpdf_offset_t m_position = 0;
     size_t m_blockSize;
-    std::vector<char> m_block;
-    qpdf_offset_t m_blockStart = 0;
-    size_t m_blockLength = 0;
+    size_t m_maxBlocks;
+    std::vector<Block> m_blocks;
+    size_t m_current = 0; // the block read last
+    uint64_t m_clock = 0;
 };
 
 } // namespace paginor
