@@ -200,11 +200,32 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
     throw EngineFailure(failure, message);
 }
 
+void SourceDocument::readDocumentObjects()
+{
+    // qpdf parses every object of an object stream the first time it needs one of them, and
+    // producers store the catalog and the information dictionary in one with hundreds of
+    // others. Every job reads those, and the name dictionary below the catalog: they are read
+    // apart and given to the document.
+    auto readApart = [this](QPDFObjectHandle stored) {
+        QPDFObjectHandle copy;
+        if (stored.isIndirect() && m_reader->readApart(stored.getObjGen(), copy) &&
+            copy.isDictionary())
+            m_pdf->replaceObject(stored.getObjGen(), copy);
+    };
+    try {
+        readApart(m_pdf->getTrailer().getKey("/Info"));
+        auto root = m_pdf->getTrailer().getKey("/Root");
+        readApart(root);
+        readApart(root.getKey("/Names"));
+    } catch (const std::exception&) {
+        // The document reads them itself, and repairs what it can.
+    }
+}
+
 void SourceDocument::load()
 {
     auto makeReader = [this] {
-        m_reader = std::make_unique<ObjectStreamReader>(
-            *m_pdf, std::vector<QPDFObjGen>{m_pdf->getRoot().getObjGen()});
+        m_reader = std::make_unique<ObjectStreamReader>(*m_pdf, std::vector<QPDFObjGen>{});
         m_reader->setFileInput(m_input);
     };
     makeReader();
@@ -221,6 +242,7 @@ void SourceDocument::load()
         }
         makeReader();
     }
+    readDocumentObjects();
     PageTree tree;
     bool plain = false;
     try {

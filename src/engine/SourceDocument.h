@@ -140,6 +140,7 @@ public:
 private:
     SourceDocument() = default;
     void load();
+    void readDocumentObjects();
     QPDFPageObjectHelper& preparedPage(int32_t index);
     void addInherited(QPDFObjectHandle dict, int32_t index);
     // The reader of objects apart from the document, made on first use when the page tree

@@ -30,7 +30,7 @@ struct Manual
 
 // An 8-page manual. Outline (C2 and App closed, App's own target missing):
 //   C1>1 (S11>2 via (sec1.1), S12>3 via GoTo) | C2>5 via /chap2 (S21>6 via GoTo (sec2.1),
-//   S22>7) | App>? (A1>8) | Web: a web address.
+//   S22>7) | App>? (A1>8) | Web: a web address. C2's items keep their titles apart.
 // Page 1 links, in order: 4, /chap2, (sec1.1), GoTo (sec2.1), GoTo [8], (gone), web. Page 8
 // links to (intro). Seventy more names zz00..zz69 lead to page 8, so trees need kids; zz05 is
 // spelled with delimiters and a byte beyond ASCII (kOddName, as written in the file).
@@ -79,7 +79,9 @@ QString makeManual(const TempDir& dir, const QString& name, const Manual& m)
     std::vector<QPDFObjectHandle> made;
     for (const auto& item : items) {
         auto dict = pdf.makeIndirectObject(parse(std::string("<< ") + item.keys + " >>"));
-        dict.replaceKey("/Title", QPDFObjectHandle::newString(item.title));
+        auto title = QPDFObjectHandle::newString(item.title);
+        // Some producers store each title as an object of its own.
+        dict.replaceKey("/Title", item.parent == 3 ? pdf.makeIndirectObject(title) : title);
         auto parent = item.parent < 0 ? outlines : made.at(size_t(item.parent));
         dict.replaceKey("/Parent", parent);
         if (!parent.hasKey("/First"))

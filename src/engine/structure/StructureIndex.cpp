@@ -224,7 +224,8 @@ Bookmark StructureIndex::readBookmark(QPDFObjectHandle item, int32_t parent)
     Bookmark mark;
     mark.parent = parent;
     try {
-        auto title = item.getKey("/Title");
+        // Some producers store each title as an object of its own, packed with links.
+        auto title = m_load(item.getKey("/Title"));
         mark.title = title.isString() ? title.getStringValue() : std::string();
     } catch (const std::exception&) {
     }
