@@ -223,7 +223,7 @@ TEST_F(LanguageTest, EveryShippedLanguageIsCompleteAndFitsTheWindow)
     ASSERT_EQ(shippedLanguages(), QStringList({"de", "es", "fr", "it", "pt_BR"}));
     QMap<QString, QString> english;
     {
-        LanguageScope scope(QString());
+        LanguageScope scope{QString()};
         auto window = open();
         english = shownTexts(*window);
         const QStringList found = allMisfits(*window);

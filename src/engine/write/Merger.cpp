@@ -8,6 +8,7 @@
 #include "engine/structure/StructurePlan.h"
 #include "engine/write/ContentsText.h"
 #include "engine/write/DirectWriter.h"
+#include "engine/write/HelperThreads.h"
 #include "engine/write/OutputBuilder.h"
 #include "engine/write/WriterChoice.h"
 
@@ -176,7 +177,7 @@ private:
         auto refill = [&] {
             while (queued < m_inputs.size() && ahead.size() < limit) {
                 const size_t i = queued++;
-                ahead.push_back(std::async(std::launch::async, [&work, i] { return work(i); }));
+                ahead.push_back(m_helpers.run([&work, i] { return work(i); }));
             }
         };
         refill();
@@ -306,11 +307,10 @@ private:
         // Freeing a parsed document costs about as much as writing it: a helper does it
         // while the next input is written. One at a time, so few files stay open.
         std::future<void> releasing;
-        auto release = [&releasing](std::shared_ptr<SourceDocument>& done) {
+        auto release = [this, &releasing](std::shared_ptr<SourceDocument>& done) {
             if (releasing.valid())
                 releasing.get();
-            releasing =
-                std::async(std::launch::async, [doc = std::move(done)]() mutable { doc.reset(); });
+            releasing = m_helpers.run([doc = std::move(done)]() mutable { doc.reset(); });
         };
         try {
             inOrder(
@@ -405,6 +405,9 @@ private:
     std::unique_ptr<PageOrder> m_order; // none for inputs simply one after another
     AddedPages m_added;
     std::vector<PageBox> m_lastBoxes; // by input
+    // Reading ahead and freeing finished inputs. Last, so that its threads stop before what
+    // their tasks use goes away.
+    HelperThreads m_helpers{helperCount() + 1};
 };
 
 } // namespace
