@@ -12,6 +12,8 @@
 
 #include <dlfcn.h>
 
+#include <string>
+
 namespace {
 
 // The library qpdf's own package is built against.
@@ -132,7 +134,9 @@ int gnutls_rnd(gnutls_rnd_level_t level, void* data, size_t len)
 const char* gnutls_strerror(int error)
 {
     const Crypto& c = crypto();
-    return c.loaded ? c.error(error) : "the encryption library libgnutls.so.30 could not be loaded";
+    static const std::string missing =
+        std::string("the encryption library ") + kLibrary + " could not be loaded";
+    return c.loaded ? c.error(error) : missing.c_str();
 }
 
 } // extern "C"

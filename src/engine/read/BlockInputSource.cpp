@@ -51,9 +51,11 @@ const BlockInputSource::Block* BlockInputSource::blockAt(qpdf_offset_t offset)
             (slot == m_blocks.size() || m_blocks[i].used < m_blocks[slot].used))
             slot = i;
     }
-    if (slot == m_blocks.size())
+    const bool added = slot == m_blocks.size();
+    if (added)
         m_blocks.emplace_back();
     Block& block = m_blocks[slot];
+    const qpdf_offset_t held = block.start;
     block.start = -1; // until it holds what it says
     block.data.resize(m_blockSize);
     size_t got = 0;
@@ -68,8 +70,13 @@ const BlockInputSource::Block* BlockInputSource::blockAt(qpdf_offset_t offset)
             break;
         got += size_t(n);
     }
-    if (got == 0)
+    if (got == 0) {
+        // Nothing was read over it: a look past the end keeps what was held.
+        block.start = held;
+        if (added)
+            m_blocks.pop_back();
         return nullptr;
+    }
     block.start = start;
     block.length = got;
     block.used = ++m_clock;
