@@ -174,7 +174,7 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
                 doc->m_reopening->stayOpen(true);
                 doc->m_input = doc->m_reopening;
             } else {
-                doc->m_input = std::make_shared<BlockInputSource>(path);
+                doc->m_input = std::make_shared<BlockInputSource>(path, true);
             }
             doc->m_pdf->processInputSource(doc->m_input, pw.c_str());
             doc->load();

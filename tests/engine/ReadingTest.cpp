@@ -78,8 +78,33 @@ TEST(Reading, BlockSourceReadsAsTheInMemorySource)
         EXPECT_EQ(walk(block, qpdf_offset_t(data.size())), expected) << size << " x " << count;
         EXPECT_THROW(block.seek(-1, SEEK_SET), std::exception);
     }
+    BlockInputSource mapped(QFile::encodeName(path).toStdString(), true);
+    ASSERT_TRUE(mapped.mapped());
+    EXPECT_EQ(walk(mapped, qpdf_offset_t(data.size())), expected);
+    mapped.releaseBlock();
+    EXPECT_EQ(walk(mapped, qpdf_offset_t(data.size())), expected);
     EXPECT_THROW(BlockInputSource(QFile::encodeName(dir.path("none")).toStdString()),
                  std::exception);
+}
+
+TEST(Reading, MappedFileCutShortFailsTheRead)
+{
+    // Another program truncating an open source must give a failed read, not end the process.
+    TempDir dir;
+    const QString path = dir.path("cut.bin");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(3 * 65536, 'x'));
+    file.close();
+    BlockInputSource mapped(QFile::encodeName(path).toStdString(), true);
+    ASSERT_TRUE(mapped.mapped());
+    char bytes[16];
+    EXPECT_EQ(mapped.read(bytes, sizeof bytes), sizeof bytes);
+    ASSERT_TRUE(QFile::resize(path, 100));
+    mapped.seek(2 * 65536, SEEK_SET);
+    EXPECT_THROW(mapped.read(bytes, sizeof bytes), std::exception);
+    mapped.seek(0, SEEK_SET);
+    EXPECT_EQ(mapped.read(bytes, sizeof bytes), sizeof bytes); // what is left still reads
 }
 
 namespace {

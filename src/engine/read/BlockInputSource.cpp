@@ -6,14 +6,67 @@
 #include <qpdf/QPDFSystemError.hh>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <csetjmp>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <stdexcept>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace paginor {
+
+namespace {
+
+// A mapped file cut short by another program raises SIGBUS on the first read of what is gone.
+// Copies from a mapping are guarded: the handler jumps back to the copy, which then fails.
+// Volatile: the compiler would otherwise drop the store before the copy, which it sees as
+// unused.
+thread_local sigjmp_buf* volatile t_copyGuard = nullptr;
+struct sigaction g_previousBusAction;
+
+void onBusError(int, siginfo_t*, void*)
+{
+    if (sigjmp_buf* guard = t_copyGuard)
+        siglongjmp(*guard, 1);
+    // Not a guarded copy: as it would have been without us, once the access happens again.
+    sigaction(SIGBUS, &g_previousBusAction, nullptr);
+}
+
+void guardBusErrors()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        struct sigaction action = {};
+        action.sa_sigaction = onBusError;
+        // Not blocked while handled, so that the jump back need not restore the mask: saving
+        // it would cost a system call for every read.
+        action.sa_flags = SA_SIGINFO | SA_NODEFER;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGBUS, &action, &g_previousBusAction);
+    });
+}
+
+bool guardedCopy(char* to, const char* from, size_t length)
+{
+    sigjmp_buf guard;
+    if (sigsetjmp(guard, 0) != 0) {
+        t_copyGuard = nullptr;
+        return false;
+    }
+    t_copyGuard = &guard;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    std::memcpy(to, from, length);
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    t_copyGuard = nullptr;
+    return true;
+}
+
+} // namespace
 
 BlockInputSource::BlockInputSource(const std::string& path, size_t blockSize, size_t blocks)
     : m_path(path), m_blockSize(std::max<size_t>(blockSize, 4096)),
@@ -27,10 +80,29 @@ BlockInputSource::BlockInputSource(const std::string& path, size_t blockSize, si
         m_size = qpdf_offset_t(st.st_size);
 }
 
+BlockInputSource::BlockInputSource(const std::string& path, bool map) : BlockInputSource(path)
+{
+    if (!map || m_size <= 0 || m_size > kMapLimit)
+        return;
+    void* mapping = ::mmap(nullptr, size_t(m_size), PROT_READ, MAP_PRIVATE, m_fd, 0);
+    if (mapping == MAP_FAILED)
+        return;
+    guardBusErrors();
+    m_map = static_cast<const char*>(mapping);
+}
+
 BlockInputSource::~BlockInputSource()
 {
+    if (m_map)
+        ::munmap(const_cast<char*>(m_map), size_t(m_size));
     if (m_fd >= 0)
         ::close(m_fd);
+}
+
+void BlockInputSource::copyMapped(char* to, qpdf_offset_t from, size_t length)
+{
+    if (!guardedCopy(to, m_map + from, length))
+        throw QPDFSystemError("read " + m_path + " (the file was cut short while open)", EIO);
 }
 
 const BlockInputSource::Block* BlockInputSource::blockAt(qpdf_offset_t offset)
@@ -87,6 +159,12 @@ const BlockInputSource::Block* BlockInputSource::blockAt(qpdf_offset_t offset)
 size_t BlockInputSource::read(char* buffer, size_t length)
 {
     last_offset = m_position;
+    if (m_map) {
+        const size_t n = m_position < m_size ? std::min(length, size_t(m_size - m_position)) : 0;
+        copyMapped(buffer, m_position, n);
+        m_position += qpdf_offset_t(n);
+        return n;
+    }
     size_t done = 0;
     while (done < length) {
         const qpdf_offset_t at = m_position + qpdf_offset_t(done);
@@ -150,6 +228,8 @@ qpdf_offset_t BlockInputSource::findAndSkipNextEOL()
 
 void BlockInputSource::releaseBlock()
 {
+    if (m_map)
+        ::madvise(const_cast<char*>(m_map), size_t(m_size), MADV_DONTNEED);
     std::vector<Block>().swap(m_blocks);
     m_current = 0;
 }

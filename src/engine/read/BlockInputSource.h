@@ -16,6 +16,11 @@ namespace paginor {
 // library pays a system call for every such move. Objects are read in another order than
 // they are stored, and one block in memory would be read again for most of them; memory
 // stays at a few blocks whatever the file's size.
+//
+// A file of up to kMapLimit bytes may be mapped instead, when asked: its pages then come
+// straight from the system's cache, where blocks would take fresh memory of the process and a
+// copy. Should the file be cut short while mapped, a read of what is gone throws instead of
+// ending the process.
 class BlockInputSource : public InputSource
 {
 public:
@@ -23,6 +28,11 @@ public:
     // QPDFSystemError when it cannot be opened.
     explicit BlockInputSource(const std::string& path, size_t blockSize = 32 * 1024,
                               size_t blocks = 32);
+    // Maps the file when `map` is true and it is not larger than kMapLimit; blocks otherwise
+    // (and when mapping fails).
+    BlockInputSource(const std::string& path, bool map);
+    static constexpr qpdf_offset_t kMapLimit = qpdf_offset_t(64) << 20;
+    bool mapped() const { return m_map != nullptr; }
     ~BlockInputSource() override;
     BlockInputSource(const BlockInputSource&) = delete;
     BlockInputSource& operator=(const BlockInputSource&) = delete;
@@ -38,7 +48,8 @@ public:
     // Throws QPDFSystemError when the file cannot be read.
     size_t read(char* buffer, size_t length) override;
     void unreadCh(char ch) override;
-    // Frees the blocks; the next reads fill them again.
+    // Frees the blocks, or gives the mapped pages back to the system's cache; the next reads
+    // fill them again.
     void releaseBlock();
 
 private:
@@ -53,8 +64,12 @@ private:
     // recently used; null when the file ends before `offset`.
     const Block* blockAt(qpdf_offset_t offset);
 
+    // Copies from the mapping; throws QPDFSystemError when the file no longer holds the bytes.
+    void copyMapped(char* to, qpdf_offset_t from, size_t length);
+
     std::string m_path;
     int m_fd = -1;
+    const char* m_map = nullptr;
     qpdf_offset_t m_size = 0;
     qpdf_offset_t m_position = 0;
     size_t m_blockSize;

@@ -161,25 +161,34 @@ void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& foun
         found.back().stored = stored;
     };
     std::set<QPDFObjGen> seen;
-    std::vector<QPDFObjectHandle> pending{root};
+    // Nodes to read: a kid found in stored bytes is kept by number, and becomes an object of
+    // the document only when its own bytes do not read plainly; a manual has thousands.
+    struct Pending
+    {
+        QPDFObjectHandle node;
+        QPDFObjGen og;
+    };
+    std::vector<Pending> pending{{root, root.isIndirect() ? root.getObjGen() : QPDFObjGen()}};
     std::vector<std::pair<std::string, QPDFObjGen>> plainNames;
     std::vector<QPDFObjGen> plainKids;
     while (!pending.empty() && found.size() < kMaxEntries) {
-        auto node = pending.back();
+        auto [node, og] = std::move(pending.back());
         pending.pop_back();
         try {
-            if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
+            if (og.getObj() > 0 && !seen.insert(og).second)
                 continue;
             const char* begin = nullptr;
             const char* end = nullptr;
-            if (node.isIndirect() && m_stored->storedBytes(node.getObjGen(), begin, end) &&
+            if (og.getObj() > 0 && m_stored->storedBytes(og, begin, end) &&
                 scanNameNode(begin, end, plainNames, plainKids)) {
                 for (auto& [key, value] : plainNames)
                     add(std::move(key), QPDFObjectHandle(), value);
                 for (auto kid = plainKids.rbegin(); kid != plainKids.rend(); ++kid)
-                    pending.push_back(m_pdf->getObject(*kid));
+                    pending.push_back({QPDFObjectHandle(), *kid});
                 continue;
             }
+            if (!node.isInitialized())
+                node = m_pdf->getObject(og);
             node = m_load(node);
             if (!node.isDictionary())
                 continue;
@@ -191,8 +200,10 @@ void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& foun
             }
             // Kids are taken in order: pushed last to first.
             auto kids = m_load(node.getKey("/Kids"));
-            for (int i = kids.isArray() ? kids.getArrayNItems() - 1 : -1; i >= 0; --i)
-                pending.push_back(kids.getArrayItem(i));
+            for (int i = kids.isArray() ? kids.getArrayNItems() - 1 : -1; i >= 0; --i) {
+                auto kid = kids.getArrayItem(i);
+                pending.push_back({kid, kid.isIndirect() ? kid.getObjGen() : QPDFObjGen()});
+            }
         } catch (const std::exception&) {
         }
     }

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <functional>
+#include <limits>
 #include <numeric>
 #include <unordered_set>
 
@@ -94,13 +96,20 @@ std::string numberedName(const std::string& key, int n)
     return wide;
 }
 
-std::string StructurePlan::uniqueName(const std::string& key)
+bool StructurePlan::taken(const std::string& name) const
 {
-    if (m_usedNames.insert(key).second)
+    const auto [from, to] = m_nameHashes.equal_range(std::hash<std::string>{}(name));
+    return std::any_of(
+        from, to, [&](const auto& entry) { return m_names[size_t(entry.second)].name == name; });
+}
+
+std::string StructurePlan::uniqueName(const std::string& key) const
+{
+    if (!taken(key))
         return key;
     for (int n = 2;; ++n) {
         std::string candidate = numberedName(key, n);
-        if (m_usedNames.insert(candidate).second)
+        if (!taken(candidate))
             return candidate;
     }
 }
@@ -108,17 +117,34 @@ std::string StructurePlan::uniqueName(const std::string& key)
 void StructurePlan::addNames(Segment& segment, const std::vector<int32_t>& indices,
                              const std::vector<int32_t>& positions)
 {
-    const auto& dests = segment.index->dests();
+    const auto& index = *segment.index;
+    const auto& dests = index.dests();
+    // A page taken again is not: its destinations lead to its first copy.
+    auto kept = [&](size_t k) {
+        return segment.pages[indices[k]] == positions[k];
+    };
+    size_t count = 0;
+    for (size_t k = 0; k < indices.size(); ++k)
+        count += kept(k) ? index.destsOn(indices[k]).size() : 0;
+    // Grown by doubling, not to the exact size: a merge adds a segment per input.
+    if (m_names.capacity() < m_names.size() + count) {
+        const size_t room = std::max(m_names.size() + count, 2 * m_names.capacity());
+        m_names.reserve(room);
+        m_nameHashes.reserve(room);
+    }
+    segment.names.reserve(count);
     for (size_t k = 0; k < indices.size(); ++k) {
-        if (segment.pages[indices[k]] != positions[k])
-            continue; // a page taken again: its destinations lead to the first copy
-        for (int32_t d : segment.index->destsOn(indices[k])) {
+        if (!kept(k))
+            continue;
+        for (int32_t d : index.destsOn(indices[k])) {
             const auto& dest = dests[size_t(d)];
-            const std::string name = uniqueName(dest.key);
-            segment.names.emplace(std::make_pair(dest.isName, dest.key), name);
-            m_names.push_back({name, positions[k], dest.target.view});
+            const auto at = int32_t(m_names.size());
+            m_names.push_back({uniqueName(dest.key), positions[k], dest.target.view});
+            m_nameHashes.emplace(std::hash<std::string>{}(m_names.back().name), at);
+            segment.names.emplace_back(d, at);
         }
     }
+    std::sort(segment.names.begin(), segment.names.end());
 }
 
 void StructurePlan::addBookmarks(const Segment& segment, SourceDocument& source, int32_t first)
@@ -197,11 +223,13 @@ LinkFix StructurePlan::link(int segmentNumber, QPDFObjectHandle annot) const
         const auto found = segment.index->lookup(dest);
         if (found.named) {
             // A named target keeps its name (as renamed in this output), if it was kept.
-            auto name = segment.names.find({found.named->isName, found.named->key});
-            if (name == segment.names.end())
+            const auto d = int32_t(found.named - segment.index->dests().data());
+            auto name = std::lower_bound(segment.names.begin(), segment.names.end(),
+                                         std::make_pair(d, std::numeric_limits<int32_t>::min()));
+            if (name == segment.names.end() || name->first != d)
                 return fix;
             fix.named = true;
-            fix.name = name->second;
+            fix.name = m_names[size_t(name->second)].name;
         } else {
             if (!found.target.valid() || segment.pages.count(found.target.page) == 0)
                 return fix;

@@ -139,10 +139,14 @@ private:
     {
         const StructureIndex* index = nullptr;
         std::unordered_map<int32_t, int32_t> pages; // source page -> its first output page
-        std::map<std::pair<bool, std::string>, std::string> names; // kept dest -> output name
+        // (kept named destination, by its place in the index's dests(); its entry in
+        // m_names), sorted
+        std::vector<std::pair<int32_t, int32_t>> names;
     };
 
-    std::string uniqueName(const std::string& key);
+    // `key`, or else the first of key-2, key-3 ... that no kept destination has taken.
+    std::string uniqueName(const std::string& key) const;
+    bool taken(const std::string& name) const;
     void addNames(Segment& segment, const std::vector<int32_t>& indices,
                   const std::vector<int32_t>& positions);
     void addBookmarks(const Segment& segment, SourceDocument& source, int32_t first);
@@ -152,7 +156,9 @@ private:
     std::vector<Segment> m_segments;
     std::vector<OutlineNode> m_nodes; // in outline order: every parent before its children
     std::vector<NamedTarget> m_names;
-    std::set<std::string> m_usedNames;
+    // Each name of m_names by its hash, so that a manual's thousands of names are not copied
+    // again to be looked up.
+    std::unordered_multimap<size_t, int32_t> m_nameHashes;
     // The sources' copies of actions, kept for the writers after the sources are closed.
     std::vector<std::shared_ptr<QPDF>> m_copies;
 };
