@@ -156,7 +156,7 @@ std::shared_ptr<QPDF> makeQuietQpdf()
 }
 
 std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
-                                                     const QString& password, bool reopening)
+                                                     const QString& password, Reading reading)
 {
     std::shared_ptr<SourceDocument> doc(new SourceDocument);
     doc->m_path = path;
@@ -169,12 +169,12 @@ std::shared_ptr<SourceDocument> SourceDocument::open(const std::string& path,
     for (const auto& pw : QUtil::possible_repaired_encodings(password.toStdString())) {
         try {
             doc->m_pdf = makeQuietQpdf();
-            if (reopening) {
+            if (reading == Reading::Reopening) {
                 doc->m_reopening = std::make_shared<ReopeningInputSource>(path, doc->m_identity);
                 doc->m_reopening->stayOpen(true);
                 doc->m_input = doc->m_reopening;
             } else {
-                doc->m_input = std::make_shared<BlockInputSource>(path, true);
+                doc->m_input = std::make_shared<BlockInputSource>(path, reading == Reading::Mapped);
             }
             doc->m_pdf->processInputSource(doc->m_input, pw.c_str());
             doc->load();

@@ -58,11 +58,22 @@ void appendLabels(SourceDocument& source, const std::vector<int32_t>& indices, i
 class SourceDocument
 {
 public:
+    // How the file is read. Mapped takes its pages from the system's cache, the cheapest for
+    // a source read once in a process; Blocks reads through memory of the process, which the
+    // next source reuses when a job reads many one after another; Reopening holds the file
+    // open only while being read, for sources past the open-file budget.
+    enum class Reading
+    {
+        Mapped,
+        Blocks,
+        Reopening,
+    };
+
     // Opens `path` with `password`, trying the encodings a non-ASCII password may have been
-    // made with. With `reopening` the file is held open only while being read. Throws
-    // EngineFailure: FileNotFound, PasswordRequired, Unsupported or NotPdfOrDamaged.
+    // made with. Throws EngineFailure: FileNotFound, PasswordRequired, Unsupported or
+    // NotPdfOrDamaged.
     static std::shared_ptr<SourceDocument> open(const std::string& path, const QString& password,
-                                                bool reopening = false);
+                                                Reading reading = Reading::Mapped);
 
     const std::string& path() const { return m_path; }
     const QString& password() const { return m_password; }

@@ -168,7 +168,10 @@ void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& foun
         QPDFObjectHandle node;
         QPDFObjGen og;
     };
-    std::vector<Pending> pending{{root, root.isIndirect() ? root.getObjGen() : QPDFObjGen()}};
+    auto pendingNode = [](QPDFObjectHandle node) {
+        return Pending{node, node.isIndirect() ? node.getObjGen() : QPDFObjGen()};
+    };
+    std::vector<Pending> pending{pendingNode(root)};
     std::vector<std::pair<std::string, QPDFObjGen>> plainNames;
     std::vector<QPDFObjGen> plainKids;
     while (!pending.empty() && found.size() < kMaxEntries) {
@@ -200,10 +203,8 @@ void StructureIndex::readNameTree(QPDFObjectHandle root, std::deque<Found>& foun
             }
             // Kids are taken in order: pushed last to first.
             auto kids = m_load(node.getKey("/Kids"));
-            for (int i = kids.isArray() ? kids.getArrayNItems() - 1 : -1; i >= 0; --i) {
-                auto kid = kids.getArrayItem(i);
-                pending.push_back({kid, kid.isIndirect() ? kid.getObjGen() : QPDFObjGen()});
-            }
+            for (int i = kids.isArray() ? kids.getArrayNItems() - 1 : -1; i >= 0; --i)
+                pending.push_back(pendingNode(kids.getArrayItem(i)));
         } catch (const std::exception&) {
         }
     }
